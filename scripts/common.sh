@@ -1,0 +1,79 @@
+# Shared by scripts/run and scripts/test: installs what is missing, builds, and
+# prepares quiet Wine prefixes. Source it; do not run it.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${VELLOX_BUILD:-$ROOT/build}
+JOBS=${JOBS:-$(nproc)}
+
+PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
+          wine wine64 xvfb x11-apps imagemagick xdotool python3 coreutils)
+
+as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "== installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+build_native() {
+  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$BUILD/native" -j "$JOBS"
+}
+
+build_windows() {
+  cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$BUILD/windows" -j "$JOBS"
+}
+
+wine_env() {  # prefix dir
+  export WINEPREFIX=$1 WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+}
+
+# A fresh prefix with Wine's virtual desktop (a taskbar with a notification area)
+# and no links into the Linux home: Desktop, Documents and the rest become plain folders.
+make_prefix() {  # prefix dir
+  wine_env "$1"
+  mkdir -p "$1"
+  wine wineboot --init >/dev/null 2>&1 || true
+  wineserver -w
+  local users="$1/drive_c/users"
+  for link in "$users"/*/*; do
+    if [[ -L "$link" ]]; then rm -f "$link"; mkdir -p "$link"; fi
+  done
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1000 /f >/dev/null 2>&1
+  wineserver -w
+}
+
+free_display() {
+  local n=99
+  while [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+  echo ":$n"
+}
+
+# Starts Xvfb on a free display and waits until it answers.
+start_xvfb() {
+  XVFB_DISPLAY=$(free_display)
+  Xvfb "$XVFB_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=$XVFB_DISPLAY
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
+}

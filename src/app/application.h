@@ -1,0 +1,51 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <vector>
+#include "app/frmmain.h"
+#include "app/frmsplash.h"
+#include "app/frmtray.h"
+#include "platform/instance.h"
+#include "platform/services.h"
+
+namespace vellox {
+
+enum class StartResult { Running, AlreadyRunning, NoTrayIcon };
+
+// The life of the process: start-up, the tray, the main window, the exit.
+class Application {
+ public:
+  explicit Application(Services& services);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  StartResult startUp();
+  // Shows the main window, loading it first when it is closed, then selects `tab`.
+  void showMain(std::optional<int> tab);
+  // Closes the main window: its close handler runs, then it is destroyed.
+  void unloadMain();
+  void exitSequence();
+
+  frmmain* mainWindow() { return main_.get(); }
+  frmtray* tray() { return tray_.get(); }
+  frmSplash* splash() { return splash_.get(); }
+  bool ended() const { return ended_; }
+
+ private:
+  void finishStartUp();
+  void loadMain();
+  void retireLater();
+
+  Services& services_;
+  std::unique_ptr<InstanceLock> instanceLock_;
+  std::unique_ptr<frmtray> tray_;
+  std::unique_ptr<frmSplash> splash_;
+  std::unique_ptr<frmmain> main_;
+  // Windows closed from inside their own handlers are destroyed after the event.
+  std::unique_ptr<frmSplash> retiredSplash_;
+  std::vector<std::unique_ptr<frmmain>> retiredMains_;
+  bool ended_ = false;
+};
+
+}  // namespace vellox

@@ -1,0 +1,134 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include "platform/services.h"
+#include "ui/main_view.h"
+
+namespace vellox {
+
+// The main window. Its handlers live beside the subsystem that owns them:
+// app/ the window itself and the preferences, cookies/, cache/, history/,
+// wipe/, system_areas/ and update/ the tabs' own.
+class frmmain {
+ public:
+  // Loads the window (creates it hidden) and runs Form_Load.
+  frmmain(Services& services, std::function<void()> requestUnload);
+  ~frmmain();
+  frmmain(const frmmain&) = delete;
+  frmmain& operator=(const frmmain&) = delete;
+
+  MainView& view() { return *view_; }
+
+  // The window itself
+  void Form_Load();
+  void Form_Activate();
+  void Form_QueryUnload();
+  void cmdok_Click();
+  void SSTab1_Click();
+
+  // Preferences
+  void loadUserPrefs();
+  void saveUserPrefs();
+
+  // Cookies
+  void loadCookiesList();
+  void EnumCookies(std::string path);
+  void cmdselectallcookies_Click();
+  void cmdselectnocookies_Click();
+  void cmdinvertcookiesselection_Click();
+  void cmddelcookies_Click();
+  void deletecookies();
+
+  // Cache
+  void loadCacheContents();
+  void GetCacheURLList();
+  void cmdDelSelFromCache_Click();
+  void cmdDelAllFromCache_Click();
+  void deletecache();
+  void cmdinvertcachesel_Click();
+  void invertsel();
+
+  // Browser History
+  void loadURLHistory();
+  void URLs_ColumnClick(int column);
+  void cmdClearHistory_Click();
+
+  // Secure Wipe
+  void cmdWipe_Click();
+  void wipeOut();
+  bool fileHasData(const std::string& path);
+  void cmdBrowseForFile_Click();
+  void cmdBrowseForFolder_Click();
+
+  // Temporary folder and Recycle Bin
+  void chkdeltempfiles_Click();
+  void chkEmptyRecycleBin_Click();
+  void clearTempFolder();
+  void emptyRecycleBin();
+
+  // About and updates
+  void cmdcheckForUpdates_Click();
+  void checkForUpdates();
+  void cmdHelp_Click();
+  void lblurl_Click();
+
+ private:
+  void bindHandlers();
+
+  Services& services_;
+  std::function<void()> requestUnload_;
+  std::unique_ptr<MainView> view_;
+
+ public:
+  // The controls, by the names the handlers use.
+  TabControl& SSTab1;
+  Button& cmdok;
+  Button& cmdHelp;
+  StatusBar& sbar;
+  MousePointer& pointer;
+  CheckBox& chkautostart;
+  CheckBox& chkdelOnStart;
+  CheckBox& chkDelOnShutDown;
+  CheckBox& Chkautoclearcookies;
+  CheckBox& ChkAutoClearCache;
+  CheckBox& ChkAutoClearHistory;
+  CheckBox& chkdeltempfiles;
+  CheckBox& chkEmptyRecycleBin;
+  TextBox& txtCookieDir;
+  ListView& lstcookies;
+  Button& cmdselectallcookies;
+  Button& cmdselectnocookies;
+  Button& cmdinvertcookiesselection;
+  Button& cmddelcookies;
+  ListBox& List1;
+  Button& cmdDelSelFromCache;
+  Button& cmdDelAllFromCache;
+  Button& cmdinvertcachesel;
+  CheckBox& chkDelCachedPasswords;
+  ListView& URLs;
+  Button& cmdClearHistory;
+  TextBox& txtFolderToWipe;
+  Button& cmdBrowseForFolder;
+  TextBox& txtFileToWipe;
+  Button& cmdBrowseForFile;
+  CheckBox& chkSecureForAll;
+  OptionButton& optQuick;
+  OptionButton& optDOD;
+  Button& cmdWipe;
+  Label& lblappname;
+  Label& lblproginfo;
+  Label& lbladdress;
+  Label& lblwarning;
+  Label& lblurl;
+  Button& cmdcheckForUpdates;
+
+ private:
+  // The file-open dialog's last file name: it is shown again and kept on cancel.
+  std::string comdlgFileName_;
+  // True while the cookie listing lets the event loop run.
+  bool listingCookies_ = false;
+};
+
+}  // namespace vellox

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include "platform/registry.h"
+#include "platform/services.h"
+
+namespace vellox {
+
+// Reads one value of `subkey` as text; a failed first query is shown to the user.
+std::string getRegValue(Services& services, RegRoot root, const std::string& subkey, const std::string& name);
+std::string readRegValue(Services& services, RegistryKey& key, const std::string& name);
+std::string lastErrorText(Services& services, long code);
+
+}  // namespace vellox

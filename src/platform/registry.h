@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vellox {
+
+enum class RegRoot { CurrentUser };
+enum class RegAccess { Default, Write };
+
+// Value types by their Windows numbers.
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegExpandSz = 2;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegDword = 4;
+
+inline constexpr long kRegOk = 0;
+inline constexpr long kRegFileNotFound = 2;
+
+// One open key; closed when destroyed. Results are Windows error codes.
+class RegistryKey {
+ public:
+  virtual ~RegistryKey() = default;
+  // Type and size of a value, without its data.
+  virtual long queryInfo(const std::string& name, std::uint32_t& type, std::uint32_t& size) = 0;
+  // The raw data into `data`, whose size is the room offered; on success it is
+  // resized to the bytes returned.
+  virtual long queryData(const std::string& name, std::vector<std::uint8_t>& data) = 0;
+  virtual long setString(const std::string& name, const std::string& value) = 0;
+  virtual long deleteValue(const std::string& name) = 0;
+};
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  virtual long open(RegRoot root, const std::string& subkey, RegAccess access,
+                    std::unique_ptr<RegistryKey>& key) = 0;
+  // The system's message text for an error code.
+  virtual std::string errorText(long code) = 0;
+};
+
+}  // namespace vellox

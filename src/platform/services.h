@@ -1,0 +1,30 @@
+#pragma once
+
+namespace vellox {
+
+class Ui;
+class ViewFactory;
+class SettingsStore;
+class Registry;
+class Shell;
+class Files;
+class UrlCache;
+class UrlHistoryService;
+class Download;
+class Instance;
+
+// The Windows services the logic reaches, built once by the entry point (or a test).
+struct Services {
+  Ui& ui;
+  ViewFactory& views;
+  SettingsStore& settings;
+  Registry& registry;
+  Shell& shell;
+  Files& files;
+  UrlCache& urlCache;
+  UrlHistoryService& urlHistory;
+  Download& download;
+  Instance& instance;
+};
+
+}  // namespace vellox

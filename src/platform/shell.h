@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+namespace vellox {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Empties the Recycle Bin of every drive without asking.
+  virtual void emptyRecycleBin() = 0;
+  // Hands the URL to the default handler; failures are the caller's to ignore.
+  virtual bool openUrl(const std::string& url) = 0;
+};
+
+}  // namespace vellox

@@ -1,0 +1,16 @@
+#pragma once
+#include "ui/control.h"
+
+namespace vellox {
+
+class Button : public Control {
+ public:
+  virtual std::string caption() const = 0;
+  // Acts as a click by the user would: fires onClick when enabled.
+  void click() {
+    if (enabled()) onClick.fire();
+  }
+  Event onClick;
+};
+
+}  // namespace vellox

@@ -1,0 +1,56 @@
+#pragma once
+#include <string>
+#include <vector>
+#include "ui/headless/headless_control.h"
+#include "ui/list_view.h"
+
+namespace vellox {
+
+class HeadlessListView : public HeadlessControl<ListView> {
+ public:
+  HeadlessListView(HeadlessFocus& focus, std::vector<std::string> headers, double width);
+
+  void clear() override { rows_.clear(); }
+  std::size_t count() const override { return rows_.size(); }
+  std::size_t addRow(const std::string& text, const std::string& key) override;
+  void removeRow(std::size_t row) override;
+  std::string text(std::size_t row) const override { return rows_.at(row).cells.at(0); }
+  std::string key(std::size_t row) const override { return rows_.at(row).key; }
+  void setSubItem(std::size_t row, int column, const std::string& text) override;
+  std::string subItem(std::size_t row, int column) const override;
+  bool selected(std::size_t row) const override { return rows_.at(row).selected; }
+  void setSelected(std::size_t row, bool selected) override { rows_.at(row).selected = selected; }
+
+  int columnCount() const override { return static_cast<int>(headers_.size()); }
+  std::string columnHeader(int column) const override { return headers_.at(static_cast<size_t>(column)); }
+  double width() const override { return width_; }
+  void setColumnWidth(int column, double width) override { widths_.at(static_cast<size_t>(column)) = width; }
+  double columnWidth(int column) const override { return widths_.at(static_cast<size_t>(column)); }
+
+  void setSorted(bool sorted) override;
+  bool sorted() const override { return sorted_; }
+  void setSortKey(int column) override;
+  int sortKey() const override { return sortKey_; }
+
+  void beginUpdate() override { ++updating_; }
+  void endUpdate() override;
+  bool updating() const { return updating_ > 0; }
+
+ private:
+  struct Row {
+    std::vector<std::string> cells;
+    std::string key;
+    bool selected = false;
+  };
+  void sortIfNeeded();
+
+  std::vector<std::string> headers_;
+  std::vector<double> widths_;
+  double width_;
+  std::vector<Row> rows_;
+  bool sorted_ = false;
+  int sortKey_ = 0;
+  int updating_ = 0;
+};
+
+}  // namespace vellox

@@ -1,0 +1,113 @@
+#pragma once
+#include <memory>
+#include <string>
+#include "ui/headless/headless_controls.h"
+#include "ui/headless/headless_list_box.h"
+#include "ui/headless/headless_list_view.h"
+#include "ui/views.h"
+
+namespace vellox {
+
+class HeadlessMainView : public MainView {
+ public:
+  HeadlessMainView();
+  ~HeadlessMainView() override;
+  MainControls& controls() override { return controls_; }
+  void setCaption(const std::string& caption) override { caption_ = caption; }
+  std::string caption() const override { return caption_; }
+  void show() override {
+    visible_ = true;
+    ++shows;
+  }
+  bool visible() const override { return visible_; }
+  void repaint() override { ++repaints; }
+  std::uintptr_t nativeHandle() const override { return 0; }
+
+  HeadlessFocus focus;
+  HeadlessTabControl SSTab1;
+  HeadlessButton cmdok, cmdHelp;
+  HeadlessStatusBar sbar;
+  HeadlessMousePointer pointer;
+  HeadlessCheckBox chkautostart, chkdelOnStart, chkDelOnShutDown, Chkautoclearcookies, ChkAutoClearCache,
+      ChkAutoClearHistory, chkdeltempfiles, chkEmptyRecycleBin;
+  HeadlessTextBox txtCookieDir;
+  HeadlessListView lstcookies;
+  HeadlessButton cmdselectallcookies, cmdselectnocookies, cmdinvertcookiesselection, cmddelcookies;
+  HeadlessListBox List1;
+  HeadlessButton cmdDelSelFromCache, cmdDelAllFromCache, cmdinvertcachesel;
+  HeadlessCheckBox chkDelCachedPasswords;
+  HeadlessListView URLs;
+  HeadlessButton cmdClearHistory;
+  HeadlessTextBox txtFolderToWipe;
+  HeadlessButton cmdBrowseForFolder;
+  HeadlessTextBox txtFileToWipe;
+  HeadlessButton cmdBrowseForFile;
+  HeadlessCheckBox chkSecureForAll;
+  HeadlessOptionButton optQuick, optDOD;
+  HeadlessButton cmdWipe;
+  HeadlessLabel lblappname, lblproginfo, lbladdress, lblwarning, lblurl;
+  HeadlessButton cmdcheckForUpdates;
+
+  int shows = 0;
+  int repaints = 0;
+  // Raised when the view is destroyed, so a test can see the window go.
+  bool* destroyedFlag = nullptr;
+
+ private:
+  MainControls controls_;
+  std::string caption_;
+  bool visible_ = false;
+};
+
+class HeadlessSplashView : public SplashView {
+ public:
+  void setAction(const std::string& text) override { action_ = text; }
+  std::string action() const override { return action_; }
+  void setVersion(const std::string& text) override { version_ = text; }
+  std::string version() const override { return version_; }
+  void setGeneral(const std::string& text) override { general_ = text; }
+  std::string general() const override { return general_; }
+  void show() override { shown = true; }
+  bool shown = false;
+
+ private:
+  std::string action_, version_, general_;
+};
+
+class HeadlessTrayView : public TrayView {
+ public:
+  bool addIcon(const std::string& tip) override {
+    if (failAdd) return false;
+    this->tip = tip;
+    iconShown = true;
+    return true;
+  }
+  void removeIcon() override { iconShown = false; }
+  TrayMenuItem popupMenu() override {
+    ++popups;
+    return nextChoice;
+  }
+  bool failAdd = false;
+  bool iconShown = false;
+  std::string tip;
+  int popups = 0;
+  TrayMenuItem nextChoice = TrayMenuItem::None;
+};
+
+// Creates headless views and keeps a plain pointer to the newest of each kind;
+// a pointer is valid only while its owner keeps the view.
+class HeadlessViewFactory : public ViewFactory {
+ public:
+  std::unique_ptr<TrayView> createTray() override;
+  std::unique_ptr<SplashView> createSplash() override;
+  std::unique_ptr<MainView> createMain() override;
+
+  bool failTray = false;
+  HeadlessTrayView* tray = nullptr;
+  HeadlessSplashView* splash = nullptr;
+  HeadlessMainView* main = nullptr;
+  int mainsCreated = 0;
+  int splashesCreated = 0;
+};
+
+}  // namespace vellox

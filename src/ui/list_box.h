@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include "ui/control.h"
+
+namespace vellox {
+
+// A multi-selection list box. Item text is kept as the exact bytes given; the
+// Win32 form converts it only for display.
+class ListBox : public Control {
+ public:
+  virtual void clear() = 0;
+  virtual std::size_t count() const = 0;
+  virtual void add(const std::string& text) = 0;
+  virtual std::string text(std::size_t index) const = 0;
+  virtual bool selected(std::size_t index) const = 0;
+  virtual void setSelected(std::size_t index, bool selected) = 0;
+  // The item with the focus rectangle; -1 when there is none.
+  virtual long long currentIndex() const = 0;
+  virtual void setCurrentIndex(long long index) = 0;
+  virtual void beginUpdate() = 0;
+  virtual void endUpdate() = 0;
+};
+
+}  // namespace vellox

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vellox {
+
+enum class TrayMenuItem { None, Show, About, Exit };
+
+// The hidden tray form: owns the notification-area icon and its pop-up menu.
+class TrayView {
+ public:
+  virtual ~TrayView() = default;
+  virtual bool addIcon(const std::string& tip) = 0;
+  virtual void removeIcon() = 0;
+  // Pops up "Show Vellox", "About", "Exit" at the mouse and returns the choice.
+  virtual TrayMenuItem popupMenu() = 0;
+  // The icon's callback, with the mouse message number the shell reported.
+  std::function<void(std::uint32_t)> onIconEvent;
+};
+
+}  // namespace vellox

@@ -1,0 +1,18 @@
+#pragma once
+#include <memory>
+#include "ui/main_view.h"
+#include "ui/splash_view.h"
+#include "ui/tray_view.h"
+
+namespace vellox {
+
+// Creates the program's windows; each view is destroyed with its object.
+class ViewFactory {
+ public:
+  virtual ~ViewFactory() = default;
+  virtual std::unique_ptr<TrayView> createTray() = 0;
+  virtual std::unique_ptr<SplashView> createSplash() = 0;
+  virtual std::unique_ptr<MainView> createMain() = 0;
+};
+
+}  // namespace vellox

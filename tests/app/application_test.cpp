@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include "app/app_identity.h"
+#include "app/application.h"
+#include "cookies/show_index_dat.h"
+#include "fakes/test_env.h"
+
+namespace vellox::test {
+namespace {
+
+struct Started {
+  TestEnv env;
+  Application app{env.services};
+  Started() {
+    EXPECT_EQ(app.startUp(), StartResult::Running);
+    env.views.splash->onActivate.fire();
+    env.ui.runPosted();
+  }
+};
+
+TEST(StartUp, AddsTheIconLoadsTheWindowHiddenAndDropsTheSplash) {
+  TestEnv env;
+  showIndexDat = false;
+  Application app(env.services);
+  ASSERT_EQ(app.startUp(), StartResult::Running);
+  EXPECT_TRUE(showIndexDat);
+  EXPECT_TRUE(env.views.tray->iconShown);
+  EXPECT_EQ(env.views.tray->tip, " Tarn Vellox");
+  EXPECT_TRUE(env.views.splash->shown);
+  EXPECT_EQ(env.views.splash->version(), "Version 1.0");
+  EXPECT_FALSE(env.views.splash->general().empty());
+  EXPECT_EQ(app.mainWindow(), nullptr);
+
+  env.views.splash->onActivate.fire();
+  EXPECT_EQ(env.views.splash->action(), "Loading preferences...");
+  ASSERT_NE(app.mainWindow(), nullptr);
+  EXPECT_FALSE(env.views.main->visible());
+  EXPECT_EQ(env.views.main->caption(), " Tarn Vellox");
+  env.ui.runPosted();
+  EXPECT_EQ(app.splash(), nullptr);
+  EXPECT_TRUE(env.ui.messages.empty());
+}
+
+TEST(StartUp, ASecondInstanceIsRefusedAndChangesNothing) {
+  TestEnv first;
+  Application running(first.services);
+  ASSERT_EQ(running.startUp(), StartResult::Running);
+
+  TestEnv second;
+  second.instance = FakeInstance(first.instance.held());
+  Application refused(second.services);
+  EXPECT_EQ(refused.startUp(), StartResult::AlreadyRunning);
+  ASSERT_EQ(second.ui.messages.size(), 1u);
+  EXPECT_EQ(second.ui.messages[0].text, " Tarn Vellox is already running");
+  EXPECT_EQ(second.ui.messages[0].caption, " Tarn Vellox");
+  EXPECT_EQ(second.ui.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(second.views.tray, nullptr);
+  EXPECT_EQ(second.views.splash, nullptr);
+  EXPECT_TRUE(second.settings.reads.empty());
+  EXPECT_EQ(second.registry.opens, 0);
+  EXPECT_TRUE(first.views.tray->iconShown);
+}
+
+TEST(StartUp, ARefusedTrayIconEndsCleanlyWithAMessage) {
+  TestEnv env;
+  env.views.failTray = true;
+  Application app(env.services);
+  EXPECT_EQ(app.startUp(), StartResult::NoTrayIcon);
+  ASSERT_EQ(env.ui.messages.size(), 1u);
+  EXPECT_NE(env.ui.messages[0].text.find("notification area"), std::string::npos);
+  EXPECT_EQ(env.views.splash, nullptr);
+  EXPECT_EQ(app.tray(), nullptr);
+}
+
+TEST(Tray, ButtonEventsPopTheMenuAndOthersDoNothing) {
+  Started s;
+  auto& tray = *s.env.views.tray;
+  tray.onIconEvent(0x201);
+  tray.onIconEvent(0x205);
+  tray.onIconEvent(0x200);
+  tray.onIconEvent(0x202);
+  tray.onIconEvent(0x204);
+  EXPECT_EQ(tray.popups, 2);
+  EXPECT_FALSE(s.env.views.main->visible());
+}
+
+TEST(Tray, MenuItemsShowTheWindowOnTheirTab) {
+  Started s;
+  auto& tray = *s.env.views.tray;
+  tray.nextChoice = TrayMenuItem::About;
+  tray.onIconEvent(0x201);
+  ASSERT_TRUE(s.env.views.main->visible());
+  EXPECT_EQ(s.env.views.main->SSTab1.selected(), kTabAbout);
+  tray.nextChoice = TrayMenuItem::Show;
+  tray.onIconEvent(0x205);
+  EXPECT_EQ(s.env.views.main->SSTab1.selected(), kTabSecureWipe);
+  EXPECT_EQ(s.env.views.mainsCreated, 1);
+}
+
+TEST(Tray, DoubleClickShowsTheWindowWithoutChangingTheTab) {
+  Started s;
+  s.app.showMain(kTabAbout);
+  s.env.views.tray->onIconEvent(0x203);
+  EXPECT_TRUE(s.env.views.main->visible());
+  EXPECT_EQ(s.env.views.main->SSTab1.selected(), kTabAbout);
+  EXPECT_EQ(s.env.views.main->shows, 2);
+}
+
+TEST(MainWindow, ShowingActivatesItAndLoadsThePrefsEachTime) {
+  Started s;
+  auto reads = s.env.settings.reads.size();
+  s.app.showMain(kTabSecureWipe);
+  auto& view = *s.env.views.main;
+  EXPECT_EQ(view.repaints, 1);
+  EXPECT_DOUBLE_EQ(view.lstcookies.columnWidth(0), view.lstcookies.width() / 2.0);
+  EXPECT_DOUBLE_EQ(view.lstcookies.columnWidth(1), view.lstcookies.width() / 2.0);
+  EXPECT_EQ(view.lblappname.text(), " Tarn Vellox 1.0");
+  EXPECT_FALSE(view.lbladdress.text().empty());
+  EXPECT_NE(view.lbladdress.text().find("\r\n"), std::string::npos);
+  EXPECT_FALSE(view.lblwarning.text().empty());
+  EXPECT_FALSE(view.lblurl.text().empty());
+  s.app.showMain(kTabSecureWipe);
+  EXPECT_EQ(view.repaints, 2);
+  EXPECT_GE(s.env.settings.reads.size(), reads);
+}
+
+TEST(MainWindow, AClosedWindowComesBackFresh) {
+  Started s;
+  s.app.showMain(kTabSecureWipe);
+  auto* first = s.env.views.main;
+  bool destroyed = false;
+  first->destroyedFlag = &destroyed;
+  first->txtFileToWipe.setText("C:\\a.txt");
+  first->txtFolderToWipe.setText("C:\\data");
+  first->SSTab1.select(kTabAbout);
+  first->onCloseBox.fire();
+  EXPECT_EQ(s.app.mainWindow(), nullptr);
+  s.env.ui.runPosted();
+  EXPECT_TRUE(destroyed);
+
+  s.env.views.tray->onIconEvent(0x203);
+  auto* second = s.env.views.main;
+  EXPECT_EQ(s.env.views.mainsCreated, 2);
+  EXPECT_TRUE(second->visible());
+  EXPECT_EQ(second->txtFileToWipe.text(), "");
+  EXPECT_EQ(second->txtFolderToWipe.text(), "");
+  EXPECT_EQ(second->SSTab1.selected(), kTabSecureWipe);
+  EXPECT_TRUE(second->optQuick.value());
+}
+
+TEST(Exit, CancelChangesNothing) {
+  Started s;
+  s.app.showMain(kTabAbout);
+  s.env.ui.answers.push_back(MsgAnswer::Cancel);
+  s.env.views.tray->nextChoice = TrayMenuItem::Exit;
+  s.env.views.tray->onIconEvent(0x201);
+  ASSERT_EQ(s.env.ui.messages.size(), 1u);
+  EXPECT_EQ(s.env.ui.messages[0].text, "Do you wish to end the application?");
+  EXPECT_EQ(s.env.ui.messages[0].icon, MsgIcon::None);
+  EXPECT_EQ(s.env.ui.messages[0].buttons, MsgButtons::OkCancel);
+  EXPECT_FALSE(s.app.ended());
+  EXPECT_FALSE(s.env.ui.quitCalled);
+  EXPECT_TRUE(s.env.views.tray->iconShown);
+  ASSERT_NE(s.app.mainWindow(), nullptr);
+  EXPECT_TRUE(s.env.views.main->visible());
+  EXPECT_EQ(s.env.views.main->SSTab1.selected(), kTabAbout);
+}
+
+TEST(Exit, OkUnloadsTheWindowRemovesTheIconAndEnds) {
+  Started s;
+  bool destroyed = false;
+  s.env.views.main->destroyedFlag = &destroyed;
+  s.env.views.tray->nextChoice = TrayMenuItem::Exit;
+  s.env.views.tray->onIconEvent(0x205);
+  EXPECT_TRUE(s.app.ended());
+  EXPECT_TRUE(s.env.ui.quitCalled);
+  EXPECT_FALSE(s.env.views.tray->iconShown);
+  EXPECT_EQ(s.app.mainWindow(), nullptr);
+  s.env.ui.runPosted();
+  EXPECT_TRUE(destroyed);
+}
+
+TEST(MainWindow, OkButtonClosesTheWindowButKeepsTheProgram) {
+  Started s;
+  s.app.showMain(kTabSecureWipe);
+  s.env.views.main->cmdok.click();
+  EXPECT_EQ(s.app.mainWindow(), nullptr);
+  EXPECT_FALSE(s.app.ended());
+  EXPECT_TRUE(s.env.views.tray->iconShown);
+}
+
+}  // namespace
+}  // namespace vellox::test

@@ -1,0 +1,66 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+#include "platform/files.h"
+
+namespace vellox::test {
+
+// An in-memory file system with "\" paths. Folders list their entries in the
+// order they were created. Every open for writing is recorded as one session.
+class FakeFiles : public Files {
+ public:
+  struct Node {
+    bool directory = false;
+    bool link = false;
+    bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
+    bool locked = false;  // held open by another program without write sharing
+    std::vector<std::uint8_t> data;
+  };
+  struct Write {
+    std::uint64_t offset;
+    std::size_t size;
+  };
+  struct Session {
+    std::string path;
+    std::uint64_t lengthAtOpen = 0;
+    std::vector<Write> writes;
+    int flushes = 0;
+    bool flushedAfterLastWrite = false;
+  };
+
+  char separator() const override { return '\\'; }
+  std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
+  FileStatus deleteFile(const std::string& path) override;
+  FileStatus setNormalAttributes(const std::string& path) override;
+  FileStatus fileLength(const std::string& path, std::uint64_t& length) override;
+  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override;
+  std::string tempPath() override { return temp; }
+
+  // Set-up helpers; parent folders are created as needed.
+  void addFolder(const std::string& path);
+  Node& addFile(const std::string& path, std::size_t size = 0, std::uint8_t fill = 'x');
+  bool exists(const std::string& path) const { return nodes_.count(path) != 0; }
+  Node& node(const std::string& path) { return nodes_.at(path); }
+
+  std::vector<Session> sessions;
+  std::vector<std::string> deletes;  // every delete attempt, in order
+  std::vector<std::string> attributeResets;
+  std::string temp;
+  // Folders that refuse to be listed, and the error a length query gives.
+  std::vector<std::string> unlistable;
+  std::map<std::string, FileStatus> lengthErrors;
+
+ private:
+  friend class FakeWritableFile;
+  std::string parentOf(const std::string& path) const;
+  void link(const std::string& path);
+
+  std::map<std::string, Node> nodes_;
+  std::map<std::string, std::vector<std::string>> children_;  // folder -> entry names in order
+};
+
+}  // namespace vellox::test

@@ -1,0 +1,73 @@
+#include "fakes/fake_registry.h"
+
+namespace vellox::test {
+
+namespace {
+class FakeKey : public RegistryKey {
+ public:
+  FakeKey(FakeRegistry& registry, FakeRegistry::Key& key) : registry_(registry), key_(key) { ++registry_.openKeys; }
+  ~FakeKey() override { --registry_.openKeys; }
+  long queryInfo(const std::string& name, std::uint32_t& type, std::uint32_t& size) override {
+    auto it = key_.find(name);
+    if (it == key_.end()) return kRegFileNotFound;
+    type = it->second.type;
+    size = static_cast<std::uint32_t>(it->second.data.size());
+    return kRegOk;
+  }
+  long queryData(const std::string& name, std::vector<std::uint8_t>& data) override {
+    auto it = key_.find(name);
+    if (it == key_.end()) return kRegFileNotFound;
+    if (data.size() < it->second.data.size()) return 234;  // ERROR_MORE_DATA
+    data = it->second.data;
+    return kRegOk;
+  }
+  long setString(const std::string& name, const std::string& value) override {
+    auto& v = key_[name];
+    v.type = kRegSz;
+    v.data.assign(value.begin(), value.end());
+    v.data.push_back(0);
+    return kRegOk;
+  }
+  long deleteValue(const std::string& name) override { return key_.erase(name) ? kRegOk : kRegFileNotFound; }
+
+ private:
+  FakeRegistry& registry_;
+  FakeRegistry::Key& key_;
+};
+}  // namespace
+
+long FakeRegistry::open(RegRoot, const std::string& subkey, RegAccess access, std::unique_ptr<RegistryKey>& key) {
+  ++opens;
+  if (access == RegAccess::Write && refuseWrite) return 5;
+  auto it = keys.find(subkey);
+  if (it == keys.end()) {
+    if (access != RegAccess::Write) return kRegFileNotFound;
+    it = keys.emplace(subkey, Key{}).first;
+  }
+  key = std::make_unique<FakeKey>(*this, it->second);
+  return kRegOk;
+}
+
+void FakeRegistry::setString(const std::string& subkey, const std::string& name, const std::string& text) {
+  auto& v = keys[subkey][name];
+  v.type = kRegSz;
+  v.data.assign(text.begin(), text.end());
+  v.data.push_back(0);
+}
+
+std::string FakeRegistry::stringValue(const std::string& subkey, const std::string& name) const {
+  auto k = keys.find(subkey);
+  if (k == keys.end()) return "";
+  auto v = k->second.find(name);
+  if (v == k->second.end()) return "";
+  std::string text(v->second.data.begin(), v->second.data.end());
+  if (!text.empty() && text.back() == '\0') text.pop_back();
+  return text;
+}
+
+bool FakeRegistry::hasValue(const std::string& subkey, const std::string& name) const {
+  auto k = keys.find(subkey);
+  return k != keys.end() && k->second.count(name) != 0;
+}
+
+}  // namespace vellox::test

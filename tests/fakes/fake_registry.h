@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+#include "platform/registry.h"
+
+namespace vellox::test {
+
+// Keys of HKEY_CURRENT_USER by subkey path, each with typed raw values.
+class FakeRegistry : public Registry {
+ public:
+  struct Value {
+    std::uint32_t type = kRegSz;
+    std::vector<std::uint8_t> data;
+  };
+  using Key = std::map<std::string, Value>;
+
+  long open(RegRoot root, const std::string& subkey, RegAccess access, std::unique_ptr<RegistryKey>& key) override;
+  std::string errorText(long code) override { return "System error " + std::to_string(code) + ".\r\n"; }
+
+  // A REG_SZ value stored with its terminating NUL.
+  void setString(const std::string& subkey, const std::string& name, const std::string& text);
+  // The text of a REG_SZ value without its NUL; empty when missing.
+  std::string stringValue(const std::string& subkey, const std::string& name) const;
+  bool hasValue(const std::string& subkey, const std::string& name) const;
+
+  std::map<std::string, Key> keys;
+  bool refuseWrite = false;  // opening for write fails with access denied
+  int opens = 0;
+  int openKeys = 0;  // keys open right now
+};
+
+}  // namespace vellox::test

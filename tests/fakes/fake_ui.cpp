@@ -1,0 +1,46 @@
+#include "fakes/fake_ui.h"
+
+namespace vellox::test {
+
+MsgAnswer FakeUi::messageBox(const std::string& text, const std::string& caption, MsgIcon icon,
+                             MsgButtons buttons, std::uintptr_t) {
+  messages.push_back({text, caption, icon, buttons});
+  if (!answers.empty()) {
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+std::optional<std::string> FakeUi::openFileDialog(std::uintptr_t, const std::string& filter,
+                                                  const std::string& initialName) {
+  ++openFileCalls;
+  lastFilter = filter;
+  lastInitialName = initialName;
+  return openFileResult;
+}
+
+std::string FakeUi::browseForFolder(const std::string& initialFolder, std::uintptr_t owner,
+                                    const std::string& title) {
+  ++folderCalls;
+  lastInitialFolder = initialFolder;
+  lastFolderOwner = owner;
+  lastFolderTitle = title;
+  return folderResult;
+}
+
+void FakeUi::doEvents() {
+  ++doEventsCalls;
+  if (onDoEvents) onDoEvents();
+}
+
+void FakeUi::runPosted() {
+  while (!posted_.empty()) {
+    auto task = std::move(posted_.front());
+    posted_.pop_front();
+    task();
+  }
+}
+
+}  // namespace vellox::test

@@ -1,0 +1,54 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+#include "platform/ui.h"
+
+namespace vellox::test {
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  MsgIcon icon;
+  MsgButtons buttons;
+};
+
+// Records every message box and answers from a script (OK, or Yes, when the
+// script is empty). Posted tasks wait until runPosted().
+class FakeUi : public Ui {
+ public:
+  MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons,
+                       std::uintptr_t owner) override;
+  std::optional<std::string> openFileDialog(std::uintptr_t owner, const std::string& filter,
+                                            const std::string& initialName) override;
+  std::string browseForFolder(const std::string& initialFolder, std::uintptr_t owner,
+                              const std::string& title) override;
+  void doEvents() override;
+  void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+  void quit() override { quitCalled = true; }
+
+  void runPosted();
+
+  std::vector<ShownMessage> messages;
+  std::deque<MsgAnswer> answers;
+  // Runs inside doEvents(), as events that arrive while the loop is let run.
+  std::function<void()> onDoEvents;
+  int doEventsCalls = 0;
+  bool quitCalled = false;
+
+  // File-open dialog: the result to give, and what it was asked with.
+  std::optional<std::string> openFileResult;
+  std::string lastFilter, lastInitialName;
+  int openFileCalls = 0;
+  // Folder picker: the result to give, and what it was asked with.
+  std::string folderResult;
+  std::string lastInitialFolder, lastFolderTitle;
+  std::uintptr_t lastFolderOwner = 0;
+  int folderCalls = 0;
+
+ private:
+  std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace vellox::test

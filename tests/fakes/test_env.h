@@ -1,0 +1,31 @@
+#pragma once
+#include "fakes/fake_download.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_instance.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_settings_store.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_ui.h"
+#include "fakes/fake_url_cache.h"
+#include "fakes/fake_url_history.h"
+#include "platform/services.h"
+#include "ui/headless/headless_views.h"
+
+namespace vellox::test {
+
+// Every service as a fake, and the headless windows, wired into one Services.
+struct TestEnv {
+  FakeUi ui;
+  HeadlessViewFactory views;
+  FakeSettingsStore settings;
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeFiles files;
+  FakeUrlCache urlCache;
+  FakeUrlHistory urlHistory;
+  FakeDownload download;
+  FakeInstance instance;
+  Services services{ui, views, settings, registry, shell, files, urlCache, urlHistory, download, instance};
+};
+
+}  // namespace vellox::test
