@@ -47,6 +47,8 @@ class Files {
   // Clears read-only, hidden, system and archive.
   virtual FileStatus setNormalAttributes(const std::string& path) = 0;
   virtual FileStatus fileLength(const std::string& path, std::uint64_t& length) = 0;
+  // Reads at most `maxBytes` from the start of the file.
+  virtual FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) = 0;
   // The entries of one folder in the platform's order, without "." and "..";
   // nothing when the folder cannot be listed.
   virtual std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) = 0;

@@ -68,6 +68,21 @@ FakeFiles::Node& FakeFiles::addFile(const std::string& path, std::size_t size, s
   return n;
 }
 
+FakeFiles::Node& FakeFiles::addFile(const std::string& path, const std::string& contents) {
+  auto& n = addFile(path);
+  n.data.assign(contents.begin(), contents.end());
+  return n;
+}
+
+FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, std::size_t maxBytes) {
+  auto it = nodes_.find(path);
+  if (it == nodes_.end() || it->second.directory) return kNotFound;
+  if (it->second.locked) return kShared;
+  const auto& data = it->second.data;
+  contents.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, data.size())));
+  return {};
+}
+
 std::unique_ptr<WritableFile> FakeFiles::openForWrite(const std::string& path, FileStatus& status) {
   auto it = nodes_.find(path);
   if (it == nodes_.end()) {

@@ -37,12 +37,14 @@ class FakeFiles : public Files {
   FileStatus deleteFile(const std::string& path) override;
   FileStatus setNormalAttributes(const std::string& path) override;
   FileStatus fileLength(const std::string& path, std::uint64_t& length) override;
+  FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override;
   std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override;
   std::string tempPath() override { return temp; }
 
   // Set-up helpers; parent folders are created as needed.
   void addFolder(const std::string& path);
   Node& addFile(const std::string& path, std::size_t size = 0, std::uint8_t fill = 'x');
+  Node& addFile(const std::string& path, const std::string& contents);
   bool exists(const std::string& path) const { return nodes_.count(path) != 0; }
   Node& node(const std::string& path) { return nodes_.at(path); }
 

@@ -13,6 +13,7 @@ class PendingFiles : public Files {
   FileStatus deleteFile(const std::string&) override { return {FileErrc::Other, 50, "Not supported."}; }
   FileStatus setNormalAttributes(const std::string&) override { return {FileErrc::Other, 50, "Not supported."}; }
   FileStatus fileLength(const std::string&, std::uint64_t&) override { return {FileErrc::Other, 50, "Not supported."}; }
+  FileStatus readFile(const std::string&, std::string&, std::size_t) override { return {FileErrc::Other, 50, "Not supported."}; }
   std::optional<std::vector<DirEntry>> listFolder(const std::string&) override { return std::nullopt; }
   std::string tempPath() override { return ""; }
 };
