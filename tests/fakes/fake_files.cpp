@@ -52,7 +52,7 @@ void FakeFiles::link(const std::string& path) {
   if (!parent.empty() && !exists(parent)) addFolder(parent);
   auto& names = children_[parent];
   auto name = path.substr(parent.size() + (parent.empty() ? 0 : 1));
-  if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  names.push_back(name);  // only new nodes are linked
 }
 
 void FakeFiles::addFolder(const std::string& path) {
@@ -62,9 +62,10 @@ void FakeFiles::addFolder(const std::string& path) {
 }
 
 FakeFiles::Node& FakeFiles::addFile(const std::string& path, std::size_t size, std::uint8_t fill) {
+  const bool known = exists(path);
   auto& n = nodes_[path];
   n.data.assign(size, fill);
-  link(path);
+  if (!known) link(path);
   return n;
 }
 
@@ -112,6 +113,7 @@ FileStatus FakeFiles::deleteFile(const std::string& path) {
   if (it == nodes_.end() || it->second.directory) return kNotFound;
   if (it->second.readOnly) return kDenied;
   if (it->second.locked) return kShared;
+  deletedData[path] = std::move(it->second.data);
   nodes_.erase(it);
   auto& names = children_[parentOf(path)];
   names.erase(std::find(names.begin(), names.end(), path.substr(path.find_last_of('\\') + 1)));

@@ -51,6 +51,8 @@ class FakeFiles : public Files {
   std::vector<Session> sessions;
   std::vector<std::string> deletes;  // every delete attempt, in order
   std::vector<std::string> attributeResets;
+  // The bytes each file held when it was deleted.
+  std::map<std::string, std::vector<std::uint8_t>> deletedData;
   std::string temp;
   // Folders that refuse to be listed, and the error a length query gives.
   std::vector<std::string> unlistable;

@@ -1,24 +1,241 @@
+#include <windows.h>
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <utility>
 #include "platform/win32/win32_services.h"
 
 namespace vellox::win32 {
 
 namespace {
-class PendingFiles : public Files {
+
+std::wstring widen(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  return wide;
+}
+
+std::string narrow(const wchar_t* text, std::size_t length) {
+  if (length == 0) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+
+// The full path in the \\?\ form, which lifts the 260-character limit.
+std::wstring longPath(const std::string& path) {
+  std::wstring wide = widen(path);
+  if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+  const DWORD need = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (need == 0) return wide;
+  std::wstring full(need, L'\0');
+  const DWORD got = GetFullPathNameW(wide.c_str(), need, full.data(), nullptr);
+  if (got == 0 || got >= need) return wide;
+  full.resize(got);
+  if (full.rfind(L"\\\\.\\", 0) == 0) return full;  // a device path stays as it is
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+std::string describe(DWORD error) {
+  wchar_t buffer[512];
+  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+  while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
+    --length;
+  if (length == 0) return "Error " + std::to_string(error) + ".";
+  return narrow(buffer, length);
+}
+
+FileStatus statusOf(DWORD error) {
+  FileErrc code = FileErrc::Other;
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) code = FileErrc::NotFound;
+  if (error == ERROR_ACCESS_DENIED) code = FileErrc::AccessDenied;
+  return {code, static_cast<long>(error), describe(error)};
+}
+
+FileStatus lastStatus() { return statusOf(GetLastError()); }
+
+FileStatus refusedLink() {
+  return {FileErrc::Other, ERROR_CANT_ACCESS_FILE, "The file is a link; nothing is written through it."};
+}
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  Handle& operator=(Handle&&) = delete;
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+class Win32WritableFile : public WritableFile {
+ public:
+  explicit Win32WritableFile(Handle handle) : handle_(std::move(handle)) {}
+  std::optional<std::uint64_t> length() override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_.get(), &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+      OVERLAPPED at{};
+      at.Offset = static_cast<DWORD>(offset);
+      at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+      DWORD written = 0;
+      if (!WriteFile(handle_.get(), bytes, chunk, &written, &at) || written == 0) return false;
+      bytes += written;
+      offset += written;
+      size -= written;
+    }
+    return true;
+  }
+  bool flush() override { return FlushFileBuffers(handle_.get()) != 0; }
+
+ private:
+  Handle handle_;
+};
+
+DirEntry entryOf(const WIN32_FIND_DATAW& data) {
+  DirEntry entry;
+  entry.name = narrow(data.cFileName, wcsnlen(data.cFileName, MAX_PATH));
+  entry.directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+  entry.hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+  entry.system = (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+  return entry;
+}
+
+HANDLE findFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
+  HANDLE found = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                  FIND_FIRST_EX_LARGE_FETCH);
+  if (found == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    found = FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &data, FindExSearchNameMatch, nullptr, 0);
+  return found;
+}
+
+class Win32Files : public Files {
  public:
   char separator() const override { return '\\'; }
-  std::unique_ptr<WritableFile> openForWrite(const std::string&, FileStatus& status) override {
-    status = {FileErrc::Other, 50, "Not supported."};
-    return nullptr;
+
+  std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
+    // The reparse flag opens a link itself, so it can be refused instead of followed.
+    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file.valid()) {
+      status = lastStatus();
+      return nullptr;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.get(), &info)) {
+      status = lastStatus();
+      return nullptr;
+    }
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) {
+      status = refusedLink();
+      return nullptr;
+    }
+    status = {};
+    return std::make_unique<Win32WritableFile>(std::move(file));
   }
-  FileStatus deleteFile(const std::string&) override { return {FileErrc::Other, 50, "Not supported."}; }
-  FileStatus setNormalAttributes(const std::string&) override { return {FileErrc::Other, 50, "Not supported."}; }
-  FileStatus fileLength(const std::string&, std::uint64_t&) override { return {FileErrc::Other, 50, "Not supported."}; }
-  FileStatus readFile(const std::string&, std::string&, std::size_t) override { return {FileErrc::Other, 50, "Not supported."}; }
-  std::optional<std::vector<DirEntry>> listFolder(const std::string&) override { return std::nullopt; }
-  std::string tempPath() override { return ""; }
+
+  FileStatus deleteFile(const std::string& path) override {
+    return DeleteFileW(longPath(path).c_str()) ? FileStatus{} : lastStatus();
+  }
+
+  FileStatus setNormalAttributes(const std::string& path) override {
+    const std::wstring wide = longPath(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return lastStatus();
+    // Folders and links keep theirs: only files are made writable for the wipe.
+    if (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return refusedLink();
+    return SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL) ? FileStatus{} : lastStatus();
+  }
+
+  FileStatus fileLength(const std::string& path, std::uint64_t& length) override {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(longPath(path).c_str(), GetFileExInfoStandard, &data)) return lastStatus();
+    length = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return {};
+  }
+
+  FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override {
+    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return lastStatus();
+    contents.clear();
+    char buffer[64 * 1024];
+    while (contents.size() < maxBytes) {
+      DWORD got = 0;
+      const auto want = static_cast<DWORD>(std::min(sizeof buffer, maxBytes - contents.size()));
+      if (!ReadFile(file.get(), buffer, want, &got, nullptr)) return lastStatus();
+      if (got == 0) break;
+      contents.append(buffer, got);
+    }
+    return {};
+  }
+
+  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
+    std::wstring pattern = longPath(folder);
+    if (pattern.empty()) return std::nullopt;
+    if (pattern.back() != L'\\') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW data{};
+    FindHandle found(findFirst(pattern, data));
+    std::vector<DirEntry> entries;
+    if (found.get() == INVALID_HANDLE_VALUE) {
+      // No match at all is an empty folder (a drive root has no "." entry).
+      if (GetLastError() == ERROR_FILE_NOT_FOUND) return entries;
+      return std::nullopt;
+    }
+    do {
+      auto entry = entryOf(data);
+      if (entry.name != "." && entry.name != "..") entries.push_back(std::move(entry));
+    } while (FindNextFileW(found.get(), &data));
+    return entries;
+  }
+
+  std::string tempPath() override {
+    // The needed size first: the path may be longer than MAX_PATH.
+    const DWORD need = GetTempPathW(0, nullptr);
+    if (need == 0) return "";
+    std::wstring buffer(need + 1, L'\0');
+    const DWORD got = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (got == 0 || got >= buffer.size()) return "";
+    return narrow(buffer.data(), got);
+  }
 };
+
 }  // namespace
 
-std::unique_ptr<Files> makeFiles() { return std::make_unique<PendingFiles>(); }
+std::unique_ptr<Files> makeFiles() { return std::make_unique<Win32Files>(); }
 
 }  // namespace vellox::win32

@@ -1,0 +1,98 @@
+#pragma once
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+#include "platform/files.h"
+
+namespace vellox::test {
+
+// Passes every call to another file service; tests override the calls they watch.
+class ForwardingFiles : public Files {
+ public:
+  explicit ForwardingFiles(Files& inner) : inner_(inner) {}
+  char separator() const override { return inner_.separator(); }
+  std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
+    return inner_.openForWrite(path, status);
+  }
+  FileStatus deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
+  FileStatus setNormalAttributes(const std::string& path) override { return inner_.setNormalAttributes(path); }
+  FileStatus fileLength(const std::string& path, std::uint64_t& length) override {
+    return inner_.fileLength(path, length);
+  }
+  FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override {
+    return inner_.readFile(path, contents, maxBytes);
+  }
+  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
+    return inner_.listFolder(folder);
+  }
+  std::string tempPath() override { return inner_.tempPath(); }
+
+ protected:
+  Files& inner_;
+};
+
+// Records each pass on a real file service: the length when opened, every write,
+// the length the file had when the pass was flushed, and the bytes at deletion.
+class PassRecorder : public ForwardingFiles {
+ public:
+  struct Pass {
+    std::uint64_t lengthAtOpen = 0;
+    std::uint64_t bytesWritten = 0;
+    std::uint64_t end = 0;  // one past the highest byte written
+    std::size_t largestWrite = 0;
+    bool contiguousFromZero = true;
+    int flushes = 0;
+    bool flushedAfterLastWrite = false;
+  };
+  using ForwardingFiles::ForwardingFiles;
+
+  std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
+  FileStatus deleteFile(const std::string& path) override {
+    std::string contents;
+    if (inner_.readFile(path, contents, std::string::npos).ok()) deleted.push_back(contents);
+    return inner_.deleteFile(path);
+  }
+
+  std::deque<Pass> passes;
+  std::vector<std::string> deleted;  // what each deleted file held
+  // Makes the write of the given pass (1-based) fail, as a full disk would.
+  int failWritesInPass = 0;
+};
+
+class RecordingFile : public WritableFile {
+ public:
+  RecordingFile(std::unique_ptr<WritableFile> inner, PassRecorder::Pass& pass, bool failWrites)
+      : inner_(std::move(inner)), pass_(pass), failWrites_(failWrites) {}
+  std::optional<std::uint64_t> length() override { return inner_->length(); }
+  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+    if (offset != pass_.end) pass_.contiguousFromZero = false;
+    pass_.end = std::max(pass_.end, offset + size);
+    pass_.bytesWritten += size;
+    pass_.largestWrite = std::max(pass_.largestWrite, size);
+    pass_.flushedAfterLastWrite = false;
+    return !failWrites_ && inner_->writeAt(offset, data, size);
+  }
+  bool flush() override {
+    ++pass_.flushes;
+    pass_.flushedAfterLastWrite = true;
+    return inner_->flush();
+  }
+
+ private:
+  std::unique_ptr<WritableFile> inner_;
+  PassRecorder::Pass& pass_;
+  bool failWrites_;
+};
+
+inline std::unique_ptr<WritableFile> PassRecorder::openForWrite(const std::string& path, FileStatus& status) {
+  auto file = inner_.openForWrite(path, status);
+  if (!file) return file;
+  passes.push_back({});
+  passes.back().lengthAtOpen = file->length().value_or(0);
+  const bool fail = static_cast<int>(passes.size()) == failWritesInPass;
+  return std::make_unique<RecordingFile>(std::move(file), passes.back(), fail);
+}
+
+}  // namespace vellox::test
