@@ -51,8 +51,10 @@ class PassRecorder : public ForwardingFiles {
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override {
     std::string contents;
-    if (inner_.readFile(path, contents, std::string::npos).ok()) deleted.push_back(contents);
-    return inner_.deleteFile(path);
+    const bool read = inner_.readFile(path, contents, std::string::npos).ok();
+    auto status = inner_.deleteFile(path);
+    if (read && status.ok()) deleted.push_back(contents);
+    return status;
   }
 
   std::deque<Pass> passes;

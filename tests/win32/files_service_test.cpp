@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+#include <map>
+#include "files_temp_dir.h"
+#include "platform/win32/win32_services.h"
+#include "wipe/forwarding_files.h"
+#include "wipe/mod_secure_wipe.h"
+
+namespace vellox::test {
+namespace {
+
+TEST(Win32Files, ErrorsAreMappedAndDescribed) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  std::uint64_t length = 0;
+  const FileStatus missing = files->fileLength(dir / "missing.txt", length);
+  EXPECT_EQ(missing.code, FileErrc::NotFound);
+  EXPECT_EQ(missing.native, ERROR_FILE_NOT_FOUND);
+  EXPECT_FALSE(missing.description.empty());
+  EXPECT_NE(missing.description.back(), '\n');
+  EXPECT_EQ(files->fileLength(dir / "nofolder\\x.txt", length).code, FileErrc::NotFound);
+  EXPECT_EQ(files->deleteFile(dir / "missing.txt").code, FileErrc::NotFound);
+
+  ASSERT_TRUE(makeFile(dir / "ro.txt", "r"));
+  SetFileAttributesW(longForm(dir / "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(files->deleteFile(dir / "ro.txt").code, FileErrc::AccessDenied);
+  EXPECT_TRUE(files->setNormalAttributes(dir / "ro.txt").ok());
+  EXPECT_TRUE(files->deleteFile(dir / "ro.txt").ok());
+}
+
+TEST(Win32Files, WritesFlushesAndMeasuresBeyondFourGibibytes) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  FileStatus status;
+  auto file = files->openForWrite(dir / "new.bin", status);
+  ASSERT_NE(file, nullptr) << status.description;
+  EXPECT_EQ(file->length(), 0u);
+  ASSERT_TRUE(file->writeAt(0, "abc", 3));
+  ASSERT_TRUE(file->writeAt(1, "Z", 1));
+  EXPECT_TRUE(file->flush());
+  file.reset();
+  EXPECT_EQ(fileContents(dir / "new.bin"), "aZc");
+
+  file = files->openForWrite(dir / "sparse.bin", status);
+  ASSERT_NE(file, nullptr);
+  const std::uint64_t beyond = 5ull << 30;
+  ASSERT_TRUE(file->writeAt(beyond, "x", 1));
+  EXPECT_EQ(file->length(), beyond + 1);
+  file.reset();
+  std::uint64_t length = 0;
+  ASSERT_TRUE(files->fileLength(dir / "sparse.bin", length).ok());
+  EXPECT_EQ(length, beyond + 1);
+}
+
+TEST(Win32Files, ListsEntriesWithTheirAttributes) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  ASSERT_TRUE(makeFile(dir / "plain.txt", "p"));
+  ASSERT_TRUE(makeFile(dir / "hidden.txt", "h"));
+  ASSERT_TRUE(makeFile(dir / "system.txt", "s"));
+  ASSERT_TRUE(makeFile(dir / "readonly.txt", "r"));
+  ASSERT_TRUE(makeFile(dir / "sub\\inner.txt", "i"));
+  SetFileAttributesW(longForm(dir / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(longForm(dir / "system.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  SetFileAttributesW(longForm(dir / "readonly.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+
+  auto entries = files->listFolder(dir.path());
+  ASSERT_TRUE(entries.has_value());
+  std::map<std::string, DirEntry> byName;
+  for (const auto& entry : *entries) byName[entry.name] = entry;
+  EXPECT_EQ(byName.size(), 5u);
+  EXPECT_FALSE(byName["plain.txt"].directory || byName["plain.txt"].link || byName["plain.txt"].readOnly);
+  EXPECT_TRUE(byName["hidden.txt"].hidden);
+  EXPECT_TRUE(byName["system.txt"].system);
+  EXPECT_TRUE(byName["readonly.txt"].readOnly);
+  EXPECT_TRUE(byName["sub"].directory);
+  EXPECT_EQ(files->listFolder(dir / "sub\\")->size(), 1u);
+  EXPECT_FALSE(files->listFolder(dir / "missing").has_value());
+}
+
+TEST(Win32Files, TempFolderEndsWithASeparatorAndExists) {
+  auto files = win32::makeFiles();
+  const std::string temp = files->tempPath();
+  ASSERT_FALSE(temp.empty());
+  EXPECT_EQ(temp.back(), '\\');
+  EXPECT_TRUE(files->listFolder(temp).has_value());
+  std::string contents;
+  WinTempDir dir;
+  ASSERT_TRUE(makeFile(dir / "t.txt", "0123456789"));
+  ASSERT_TRUE(files->readFile(dir / "t.txt", contents, 4).ok());
+  EXPECT_EQ(contents, "0123");
+}
+
+TEST(Win32Shred, PassArithmeticOnRealFiles) {
+  WinTempDir dir;
+  auto real = win32::makeFiles();
+  for (std::size_t size : {0u, 1024u, 1025u, 4u * 1024u + 520u}) {
+    for (int passes : {1, 3, 7}) {
+      SCOPED_TRACE(std::to_string(size) + " bytes, " + std::to_string(passes) + " passes");
+      const std::string path = dir / "victim.bin";
+      ASSERT_TRUE(makeFile(path, std::string(size, 'S')));
+      PassRecorder files(*real);
+      EXPECT_TRUE(shredFile(files, path, passes));
+      ASSERT_EQ(files.passes.size(), static_cast<std::size_t>(passes));
+      for (int k = 1; k <= passes; ++k) {
+        const auto& pass = files.passes[static_cast<std::size_t>(k - 1)];
+        EXPECT_EQ(pass.end, (size / 1024 + static_cast<std::size_t>(k)) * 1024);
+        EXPECT_TRUE(pass.flushedAfterLastWrite);
+      }
+      ASSERT_EQ(files.deleted.size(), 1u);
+      EXPECT_EQ(files.deleted[0], std::string((size / 1024 + static_cast<std::size_t>(passes)) * 1024, '\x01'));
+      EXPECT_FALSE(fileExists(path));
+    }
+  }
+}
+
+TEST(Win32Shred, ReadOnlyFileIsOverwrittenThenDeleted) {
+  WinTempDir dir;
+  auto real = win32::makeFiles();
+  const std::string path = dir / "readonly.txt";
+  ASSERT_TRUE(makeFile(path, std::string(1500, 'R')));
+  SetFileAttributesW(longForm(path).c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+  PassRecorder files(*real);
+  EXPECT_TRUE(shredFile(files, path, 3));
+  EXPECT_EQ(files.passes.size(), 3u);
+  ASSERT_EQ(files.deleted.size(), 1u);
+  EXPECT_EQ(files.deleted[0], std::string(4 * 1024, '\x01'));
+  EXPECT_FALSE(fileExists(path));
+}
+
+TEST(Win32Shred, FileLockedByAnotherHolderIsReportedAndLeftInPlace) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  const std::string path = dir / "locked.txt";
+  ASSERT_TRUE(makeFile(path, "still here"));
+  HANDLE holder = CreateFileW(longForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(shredFile(*files, path, 3));
+  CloseHandle(holder);
+  EXPECT_EQ(fileContents(path), "still here");
+}
+
+TEST(Win32Shred, VanishedFileIsNotRecreated) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  EXPECT_FALSE(shredFile(*files, dir / "gone.txt", 3));
+  EXPECT_FALSE(fileExists(dir / "gone.txt"));
+}
+
+}  // namespace
+}  // namespace vellox::test
