@@ -3,6 +3,7 @@
 #include "files_temp_dir.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/forwarding_files.h"
+#include "wipe/pass_checks.h"
 #include "wipe/mod_secure_wipe.h"
 
 namespace vellox::test {
@@ -93,24 +94,7 @@ TEST(Win32Files, TempFolderEndsWithASeparatorAndExists) {
 TEST(Win32Shred, PassArithmeticOnRealFiles) {
   WinTempDir dir;
   auto real = win32::makeFiles();
-  for (std::size_t size : {0u, 1024u, 1025u, 4u * 1024u + 520u}) {
-    for (int passes : {1, 3, 7}) {
-      SCOPED_TRACE(std::to_string(size) + " bytes, " + std::to_string(passes) + " passes");
-      const std::string path = dir / "victim.bin";
-      ASSERT_TRUE(makeFile(path, std::string(size, 'S')));
-      PassRecorder files(*real);
-      EXPECT_TRUE(shredFile(files, path, passes));
-      ASSERT_EQ(files.passes.size(), static_cast<std::size_t>(passes));
-      for (int k = 1; k <= passes; ++k) {
-        const auto& pass = files.passes[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(pass.end, (size / 1024 + static_cast<std::size_t>(k)) * 1024);
-        EXPECT_TRUE(pass.flushedAfterLastWrite);
-      }
-      ASSERT_EQ(files.deleted.size(), 1u);
-      EXPECT_EQ(files.deleted[0], std::string((size / 1024 + static_cast<std::size_t>(passes)) * 1024, '\x01'));
-      EXPECT_FALSE(fileExists(path));
-    }
-  }
+  checkPassArithmetic(*real, dir / "victim.bin", makeFile);
 }
 
 TEST(Win32Shred, ReadOnlyFileIsOverwrittenThenDeleted) {

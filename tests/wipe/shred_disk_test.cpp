@@ -6,6 +6,7 @@
 #include "wipe/forwarding_files.h"
 #include "wipe/mod_enum_files.h"
 #include "wipe/mod_secure_wipe.h"
+#include "wipe/pass_checks.h"
 #include "wipe/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -13,31 +14,13 @@ namespace fs = std::filesystem;
 namespace vellox::test {
 namespace {
 
-// The same pass arithmetic on real files: what reached the disk at each flush
-// and what the file held when it was deleted.
 TEST(ShredOnDisk, PassesWriteTheBlocksOfTheFileAsMeasuredEachTime) {
   TempDir dir;
   auto real = posix::makeFiles();
-  for (std::size_t size : {0u, 1024u, 1025u, 4u * 1024u + 520u}) {
-    for (int passes : {1, 3, 7}) {
-      SCOPED_TRACE(std::to_string(size) + " bytes, " + std::to_string(passes) + " passes");
-      const std::string path = dir / "victim.bin";
-      writeText(path, std::string(size, 'S'));
-      PassRecorder files(*real);
-      EXPECT_TRUE(shredFile(files, path, passes));
-      ASSERT_EQ(files.passes.size(), static_cast<std::size_t>(passes));
-      for (int k = 1; k <= passes; ++k) {
-        const auto& pass = files.passes[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(pass.end, (size / 1024 + static_cast<std::size_t>(k)) * 1024);
-        EXPECT_EQ(pass.bytesWritten, pass.end);
-        EXPECT_TRUE(pass.contiguousFromZero);
-        EXPECT_TRUE(pass.flushedAfterLastWrite);
-      }
-      ASSERT_EQ(files.deleted.size(), 1u);
-      EXPECT_EQ(files.deleted[0], std::string((size / 1024 + static_cast<std::size_t>(passes)) * 1024, '\x01'));
-      EXPECT_FALSE(fs::exists(path));
-    }
-  }
+  checkPassArithmetic(*real, dir / "victim.bin", [](const std::string& path, const std::string& contents) {
+    writeText(path, contents);
+    return true;
+  });
 }
 
 TEST(ShredOnDisk, LargeFilesAreWrittenInLargeWrites) {
