@@ -1,9 +1,89 @@
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include "app/app_identity.h"
 #include "app/frmmain.h"
+#include "platform/settings_store.h"
 
 namespace vellox {
 
-void frmmain::loadUserPrefs() {}
+namespace {
 
-void frmmain::saveUserPrefs() {}
+const char* kSection = "Settings";
+const char* kShredLevel = "shredlevel";
+
+std::string_view trimmed(std::string_view text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// A whole decimal number, blanks around it and a leading "+" allowed.
+template <class Number>
+std::optional<Number> number(std::string_view text) {
+  text = trimmed(text);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  Number value{};
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// 0 unchecked, 1 checked, 2 grey; anything else is not a check-box value.
+std::optional<int> checkValue(std::string_view text) {
+  auto value = number<int>(text);
+  if (!value || *value < 0 || *value > 2) return std::nullopt;
+  return value;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// "True" or "False" in any case, or a number that is true unless it is 0.
+std::optional<bool> booleanValue(std::string_view text) {
+  text = trimmed(text);
+  if (equalsIgnoringCase(text, "True")) return true;
+  if (equalsIgnoringCase(text, "False")) return false;
+  auto value = number<double>(text);
+  if (!value) return std::nullopt;
+  return *value != 0;
+}
+
+}  // namespace
+
+void frmmain::loadUserPrefs() {
+  // The order matters: the Recycle Bin is emptied before the temporary folder is cleared.
+  const std::array<std::pair<const char*, CheckBox*>, 10> boxes{{
+      {"autostart", &chkautostart},
+      {"runonstart", &chkdelOnStart},
+      {"runonshutdown", &chkDelOnShutDown},
+      {"autodelcookies", &Chkautoclearcookies},
+      {"autodelcache", &ChkAutoClearCache},
+      {"autodelhistory", &ChkAutoClearHistory},
+      {"autoemptyrecyclebin", &chkEmptyRecycleBin},
+      {"autocleartemp", &chkdeltempfiles},
+      {"delcachedpasswords", &chkDelCachedPasswords},
+      {"secureforall", &chkSecureForAll},
+  }};
+  for (auto [key, box] : boxes) {
+    // A bad stored text counts as the default rather than stopping the window.
+    box->setValue(checkValue(services_.settings.getSetting(kAppTitle, kSection, key, "0")).value_or(0));
+  }
+  const bool quick = booleanValue(services_.settings.getSetting(kAppTitle, kSection, kShredLevel, "True")).value_or(true);
+  optQuick.setValue(quick);
+  optDOD.setValue(!quick);
+}
+
+void frmmain::saveUserPrefs() {
+  services_.settings.saveSetting(kAppTitle, kSection, kShredLevel, optQuick.value() ? "True" : "False");
+}
 
 }  // namespace vellox

@@ -7,6 +7,7 @@
 namespace vellox {
 
 enum class RegRoot { CurrentUser };
+// Write opens the key for setting and deleting values, creating it when missing.
 enum class RegAccess { Default, Write };
 
 // Value types by their Windows numbers.
@@ -17,16 +18,21 @@ inline constexpr std::uint32_t kRegDword = 4;
 
 inline constexpr long kRegOk = 0;
 inline constexpr long kRegFileNotFound = 2;
+inline constexpr long kRegMoreData = 234;
 
 // One open key; closed when destroyed. Results are Windows error codes.
 class RegistryKey {
  public:
   virtual ~RegistryKey() = default;
-  // Type and size of a value, without its data.
+  // Type and size in bytes of a value, without its data.
   virtual long queryInfo(const std::string& name, std::uint32_t& type, std::uint32_t& size) = 0;
   // The raw data into `data`, whose size is the room offered; on success it is
   // resized to the bytes returned.
   virtual long queryData(const std::string& name, std::vector<std::uint8_t>& data) = 0;
+  // The characters of a string value as stored, unexpanded, read into `room`
+  // bytes: embedded and trailing NULs are kept, nothing is added.
+  virtual long queryText(const std::string& name, std::uint32_t room, std::string& text) = 0;
+  // Stores a REG_SZ value with its terminating NUL.
   virtual long setString(const std::string& name, const std::string& value) = 0;
   virtual long deleteValue(const std::string& name) = 0;
 };

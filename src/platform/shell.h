@@ -6,8 +6,9 @@ namespace vellox {
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Empties the Recycle Bin of every drive without asking.
-  virtual void emptyRecycleBin() = 0;
+  // Empties the Recycle Bin of every drive without asking; true when the shell
+  // reports success (the caller stays silent either way).
+  virtual bool emptyRecycleBin() = 0;
   // Hands the URL to the default handler; failures are the caller's to ignore.
   virtual bool openUrl(const std::string& url) = 0;
 };

@@ -1,13 +1,39 @@
 #include "app/frmmain.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "wipe/mod_enum_files.h"
+#include "wipe/mod_secure_wipe.h"
 
 namespace vellox {
 
-void frmmain::chkdeltempfiles_Click() {}
+namespace {
+constexpr int kTempPasses = 1;
+}
 
-void frmmain::chkEmptyRecycleBin_Click() {}
+void frmmain::chkdeltempfiles_Click() {
+  if (chkdeltempfiles.value() != 1) return;
+  sbar.setText("Deleting temp folder contents...");
+  clearTempFolder();
+  sbar.setText("");
+}
 
-void frmmain::clearTempFolder() {}
+void frmmain::chkEmptyRecycleBin_Click() {
+  if (chkEmptyRecycleBin.value() != 1) return;
+  sbar.setText("Emptying Recycle bin...");
+  emptyRecycleBin();
+  sbar.setText("");
+}
 
-void frmmain::emptyRecycleBin() {}
+void frmmain::clearTempFolder() {
+  BusyPointer busy(pointer);
+  std::string path = services_.files.tempPath();
+  // Without a path there is nothing to clear: an empty path would walk the drive's root.
+  if (path.empty()) return;
+  foundFiles.assign(1, std::string());
+  enumFiles(services_.files, path);
+  for (std::size_t i = 1; i < foundFiles.size(); ++i) shredFile(services_.files, foundFiles[i], kTempPasses);
+}
+
+void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(); }
 
 }  // namespace vellox

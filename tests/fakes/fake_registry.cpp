@@ -17,8 +17,15 @@ class FakeKey : public RegistryKey {
   long queryData(const std::string& name, std::vector<std::uint8_t>& data) override {
     auto it = key_.find(name);
     if (it == key_.end()) return kRegFileNotFound;
-    if (data.size() < it->second.data.size()) return 234;  // ERROR_MORE_DATA
+    if (data.size() < it->second.data.size()) return kRegMoreData;
     data = it->second.data;
+    return kRegOk;
+  }
+  long queryText(const std::string& name, std::uint32_t room, std::string& text) override {
+    auto it = key_.find(name);
+    if (it == key_.end()) return kRegFileNotFound;
+    if (room < it->second.data.size()) return kRegMoreData;
+    text.assign(it->second.data.begin(), it->second.data.end());
     return kRegOk;
   }
   long setString(const std::string& name, const std::string& value) override {
@@ -63,6 +70,11 @@ std::string FakeRegistry::stringValue(const std::string& subkey, const std::stri
   std::string text(v->second.data.begin(), v->second.data.end());
   if (!text.empty() && text.back() == '\0') text.pop_back();
   return text;
+}
+
+void FakeRegistry::setRaw(const std::string& subkey, const std::string& name, std::uint32_t type,
+                          std::vector<std::uint8_t> data) {
+  keys[subkey][name] = Value{type, std::move(data)};
 }
 
 bool FakeRegistry::hasValue(const std::string& subkey, const std::string& name) const {

@@ -8,9 +8,10 @@ namespace vellox::test {
 
 class FakeShell : public Shell {
  public:
-  void emptyRecycleBin() override {
+  bool emptyRecycleBin() override {
     ++recycleBinEmptied;
     if (onEmptyRecycleBin) onEmptyRecycleBin();
+    return emptySucceeds;
   }
   bool openUrl(const std::string& url) override {
     openedUrls.push_back(url);
@@ -18,6 +19,7 @@ class FakeShell : public Shell {
   }
   int recycleBinEmptied = 0;
   std::function<void()> onEmptyRecycleBin;
+  bool emptySucceeds = true;
   std::vector<std::string> openedUrls;
   bool openSucceeds = true;
 };

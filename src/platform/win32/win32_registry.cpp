@@ -17,7 +17,7 @@ class PendingSettings : public SettingsStore {
 };
 class PendingShell : public Shell {
  public:
-  void emptyRecycleBin() override {}
+  bool emptyRecycleBin() override { return false; }
   bool openUrl(const std::string&) override { return false; }
 };
 }  // namespace
