@@ -1,29 +1,90 @@
+#include <windows.h>
+#include "platform/win32/reg_key.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
 namespace vellox::win32 {
 
 namespace {
-class PendingRegistry : public Registry {
- public:
-  long open(RegRoot, const std::string&, RegAccess, std::unique_ptr<RegistryKey>&) override { return 50; }
-  std::string errorText(long) override { return ""; }
+
+struct LocalFreeDeleter {
+  void operator()(wchar_t* p) const { LocalFree(p); }
 };
-class PendingSettings : public SettingsStore {
+
+class Win32RegistryKey : public RegistryKey {
  public:
-  std::string getSetting(const std::string&, const std::string&, const std::string&, const std::string& d) override {
-    return d;
+  explicit Win32RegistryKey(UniqueRegKey key) : key_(std::move(key)) {}
+
+  long queryInfo(const std::string& name, std::uint32_t& type, std::uint32_t& size) override {
+    DWORD t = 0;
+    DWORD cb = 0;
+    const LONG rc = RegQueryValueExW(key_.get(), widen(name).c_str(), nullptr, &t, nullptr, &cb);
+    if (rc == ERROR_SUCCESS) {
+      type = t;
+      size = cb;
+    }
+    return rc;
   }
-  void saveSetting(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+
+  long queryData(const std::string& name, std::vector<std::uint8_t>& data) override {
+    DWORD cb = static_cast<DWORD>(data.size());
+    const LONG rc = RegQueryValueExW(key_.get(), widen(name).c_str(), nullptr, nullptr, data.data(), &cb);
+    if (rc == ERROR_SUCCESS) data.resize(cb);
+    return rc;
+  }
+
+  long queryText(const std::string& name, std::uint32_t room, std::string& text) override {
+    // Filled with NULs first: the stored data need not end with one.
+    std::wstring buffer((room + 1) / 2, L'\0');
+    DWORD cb = room;
+    const LONG rc = RegQueryValueExW(key_.get(), widen(name).c_str(), nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(buffer.data()), &cb);
+    if (rc != ERROR_SUCCESS) return rc;
+    buffer.resize(cb / sizeof(wchar_t));
+    text = narrow(buffer);
+    return ERROR_SUCCESS;
+  }
+
+  long setString(const std::string& name, const std::string& value) override {
+    const std::wstring data = widen(value);
+    const DWORD cb = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key_.get(), widen(name).c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), cb);
+  }
+
+  long deleteValue(const std::string& name) override { return RegDeleteValueW(key_.get(), widen(name).c_str()); }
+
+ private:
+  UniqueRegKey key_;
 };
-class PendingShell : public Shell {
+
+class Win32Registry : public Registry {
  public:
-  bool emptyRecycleBin() override { return false; }
-  bool openUrl(const std::string&) override { return false; }
+  long open(RegRoot, const std::string& subkey, RegAccess access, std::unique_ptr<RegistryKey>& key) override {
+    HKEY raw = nullptr;
+    const std::wstring path = widen(subkey);
+    const LONG rc = access == RegAccess::Write
+                        ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw,
+                                          nullptr)
+                        : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &raw);
+    if (rc != ERROR_SUCCESS) return rc;
+    key = std::make_unique<Win32RegistryKey>(UniqueRegKey(raw));
+    return ERROR_SUCCESS;
+  }
+
+  std::string errorText(long code) override {
+    wchar_t* raw = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+    std::unique_ptr<wchar_t, LocalFreeDeleter> owned(raw);
+    if (length == 0 || !owned) return "";
+    return narrow(std::wstring_view(owned.get(), length));
+  }
 };
+
 }  // namespace
 
-std::unique_ptr<Registry> makeRegistry() { return std::make_unique<PendingRegistry>(); }
-std::unique_ptr<SettingsStore> makeSettingsStore() { return std::make_unique<PendingSettings>(); }
-std::unique_ptr<Shell> makeShell() { return std::make_unique<PendingShell>(); }
+std::unique_ptr<Registry> makeRegistry() { return std::make_unique<Win32Registry>(); }
 
 }  // namespace vellox::win32

@@ -1,0 +1,26 @@
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include "platform/win32/text.h"
+#include "platform/win32/win32_services.h"
+
+namespace vellox::win32 {
+
+namespace {
+
+class Win32Shell : public Shell {
+ public:
+  bool emptyRecycleBin() override { return SUCCEEDED(SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION)); }
+
+  bool openUrl(const std::string& url) override {
+    const HINSTANCE result = ShellExecuteW(nullptr, nullptr, widen(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+    // ShellExecute reports success as a value above 32.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Shell> makeShell() { return std::make_unique<Win32Shell>(); }
+
+}  // namespace vellox::win32
