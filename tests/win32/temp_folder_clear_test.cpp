@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include "app/frmmain.h"
+#include "fakes/test_env.h"
+#include "files_temp_dir.h"
+#include "platform/win32/win32_services.h"
+#include "wipe/forwarding_files.h"
+
+namespace vellox::test {
+namespace {
+
+// Points TMP and TEMP of this process elsewhere and puts them back afterwards.
+class TempVariables {
+ public:
+  explicit TempVariables(const std::wstring& folder) {
+    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+      wchar_t old[32768];
+      const DWORD n = GetEnvironmentVariableW(name, old, 32768);
+      saved_.push_back({name, n ? std::optional<std::wstring>(std::wstring(old, n)) : std::nullopt});
+      SetEnvironmentVariableW(name, folder.c_str());
+    }
+  }
+  ~TempVariables() {
+    for (const auto& [name, value] : saved_) SetEnvironmentVariableW(name, value ? value->c_str() : nullptr);
+  }
+
+ private:
+  std::vector<std::pair<const wchar_t*, std::optional<std::wstring>>> saved_;
+};
+
+bool folderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(longForm(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay) {
+  WinTempDir dir;
+  ASSERT_FALSE(dir.path().empty());
+  TempVariables pointedAtTheTestFolder(toWide(dir.path() + "\\"));
+  auto realFiles = win32::makeFiles();
+  // Never go on unless the temporary folder is the test's own.
+  ASSERT_EQ(realFiles->tempPath(), dir.path() + "\\");
+
+  const std::string big(4 * 1024 + 520, 'a');
+  ASSERT_TRUE(makeFile(dir / "a.tmp", big));
+  ASSERT_TRUE(makeFile(dir / "one\\b.tmp", "bee"));
+  ASSERT_TRUE(makeFile(dir / "one\\two\\c.tmp", ""));
+  ASSERT_TRUE(makeFile(dir / "one\\two\\d.tmp", "dee"));
+  ASSERT_TRUE(SetFileAttributesW(longForm(dir / "one\\two\\d.tmp").c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(CreateDirectoryW(longForm(dir / "empty").c_str(), nullptr));
+
+  TestEnv env;
+  PassRecorder files(*realFiles);
+  Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,
+                    files,    env.urlCache, env.urlHistory, env.download, env.instance};
+  frmmain window(services, [] {});
+  window.chkdeltempfiles.setValue(1);
+
+  for (const char* name : {"a.tmp", "one\\b.tmp", "one\\two\\c.tmp", "one\\two\\d.tmp"})
+    EXPECT_FALSE(fileExists(dir / name)) << name;
+  for (const char* name : {"one", "one\\two", "empty"}) EXPECT_TRUE(folderExists(dir / name)) << name;
+  EXPECT_TRUE(folderExists(dir.path()));
+
+  ASSERT_EQ(files.passes.size(), 4u) << "one pass per file";
+  ASSERT_EQ(files.deleted.size(), 4u);
+  bool sawBig = false;
+  for (const auto& contents : files.deleted) {
+    EXPECT_EQ(contents.find_first_not_of('\x01'), std::string::npos) << "deleted only after the overwrite";
+    if (contents.size() == 5 * 1024) sawBig = true;
+  }
+  EXPECT_TRUE(sawBig) << "4 blocks and 520 bytes are written as 5 blocks";
+  auto& sbar = env.views.main->sbar;
+  EXPECT_EQ(sbar.history, (std::vector<std::string>{"Deleting temp folder contents...", ""}));
+  EXPECT_EQ(env.views.main->pointer.history, (std::vector<int>{11, 0}));
+}
+
+}  // namespace
+}  // namespace vellox::test
