@@ -1,23 +1,12 @@
 #pragma once
 #include <windows.h>
 #include <string>
+#include "platform/win32/text.h"
 
 namespace vellox::test {
 
-inline std::wstring toWide(const std::string& text) {
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
-
-inline std::string toUtf8(const std::wstring& wide) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                       nullptr);
-  std::string text(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size, nullptr, nullptr);
-  return text;
-}
+inline std::wstring toWide(const std::string& text) { return win32::widen(text); }
+inline std::string toUtf8(const std::wstring& wide) { return win32::narrow(wide); }
 
 // Any path of ours in the form without the 260-character limit.
 inline std::wstring longForm(const std::string& path) { return L"\\\\?\\" + toWide(path); }

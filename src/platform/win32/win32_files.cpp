@@ -3,27 +3,13 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include "platform/win32/handle.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
 namespace vellox::win32 {
 
 namespace {
-
-std::wstring widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
-
-std::string narrow(const wchar_t* text, std::size_t length) {
-  if (length == 0) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 // The full path in the \\?\ form, which lifts the 260-character limit.
 std::wstring longPath(const std::string& path) {
@@ -47,7 +33,7 @@ std::string describe(DWORD error) {
   while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
     --length;
   if (length == 0) return "Error " + std::to_string(error) + ".";
-  return narrow(buffer, length);
+  return narrow(std::wstring_view(buffer, length));
 }
 
 FileStatus statusOf(DWORD error) {
@@ -63,40 +49,9 @@ FileStatus refusedLink() {
   return {FileErrc::Other, ERROR_CANT_ACCESS_FILE, "The file is a link; nothing is written through it."};
 }
 
-class Handle {
- public:
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  ~Handle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  Handle& operator=(Handle&&) = delete;
-  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 class Win32WritableFile : public WritableFile {
  public:
-  explicit Win32WritableFile(Handle handle) : handle_(std::move(handle)) {}
+  explicit Win32WritableFile(UniqueHandle handle) : handle_(std::move(handle)) {}
   std::optional<std::uint64_t> length() override {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(handle_.get(), &size)) return std::nullopt;
@@ -120,12 +75,12 @@ class Win32WritableFile : public WritableFile {
   bool flush() override { return FlushFileBuffers(handle_.get()) != 0; }
 
  private:
-  Handle handle_;
+  UniqueHandle handle_;
 };
 
 DirEntry entryOf(const WIN32_FIND_DATAW& data) {
   DirEntry entry;
-  entry.name = narrow(data.cFileName, wcsnlen(data.cFileName, MAX_PATH));
+  entry.name = narrow(std::wstring_view(data.cFileName, wcsnlen(data.cFileName, MAX_PATH)));
   entry.directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
   entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
@@ -148,9 +103,9 @@ class Win32Files : public Files {
 
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     // The reparse flag opens a link itself, so it can be refused instead of followed.
-    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    UniqueHandle file(CreateFileW(longPath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file.valid()) {
+    if (!file) {
       status = lastStatus();
       return nullptr;
     }
@@ -188,9 +143,9 @@ class Win32Files : public Files {
   }
 
   FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override {
-    Handle file(CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    UniqueHandle file(CreateFileW(longPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return lastStatus();
+    if (!file) return lastStatus();
     contents.clear();
     char buffer[64 * 1024];
     while (contents.size() < maxBytes) {
@@ -209,9 +164,9 @@ class Win32Files : public Files {
     if (pattern.back() != L'\\') pattern += L'\\';
     pattern += L'*';
     WIN32_FIND_DATAW data{};
-    FindHandle found(findFirst(pattern, data));
+    UniqueFindHandle found(findFirst(pattern, data));
     std::vector<DirEntry> entries;
-    if (found.get() == INVALID_HANDLE_VALUE) {
+    if (!found) {
       // No match at all is an empty folder (a drive root has no "." entry).
       if (GetLastError() == ERROR_FILE_NOT_FOUND) return entries;
       return std::nullopt;
@@ -230,7 +185,7 @@ class Win32Files : public Files {
     std::wstring buffer(need + 1, L'\0');
     const DWORD got = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
     if (got == 0 || got >= buffer.size()) return "";
-    return narrow(buffer.data(), got);
+    return narrow(std::wstring_view(buffer.data(), got));
   }
 };
 
