@@ -44,8 +44,9 @@ FolderOutcome shredFound(Files& files, StatusBar& status, int passes) {
 std::string folderMessage(const FolderOutcome& outcome) {
   std::string text = std::to_string(outcome.wiped) + "File(s) wiped";
   if (outcome.failed.empty()) return text;
-  text += "\n" + std::to_string(outcome.failed.size()) + " file(s) could not be wiped:";
-  for (std::size_t i = 0; i < outcome.failed.size() && i < kNamedFailures; ++i) text += "\n" + outcome.failed[i];
+  text.append("\n").append(std::to_string(outcome.failed.size())).append(" file(s) could not be wiped:");
+  for (std::size_t i = 0; i < outcome.failed.size() && i < kNamedFailures; ++i)
+    text.append("\n").append(outcome.failed[i]);
   if (outcome.failed.size() > kNamedFailures) text += "\n...";
   return text;
 }

@@ -29,12 +29,16 @@ inline void removeTree(const std::wstring& folder) {
 }
 
 // A folder of the test's own in the prefix's temporary folder, removed afterwards.
+inline std::wstring tempFolder() {
+  wchar_t temp[MAX_PATH + 1] = {};
+  GetTempPathW(MAX_PATH + 1, temp);
+  return temp;
+}
+
 class WinTempDir {
  public:
-  WinTempDir() {
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
-    std::wstring base = temp;
+  // Under the temporary folder, or under `base` (ending with "\\") when given.
+  explicit WinTempDir(const std::wstring& base = tempFolder()) {
     for (unsigned n = GetCurrentProcessId();; ++n) {
       const std::wstring candidate = base + L"vellox-wipe-" + std::to_wstring(n);
       if (CreateDirectoryW(candidate.c_str(), nullptr)) {

@@ -14,4 +14,9 @@ std::optional<std::string> showOpenFileDialog(HWND owner, const std::string& fil
 // file-system folders only. The chosen path, or empty text.
 std::string browseForFolder(const std::string& initialFolder, HWND owner, const std::string& title);
 
+// The folder the picker selects when it opens; set by every browseForFolder.
+extern std::string initialFolder;
+// The picker's callback: selects initialFolder once the picker is up. Always 0.
+int CALLBACK browseCallback(HWND window, UINT message, LPARAM value, LPARAM data);
+
 }  // namespace vellox::win32
