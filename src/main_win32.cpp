@@ -1,3 +1,103 @@
 #include <windows.h>
+#include <commctrl.h>
+#include <exception>
+#include <string>
+#include "app/app_identity.h"
+#include "app/application.h"
+#include "platform/win32/com_scope.h"
+#include "platform/win32/std_error.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_services.h"
+#include "ui/win32/dialog_registry.h"
+#include "ui/win32/guard.h"
+#include "ui/win32/view_factory.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 1; }
+namespace {
+
+using namespace vellox;
+
+// Exit codes: a second instance that stepped aside ends normally.
+constexpr int kExitOk = 0;
+constexpr int kExitNoDisplay = 2;
+constexpr int kExitNoTray = 3;
+constexpr int kExitFailed = 4;
+
+void failure(const std::string& text, bool canShowBox) {
+  win32::writeStdError(text);
+  if (canShowBox)
+    MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+// Without a display no window can be made (Wine without an X server, a service session).
+bool displayAvailable() {
+  HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!probe) return false;
+  DestroyWindow(probe);
+  return GetSystemMetrics(SM_CXSCREEN) > 0;
+}
+
+int messageLoop() {
+  MSG msg;
+  BOOL got;
+  while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+    if (win32::dispatchDialogMessage(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return got < 0 ? kExitFailed : static_cast<int>(msg.wParam);
+}
+
+int run(HINSTANCE module) {
+  win32::ComScope com;
+  if (!com.ok()) {
+    failure("COM could not be initialised.", true);
+    return kExitFailed;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!displayAvailable()) {
+    failure(std::string(kAppTitle) + " needs a display and found none.", false);
+    return kExitNoDisplay;
+  }
+
+  // The user interface first and the application last, so the application is
+  // gone before the services and windows it uses.
+  auto ui = win32::makeUi();
+  auto views = win32::makeViewFactory(module);
+  auto settings = win32::makeSettingsStore();
+  auto registry = win32::makeRegistry();
+  auto shell = win32::makeShell();
+  auto files = win32::makeFiles();
+  auto urlCache = win32::makeUrlCache();
+  auto urlHistory = win32::makeUrlHistory();
+  auto download = win32::makeDownload();
+  auto instance = win32::makeInstance();
+  Services services{*ui, *views, *settings, *registry, *shell, *files, *urlCache, *urlHistory, *download, *instance};
+
+  Application app(services);
+  switch (app.startUp()) {
+    case StartResult::AlreadyRunning:
+      return kExitOk;
+    case StartResult::NoTrayIcon:
+      win32::writeStdError("the notification-area icon could not be added");
+      return kExitNoTray;
+    case StartResult::Running:
+      break;
+  }
+  return messageLoop();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE module, HINSTANCE, PWSTR, int) {
+  try {
+    return run(module);
+  } catch (const std::exception& e) {
+    failure(std::string("An unexpected error ended the program: ") + e.what(), true);
+  } catch (...) {
+    failure("An unexpected error ended the program.", true);
+  }
+  return kExitFailed;
+}

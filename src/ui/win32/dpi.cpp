@@ -1,0 +1,27 @@
+#include "ui/win32/dpi.h"
+#include <cmath>
+
+namespace vellox::win32 {
+
+UINT dpiOf(HWND hwnd) {
+  // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI.
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow && hwnd) {
+    const UINT dpi = getDpiForWindow(hwnd);
+    if (dpi != 0) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+int twipsToPixels(double twips, UINT dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+
+double pixelsToTwips(int pixels, UINT dpi) { return pixels * 1440.0 / (dpi ? dpi : 96); }
+
+int scaleForDpi(int pixelsAt96, UINT dpi) { return MulDiv(pixelsAt96, static_cast<int>(dpi), 96); }
+
+}  // namespace vellox::win32

@@ -1,0 +1,114 @@
+#include "ui/win32/tray_window.h"
+#include <shellapi.h>
+#include "platform/win32/text.h"
+#include "ui/win32/guard.h"
+#include "ui/win32/resources/resource.h"
+#include "ui/win32/window_classes.h"
+
+namespace vellox::win32 {
+
+namespace {
+
+void registerTrayClass(HINSTANCE module, WNDPROC proc) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(module, VELLOX_TRAY_CLASS, &existing)) return;
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof(cls);
+  cls.lpfnWndProc = proc;
+  cls.hInstance = module;
+  cls.lpszClassName = VELLOX_TRAY_CLASS;
+  RegisterClassExW(&cls);
+}
+
+}  // namespace
+
+Win32TrayView::Win32TrayView(HINSTANCE module)
+    : icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+  registerTrayClass(module, proc);
+  // A hidden top-level window rather than a message-only one: the menu needs a
+  // window that can take the foreground.
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, VELLOX_TRAY_CLASS, L" Tarn Vellox", WS_POPUP, 0, 0, 0, 0, nullptr,
+                          nullptr, module, this);
+}
+
+Win32TrayView::~Win32TrayView() {
+  removeIcon();
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+bool Win32TrayView::notify(DWORD action) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = hwnd_;
+  data.uID = VELLOX_TRAY_ICON_ID;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = WM_VELLOX_TRAYICON;
+  data.hIcon = icon_.get();
+  lstrcpynW(data.szTip, tip_.c_str(), ARRAYSIZE(data.szTip));
+  return Shell_NotifyIconW(action, &data) != FALSE;
+}
+
+bool Win32TrayView::addIcon(const std::string& tip) {
+  if (!hwnd_) return false;
+  tip_ = widen(tip);
+  iconAdded_ = notify(NIM_ADD);
+  return iconAdded_;
+}
+
+void Win32TrayView::removeIcon() {
+  if (!iconAdded_) return;
+  notify(NIM_DELETE);
+  iconAdded_ = false;
+}
+
+TrayMenuItem Win32TrayView::popupMenu() {
+  UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return TrayMenuItem::None;
+  AppendMenuW(menu.get(), MF_STRING, IDM_MNUSHOW, L"Show Vellox");
+  AppendMenuW(menu.get(), MF_STRING, IDM_MNUABOUT, L"About");
+  AppendMenuW(menu.get(), MF_STRING, IDM_MNUEXIT, L"Exit");
+  POINT at{};
+  GetCursorPos(&at);
+  // Without the foreground the menu would not close when the user clicks elsewhere.
+  SetForegroundWindow(hwnd_);
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr));
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+  switch (chosen) {
+    case IDM_MNUSHOW:
+      return TrayMenuItem::Show;
+    case IDM_MNUABOUT:
+      return TrayMenuItem::About;
+    case IDM_MNUEXIT:
+      return TrayMenuItem::Exit;
+    default:
+      return TrayMenuItem::None;
+  }
+}
+
+LRESULT CALLBACK Win32TrayView::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* view = reinterpret_cast<Win32TrayView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (view && message == WM_VELLOX_TRAYICON) {
+    const auto event = static_cast<std::uint32_t>(LOWORD(lParam));
+    // The handler may end the program and destroy this view: nothing of it is used afterwards.
+    if (view->onIconEvent) guarded([&] { view->onIconEvent(event); });
+    return 0;
+  }
+  if (view && message == view->taskbarCreated_ && view->taskbarCreated_ != 0) {
+    // Explorer restarted: the icon it had is gone.
+    if (view->iconAdded_) view->notify(NIM_ADD);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace vellox::win32

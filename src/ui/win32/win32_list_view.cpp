@@ -1,0 +1,183 @@
+#include "ui/win32/win32_list_view.h"
+#include <commctrl.h>
+#include <utility>
+#include "platform/win32/text.h"
+#include "ui/win32/dpi.h"
+
+namespace vellox::win32 {
+
+namespace {
+
+struct SortEntry {
+  std::string text;
+  std::size_t position;
+};
+using SortTable = std::unordered_map<LPARAM, SortEntry>;
+
+// Ascending by the text's bytes; equal texts keep their order.
+int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM table) noexcept {
+  const auto& rows = *reinterpret_cast<const SortTable*>(table);
+  const auto one = rows.find(first), other = rows.find(second);
+  if (one == rows.end() || other == rows.end()) return 0;
+  const SortEntry& a = one->second;
+  const SortEntry& b = other->second;
+  if (const int order = a.text.compare(b.text); order != 0) return order < 0 ? -1 : 1;
+  return a.position < b.position ? -1 : a.position > b.position ? 1 : 0;
+}
+
+}  // namespace
+
+void Win32ListView::setColumns(const std::vector<std::string>& headers) {
+  SendMessageW(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (size_t i = 0; i < headers.size(); ++i) {
+    std::wstring header = widen(headers[i]);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = header.data();
+    column.cx = scaleForDpi(100, dpiOf(hwnd()));
+    column.iSubItem = static_cast<int>(i);
+    SendMessageW(hwnd(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void Win32ListView::clear() {
+  SendMessageW(hwnd(), LVM_DELETEALLITEMS, 0, 0);
+  keys_.clear();
+}
+
+std::size_t Win32ListView::count() const {
+  return static_cast<std::size_t>(SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::size_t Win32ListView::addRow(const std::string& text, const std::string& key) {
+  std::wstring wide = widen(text);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = static_cast<int>(count());
+  item.pszText = wide.data();
+  item.lParam = nextParam_++;
+  const auto row = SendMessageW(hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  if (row < 0) return count();
+  keys_[item.lParam] = key;
+  return static_cast<std::size_t>(row);
+}
+
+void Win32ListView::removeRow(std::size_t row) {
+  keys_.erase(rowParam(row));
+  SendMessageW(hwnd(), LVM_DELETEITEM, row, 0);
+}
+
+LPARAM Win32ListView::rowParam(std::size_t row) const {
+  LVITEMW item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = static_cast<int>(row);
+  if (!SendMessageW(hwnd(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return 0;
+  return item.lParam;
+}
+
+std::string Win32ListView::key(std::size_t row) const {
+  const auto found = keys_.find(rowParam(row));
+  return found == keys_.end() ? std::string() : found->second;
+}
+
+void Win32ListView::setSubItem(std::size_t row, int column, const std::string& text) {
+  std::wstring wide = widen(text);
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = wide.data();
+  SendMessageW(hwnd(), LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  sortIfNeeded();
+}
+
+std::string Win32ListView::subItem(std::size_t row, int column) const {
+  // The control copies at most the buffer's size: grow until the text fits.
+  for (std::size_t size = 256;; size *= 2) {
+    std::wstring buffer(size, L'\0');
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(size);
+    const auto length = static_cast<std::size_t>(
+        SendMessageW(hwnd(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+    if (length + 1 < size || size >= (1u << 20)) return narrow(std::wstring_view(buffer.data(), length));
+  }
+}
+
+bool Win32ListView::selected(std::size_t row) const {
+  return (SendMessageW(hwnd(), LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+void Win32ListView::setSelected(std::size_t row, bool selected) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED;
+  item.state = selected ? LVIS_SELECTED : 0;
+  SendMessageW(hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+int Win32ListView::columnCount() const {
+  HWND header = reinterpret_cast<HWND>(SendMessageW(hwnd(), LVM_GETHEADER, 0, 0));
+  return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::string Win32ListView::columnHeader(int column) const {
+  wchar_t buffer[256] = {};
+  LVCOLUMNW info{};
+  info.mask = LVCF_TEXT;
+  info.pszText = buffer;
+  info.cchTextMax = 255;
+  if (!SendMessageW(hwnd(), LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info))) return {};
+  return narrow(info.pszText);
+}
+
+double Win32ListView::width() const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  return pixelsToTwips(client.right - client.left, dpiOf(hwnd()));
+}
+
+void Win32ListView::setColumnWidth(int column, double width) {
+  SendMessageW(hwnd(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(twipsToPixels(width, dpiOf(hwnd())), 0));
+}
+
+double Win32ListView::columnWidth(int column) const {
+  const auto pixels = static_cast<int>(SendMessageW(hwnd(), LVM_GETCOLUMNWIDTH, column, 0));
+  return pixelsToTwips(pixels, dpiOf(hwnd()));
+}
+
+void Win32ListView::setSorted(bool sorted) {
+  sorted_ = sorted;
+  sortIfNeeded();
+}
+
+void Win32ListView::setSortKey(int column) {
+  sortKey_ = column;
+  sortIfNeeded();
+}
+
+void Win32ListView::beginUpdate() {
+  if (updating_++ == 0) SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+}
+
+void Win32ListView::endUpdate() {
+  if (updating_ == 0 || --updating_ > 0) return;
+  sortIfNeeded();
+  SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Win32ListView::sortIfNeeded() {
+  if (!sorted_ || updating_ > 0) return;
+  const std::size_t rows = count();
+  SortTable table;
+  table.reserve(rows);
+  for (std::size_t row = 0; row < rows; ++row) table[rowParam(row)] = {subItem(row, sortKey_), row};
+  SendMessageW(hwnd(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&table), reinterpret_cast<LPARAM>(&compareRows));
+}
+
+bool Win32ListView::onNotify(const NMHDR& header, LRESULT&) {
+  if (header.code != static_cast<UINT>(LVN_COLUMNCLICK)) return false;
+  columnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+  return true;
+}
+
+}  // namespace vellox::win32
