@@ -6,6 +6,7 @@
 #include "platform/win32/win32_services.h"
 #include "ui/win32/dialog_registry.h"
 #include "ui/win32/guard.h"
+#include "ui/win32/window_classes.h"
 
 namespace vellox::win32 {
 
@@ -20,12 +21,7 @@ class Win32Ui : public Ui {
  public:
   Win32Ui() {
     HINSTANCE module = GetModuleHandleW(nullptr);
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof(cls);
-    cls.lpfnWndProc = proc;
-    cls.hInstance = module;
-    cls.lpszClassName = kTaskWindowClass;
-    RegisterClassExW(&cls);
+    registerWindowClass(module, kTaskWindowClass, proc);
     // A message-only window: modal loops (message boxes, menus) dispatch its
     // posted messages too, so tasks run inside them as well.
     window_ = CreateWindowExW(0, kTaskWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, this);

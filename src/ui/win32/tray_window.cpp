@@ -7,26 +7,10 @@
 
 namespace vellox::win32 {
 
-namespace {
-
-void registerTrayClass(HINSTANCE module, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(module, VELLOX_TRAY_CLASS, &existing)) return;
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = proc;
-  cls.hInstance = module;
-  cls.lpszClassName = VELLOX_TRAY_CLASS;
-  RegisterClassExW(&cls);
-}
-
-}  // namespace
-
 Win32TrayView::Win32TrayView(HINSTANCE module)
     : icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  registerTrayClass(module, proc);
+  registerWindowClass(module, VELLOX_TRAY_CLASS, proc);
   // A hidden top-level window rather than a message-only one: the menu needs a
   // window that can take the foreground.
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, VELLOX_TRAY_CLASS, L" Tarn Vellox", WS_POPUP, 0, 0, 0, 0, nullptr,

@@ -27,6 +27,18 @@ void registerDialogClass(HINSTANCE module, const wchar_t* name) {
 
 }  // namespace
 
+void registerWindowClass(HINSTANCE module, const wchar_t* name, WNDPROC proc) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(module, name, &existing)) return;
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof(cls);
+  cls.lpfnWndProc = proc;
+  cls.hInstance = module;
+  cls.lpszClassName = name;
+  RegisterClassExW(&cls);
+}
+
 void registerWindowClasses(HINSTANCE module) {
   registerDialogClass(module, VELLOX_MAIN_CLASS);
   registerDialogClass(module, VELLOX_SPLASH_CLASS);
