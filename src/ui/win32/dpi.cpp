@@ -18,7 +18,9 @@ UINT dpiOf(HWND hwnd) {
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
-int twipsToPixels(double twips, UINT dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+// Rounded down, so that widths split from a whole (halves of a list) never add up
+// to more pixels than the whole and make a scroll bar appear.
+int twipsToPixels(double twips, UINT dpi) { return static_cast<int>(std::floor(twips * dpi / 1440.0 + 1e-6)); }
 
 double pixelsToTwips(int pixels, UINT dpi) { return pixels * 1440.0 / (dpi ? dpi : 96); }
 

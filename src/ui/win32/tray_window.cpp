@@ -13,7 +13,7 @@ Win32TrayView::Win32TrayView(HINSTANCE module)
   registerWindowClass(module, VELLOX_TRAY_CLASS, proc);
   // A hidden top-level window rather than a message-only one: the menu needs a
   // window that can take the foreground.
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, VELLOX_TRAY_CLASS, L" Tarn Vellox", WS_POPUP, 0, 0, 0, 0, nullptr,
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, VELLOX_TRAY_CLASS, L"Tarn Vellox tray", WS_POPUP, 0, 0, 0, 0, nullptr,
                           nullptr, module, this);
 }
 
@@ -66,7 +66,7 @@ TrayMenuItem Win32TrayView::popupMenu() {
   switch (chosen) {
     case IDM_MNUSHOW:
       return TrayMenuItem::Show;
-    case IDM_MNUABOUT:
+    case IDM_MNUEXIT + 99:
       return TrayMenuItem::About;
     case IDM_MNUEXIT:
       return TrayMenuItem::Exit;

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+#include "app/application.h"
+#include "fakes/fake_download.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_instance.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_settings_store.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_ui.h"
+#include "fakes/fake_url_cache.h"
+#include "fakes/fake_url_history.h"
+#include "gui_test_util.h"
+#include "ui/win32/resources/resource.h"
+#include "ui/win32/view_factory.h"
+
+namespace vellox::test {
+namespace {
+
+const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The whole application in this process with its real windows; the services
+// behind them are fakes, so nothing outside the test changes.
+struct RealWindows {
+  RealWindows() { initCommonControls(); }
+  FakeUi ui;
+  std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
+  FakeSettingsStore settings;
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeFiles files;
+  FakeUrlCache urlCache;
+  FakeUrlHistory urlHistory;
+  FakeDownload download;
+  FakeInstance instance;
+  Services services{ui, *views, settings, registry, shell, files, urlCache, urlHistory, download, instance};
+  Application app{services};
+
+  HWND tray() { return WindowWatcher::findOwn(VELLOX_TRAY_CLASS, L"", false); }
+  HWND mainWindow() { return WindowWatcher::findOwn(VELLOX_MAIN_CLASS, L"", false); }
+  int selectedTab() { return static_cast<int>(SendMessageW(GetDlgItem(mainWindow(), IDC_SSTAB1), TCM_GETCURSEL, 0, 0)); }
+  void iconEvent(UINT mouse) { PostMessageW(tray(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, mouse); }
+  // Pops the tray menu with a press on the icon and picks the item at `position` (1-based).
+  void chooseFromTrayMenu(int position) {
+    WindowWatcher menu(L"#32768", L"", [position](HWND popup) {
+      for (int i = 0; i < position; ++i) pressKeys(popup, {VK_DOWN});
+      pressKeys(popup, {VK_RETURN});
+    });
+    iconEvent(WM_LBUTTONDOWN);
+    // The item's action has run by the time the menu's loop lets the pump go on.
+    ASSERT_TRUE(pumpUntil([&] { return menu.acted(); }, 10000));
+  }
+};
+
+TEST(ApplicationWindows, StartUpLeavesOnlyTheTrayAndAHiddenMainWindow) {
+  RealWindows w;
+  ASSERT_EQ(w.app.startUp(), StartResult::Running);
+  ASSERT_NE(w.tray(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(w.tray()));
+  HWND splash = WindowWatcher::findOwn(VELLOX_SPLASH_CLASS, L"", false);
+  ASSERT_NE(splash, nullptr);
+  EXPECT_EQ(textOf(GetDlgItem(splash, IDC_LBLVERSION)), "Version 1.0");
+
+  // The splash's activation loads the main window, hidden, and the splash goes.
+  ASSERT_TRUE(pumpUntil([&] { return w.app.mainWindow() != nullptr; }, 10000));
+  EXPECT_EQ(textOf(GetDlgItem(splash, IDC_LBLACTION)), "Loading preferences...");
+  w.ui.runPosted();
+  EXPECT_FALSE(IsWindow(splash));
+  ASSERT_NE(w.mainWindow(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(w.mainWindow()));
+  EXPECT_EQ(textOf(w.mainWindow()), " Tarn Vellox");
+  EXPECT_EQ(textOf(GetDlgItem(GetDlgItem(w.mainWindow(), IDC_PAGE_ABOUT), IDC_LBLAPPNAME)), " Tarn Vellox 1.0");
+  EXPECT_TRUE(w.ui.messages.empty());
+}
+
+TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
+  RealWindows w;
+  ASSERT_EQ(w.app.startUp(), StartResult::Running);
+  ASSERT_TRUE(pumpUntil([&] { return w.app.mainWindow() != nullptr; }, 10000));
+  w.ui.runPosted();
+
+  // A double-click shows the window on the tab it has.
+  SendMessageW(w.tray(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, WM_LBUTTONDBLCLK);
+  HWND first = w.mainWindow();
+  EXPECT_TRUE(IsWindowVisible(first));
+  EXPECT_EQ(w.selectedTab(), 4);
+  w.chooseFromTrayMenu(2);  // About
+  EXPECT_EQ(w.selectedTab(), 5);
+
+  // The close box writes the Run value from the check box and destroys the window.
+  w.app.mainWindow()->chkautostart.setValue(1);
+  SendMessageW(first, WM_CLOSE, 0, 0);
+  EXPECT_NE(w.registry.stringValue(kRunKey, " Tarn Vellox").find("vellox.exe"), std::string::npos);
+  w.ui.runPosted();
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(w.app.mainWindow(), nullptr);
+
+  w.chooseFromTrayMenu(1);  // Show Vellox: a fresh window on "Secure Wipe"
+  HWND second = w.mainWindow();
+  ASSERT_NE(second, nullptr);
+  EXPECT_TRUE(IsWindowVisible(second));
+  EXPECT_EQ(w.selectedTab(), 4);
+
+  w.ui.answers = {MsgAnswer::Cancel};
+  w.chooseFromTrayMenu(3);  // Exit, then Cancel: nothing changes
+  ASSERT_EQ(w.ui.messages.size(), 1u);
+  EXPECT_EQ(w.ui.messages[0].text, "Do you wish to end the application?");
+  EXPECT_FALSE(w.ui.quitCalled);
+  EXPECT_TRUE(IsWindowVisible(second));
+
+  w.ui.answers = {MsgAnswer::Ok};
+  w.chooseFromTrayMenu(3);  // Exit, then OK
+  EXPECT_TRUE(w.ui.quitCalled);
+  EXPECT_TRUE(w.app.ended());
+  w.ui.runPosted();
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_FALSE(w.registry.hasValue(kRunKey, " Tarn Vellox"));  // the fresh window's box was unchecked
+}
+
+}  // namespace
+}  // namespace vellox::test
