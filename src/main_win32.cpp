@@ -58,7 +58,7 @@ int run(HINSTANCE module) {
                                 ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (!displayAvailable()) {
-    failure(std::string(kAppTitle) + " needs a display and found none.", false);
+    failure("Tarn Vellox needs a display and found none.", false);
     return kExitNoDisplay;
   }
 

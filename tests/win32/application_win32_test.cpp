@@ -43,10 +43,8 @@ struct RealWindows {
   void iconEvent(UINT mouse) { PostMessageW(tray(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, mouse); }
   // Pops the tray menu with a press on the icon and picks the item at `position` (1-based).
   void chooseFromTrayMenu(int position) {
-    WindowWatcher menu(L"#32768", L"", [position](HWND popup) {
-      for (int i = 0; i < position; ++i) pressKeys(popup, {VK_DOWN});
-      pressKeys(popup, {VK_RETURN});
-    });
+    ASSERT_TRUE(pumpUntil([] { return !WindowWatcher::findOwn(L"#32768", L""); }));
+    WindowWatcher menu(L"#32768", L"", [position](HWND popup) { chooseMenuItem(popup, position - 1); });
     iconEvent(WM_LBUTTONDOWN);
     // The item's action has run by the time the menu's loop lets the pump go on.
     ASSERT_TRUE(pumpUntil([&] { return menu.acted(); }, 10000));

@@ -91,4 +91,21 @@ inline void pressKeys(HWND target, const std::vector<WPARAM>& keys) {
   }
 }
 
+// Chooses item `index` (0-based) of an open popup menu of this process: the
+// pointer goes onto the item, and once the menu shows it highlighted, Enter.
+// Called from a watcher thread while the menu's loop runs on the test's thread.
+inline bool chooseMenuItem(HWND popup, int index) {
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  RECT item{};
+  if (!menu || !GetMenuItemRect(nullptr, menu, static_cast<UINT>(index), &item)) return false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!(GetMenuState(menu, static_cast<UINT>(index), MF_BYPOSITION) & MF_HILITE)) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));  // polling interval
+  }
+  pressKeys(popup, {VK_RETURN});
+  return true;
+}
+
 }  // namespace vellox::test

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <atomic>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 #include "gui_test_util.h"
 #include "ui/win32/resources/resource.h"
@@ -38,13 +41,13 @@ TEST(TrayWindow, CallbackMessagesPopTheMenuAndReturnTheChosenItem) {
   ASSERT_TRUE(tray.addIcon(" Tarn Vellox"));
   const struct {
     UINT mouse;
-    std::initializer_list<WPARAM> keys;
+    int item;  // -1: Esc closes the menu
     TrayMenuItem expected;
   } cases[] = {
-      {WM_LBUTTONDOWN, {VK_DOWN, VK_RETURN}, TrayMenuItem::Show},
-      {WM_RBUTTONUP, {VK_DOWN, VK_DOWN, VK_RETURN}, TrayMenuItem::About},
-      {WM_LBUTTONDOWN, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, TrayMenuItem::Exit},
-      {WM_RBUTTONUP, {VK_ESCAPE}, TrayMenuItem::None},
+      {WM_LBUTTONDOWN, 0, TrayMenuItem::Show},
+      {WM_RBUTTONUP, 1, TrayMenuItem::About},
+      {WM_LBUTTONDOWN, 2, TrayMenuItem::Exit},
+      {WM_RBUTTONUP, -1, TrayMenuItem::None},
   };
   for (const auto& c : cases) {
     std::vector<std::uint32_t> events;
@@ -53,31 +56,47 @@ TEST(TrayWindow, CallbackMessagesPopTheMenuAndReturnTheChosenItem) {
       events.push_back(message);
       chosen = tray.popupMenu();
     };
-    const std::vector<WPARAM> keys(c.keys);
-    WindowWatcher menu(L"#32768", L"", [&](HWND popup) { pressKeys(popup, keys); });
+    std::atomic<bool> picked{false};
+    WindowWatcher menu(L"#32768", L"", [&](HWND popup) {
+      if (c.item < 0)
+        pressKeys(popup, {VK_ESCAPE});
+      else
+        picked = chooseMenuItem(popup, c.item);
+    });
     PostMessageW(tray.hwnd(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, c.mouse);
     ASSERT_TRUE(pumpUntil([&] { return chosen.has_value(); }, 10000));
     EXPECT_TRUE(menu.found());
+    EXPECT_EQ(picked, c.item >= 0);
     EXPECT_EQ(*chosen, c.expected);
     EXPECT_EQ(events, (std::vector<std::uint32_t>{c.mouse}));
+    // The next case must find its own menu, not this one on its way out.
+    ASSERT_TRUE(pumpUntil([] { return !WindowWatcher::findOwn(L"#32768", L""); }));
   }
 }
 
-TEST(TrayWindow, TheMenuHasItsThreeItemsInOrder) {
+TEST(TrayWindow, TheMenuHasItsThreeItemsInOrderAndLeavesThePointerFree) {
   Win32TrayView tray(GetModuleHandleW(nullptr));
-  std::vector<std::string> items;
-  WindowWatcher menu(L"#32768", L"", [&](HWND popup) {
-    HMENU shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(shown); ++i) {
-      wchar_t text[64] = {};
-      GetMenuStringW(shown, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-      items.push_back(win32::narrow(text));
-    }
-    pressKeys(popup, {VK_ESCAPE});
-  });
-  EXPECT_EQ(tray.popupMenu(), TrayMenuItem::None);
-  EXPECT_TRUE(menu.found());
-  EXPECT_EQ(items, (std::vector<std::string>{"Show Vellox", "About", "Exit"}));
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  for (POINT pointer : {POINT{600, height - 20}, POINT{600, 20}}) {
+    ASSERT_TRUE(SetCursorPos(pointer.x, pointer.y));
+    std::vector<std::string> items;
+    RECT shownAt{};
+    WindowWatcher menu(L"#32768", L"", [&](HWND popup) {
+      GetWindowRect(popup, &shownAt);
+      HMENU shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+      for (int i = 0; i < GetMenuItemCount(shown); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(shown, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        items.push_back(win32::narrow(text));
+      }
+      pressKeys(popup, {VK_ESCAPE});
+    });
+    EXPECT_EQ(tray.popupMenu(), TrayMenuItem::None);
+    ASSERT_TRUE(menu.found());
+    EXPECT_EQ(items, (std::vector<std::string>{"Show Vellox", "About", "Exit"}));
+    EXPECT_FALSE(PtInRect(&shownAt, pointer)) << pointer.y;
+    EXPECT_LT(std::abs(pointer.y - (pointer.y > height / 2 ? shownAt.bottom : shownAt.top)), 40);
+  }
 }
 
 TEST(TrayWindow, OtherMouseMessagesStillReachTheHandler) {

@@ -1,5 +1,6 @@
 #include "ui/win32/tray_window.h"
 #include <shellapi.h>
+#include <algorithm>
 #include "platform/win32/text.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/resources/resource.h"
@@ -58,15 +59,25 @@ TrayMenuItem Win32TrayView::popupMenu() {
   AppendMenuW(menu.get(), MF_STRING, IDM_MNUEXIT, L"Exit");
   POINT at{};
   GetCursorPos(&at);
+  // The press that opens the menu may be the first half of a double-click: the
+  // menu opens just beside the pointer, towards the middle of the screen, so the
+  // second click cannot land on an item.
+  const int gap = std::max(GetSystemMetrics(SM_CYDOUBLECLK), 4);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), &monitor);
+  const bool lowerHalf = at.y > (monitor.rcWork.top + monitor.rcWork.bottom) / 2;
+  const UINT vertical = lowerHalf ? TPM_BOTTOMALIGN : TPM_TOPALIGN;
+  const int y = lowerHalf ? at.y - gap : at.y + gap;
   // Without the foreground the menu would not close when the user clicks elsewhere.
   SetForegroundWindow(hwnd_);
-  const UINT chosen = static_cast<UINT>(
-      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr));
+  const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+      menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | vertical, at.x, y, hwnd_, nullptr));
   PostMessageW(hwnd_, WM_NULL, 0, 0);
   switch (chosen) {
     case IDM_MNUSHOW:
       return TrayMenuItem::Show;
-    case IDM_MNUEXIT + 99:
+    case IDM_MNUABOUT:
       return TrayMenuItem::About;
     case IDM_MNUEXIT:
       return TrayMenuItem::Exit;

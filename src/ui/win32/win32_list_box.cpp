@@ -9,7 +9,7 @@ void Win32ListBox::clear() {
 }
 
 void Win32ListBox::add(const std::string& text) {
-  const auto index = SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(text).c_str()));
+  const auto index = SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenAnsi(text).c_str()));
   if (index >= 0) items_.push_back(text);
 }
 

@@ -21,7 +21,7 @@ int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM table) noexcept {
   if (one == rows.end() || other == rows.end()) return 0;
   const SortEntry& a = one->second;
   const SortEntry& b = other->second;
-  if (const int order = a.text.compare(b.text); order != 0) return order < 0 ? 1 : -1;
+  if (const int order = a.text.compare(b.text); order != 0) return order < 0 ? -1 : 1;
   return a.position < b.position ? -1 : a.position > b.position ? 1 : 0;
 }
 
