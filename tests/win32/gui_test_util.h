@@ -17,16 +17,21 @@ inline void initCommonControls() {
   InitCommonControlsEx(&controls);
 }
 
+// Handles every message queued for this thread right now.
+inline void drainMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 // Runs this thread's messages until `done` holds or the time is up; the result is `done()`.
 inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   while (!done()) {
     if (std::chrono::steady_clock::now() > end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    drainMessages();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
   return true;

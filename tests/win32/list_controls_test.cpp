@@ -147,5 +147,19 @@ TEST_F(ListControlsTest, ListBoxSelectsSeveralItemsAndTracksTheCurrentOne) {
   EXPECT_EQ(box.currentIndex(), -1);
 }
 
+TEST_F(ListControlsTest, ListBoxScrollsSidewaysAsFarAsItsWidestItem) {
+  auto& box = view.List1;
+  RECT client{};
+  GetClientRect(box.hwnd(), &client);
+  box.add("http://short/");
+  EXPECT_LT(SendMessageW(box.hwnd(), LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+  box.beginUpdate();
+  box.add("http://example.com/" + std::string(300, 'q'));
+  box.endUpdate();
+  EXPECT_GT(SendMessageW(box.hwnd(), LB_GETHORIZONTALEXTENT, 0, 0), client.right);
+  box.clear();
+  EXPECT_EQ(SendMessageW(box.hwnd(), LB_GETHORIZONTALEXTENT, 0, 0), 0);
+}
+
 }  // namespace
 }  // namespace vellox::test

@@ -1,5 +1,6 @@
 #include "ui/win32/splash_window.h"
 #include <stdexcept>
+#include "app/app_identity.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/resources/resource.h"
@@ -21,6 +22,8 @@ Win32SplashView::Win32SplashView(HINSTANCE module) {
   registerWindowClasses(module);
   hwnd_ = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc, reinterpret_cast<LPARAM>(this));
   if (!hwnd_) throw std::runtime_error("the splash window could not be created");
+  // No title bar, but the taskbar shows the name.
+  setWindowText(hwnd_, kAppTitle);
   picture_.show(GetDlgItem(hwnd_, IDC_SPLASH_PICTURE1), module, IDB_SPLASH);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/win32/win32_list_box.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/text.h"
 
 namespace vellox::win32 {
@@ -6,11 +7,32 @@ namespace vellox::win32 {
 void Win32ListBox::clear() {
   SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
   items_.clear();
+  widest_ = 0;
+  applyExtent();
 }
 
 void Win32ListBox::add(const std::string& text) {
-  const auto index = SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widenAnsi(text).c_str()));
-  if (index >= 0) items_.push_back(text);
+  const std::wstring shown = widenAnsi(text);
+  const auto index = SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+  if (index < 0) return;
+  items_.push_back(text);
+  measure(shown);
+}
+
+void Win32ListBox::measure(const std::wstring& shown) {
+  ScopedGetDC dc(hwnd());
+  if (!dc.get()) return;
+  ScopedSelectObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), shown.c_str(), static_cast<int>(shown.size()), &size);
+  if (size.cx <= widest_) return;
+  widest_ = size.cx;
+  if (updating_ == 0) applyExtent();
+}
+
+void Win32ListBox::applyExtent() {
+  const int margin = 2 * GetSystemMetrics(SM_CXEDGE) + 4;
+  SendMessageW(hwnd(), LB_SETHORIZONTALEXTENT, widest_ > 0 ? widest_ + margin : 0, 0);
 }
 
 bool Win32ListBox::selected(std::size_t index) const {
@@ -38,6 +60,7 @@ void Win32ListBox::beginUpdate() {
 
 void Win32ListBox::endUpdate() {
   if (updating_ == 0 || --updating_ > 0) return;
+  applyExtent();
   SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }

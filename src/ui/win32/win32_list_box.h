@@ -23,8 +23,13 @@ class Win32ListBox : public Win32Control<ListBox> {
   void endUpdate() override;
 
  private:
+  // Long entries scroll sideways: the scroll range follows the widest item.
+  void measure(const std::wstring& shown);
+  void applyExtent();
+
   std::vector<std::string> items_;
   int updating_ = 0;
+  int widest_ = 0;
 };
 
 }  // namespace vellox::win32
