@@ -34,6 +34,23 @@ TEST(TrayWindow, AddsAndRemovesTheIcon) {
   EXPECT_FALSE(iconExists(tray.hwnd()));
 }
 
+TEST(TrayWindow, TheIconComesBackWhenTheTaskbarIsRecreated) {
+  Win32TrayView tray(GetModuleHandleW(nullptr));
+  ASSERT_TRUE(tray.addIcon(" Tarn Vellox"));
+  // What a restarting shell does: its icons are gone, then it announces itself.
+  NOTIFYICONDATAW gone{};
+  gone.cbSize = sizeof(gone);
+  gone.hWnd = tray.hwnd();
+  gone.uID = VELLOX_TRAY_ICON_ID;
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+  EXPECT_FALSE(iconExists(tray.hwnd()));
+  SendMessageW(tray.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(iconExists(tray.hwnd()));
+  tray.removeIcon();
+  SendMessageW(tray.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_FALSE(iconExists(tray.hwnd()));  // a removed icon stays removed
+}
+
 // Each mouse message the shell reports reaches onIconEvent; the press pops up the
 // menu, which is answered from the keyboard by a watcher thread.
 TEST(TrayWindow, CallbackMessagesPopTheMenuAndReturnTheChosenItem) {
