@@ -1,11 +1,78 @@
+#include <cstdio>
+#include <string>
+#include "app/app_identity.h"
 #include "app/frmmain.h"
+#include "history/history_store.h"
+#include "platform/ui.h"
 
 namespace vellox {
 
-void frmmain::loadURLHistory() {}
+namespace {
 
-void frmmain::URLs_ColumnClick(int) {}
+std::string hex(HResult hr) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(hr));
+  return text;
+}
 
-void frmmain::cmdClearHistory_Click() {}
+void fillRows(ListView& list, UrlHistoryService& dates) {
+  for (const auto& item : historyStore->NewEnum()) {
+    auto row = list.addRow(item->Title(), "");
+    list.setSubItem(row, 1, item->URL());
+    list.setSubItem(row, 2, dates.dateText(item->LastVisited()));
+    list.setSubItem(row, 3, dates.dateText(item->LastUpdated()));
+    list.setSubItem(row, 4, dates.dateText(item->Expires()));
+    list.setSubItem(row, 5, std::to_string(item->Flags()));
+  }
+}
+
+// Refreshes the snapshot and rebuilds the list; empty when the store fails.
+HResult fillHistoryList(Services& services, ListView& list) {
+  HResult hr = ensureHistoryStore(services);
+  if (!failed(hr)) hr = historyStore->Refresh("", 0);
+  list.beginUpdate();
+  if (!list.sorted()) {
+    list.setSortKey(0);
+    list.setSorted(true);
+  }
+  list.clear();
+  if (!failed(hr)) fillRows(list, services.urlHistory);
+  list.endUpdate();
+  return hr;
+}
+
+// One message per failed action, never a silent empty list.
+void reportStoreFailure(Services& services, std::uintptr_t owner, bool clearing, HResult hr) {
+  std::string text = clearing ? "The browser's history store could not be cleared (error " + hex(hr) + ")."
+                              : "The browser's history store could not be read (error " + hex(hr) +
+                                    "). The list of visited sites is empty.";
+  services.ui.messageBox(text, kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok, owner);
+}
+
+}  // namespace
+
+void frmmain::loadURLHistory() {
+  HResult hr = fillHistoryList(services_, URLs);
+  if (failed(hr)) reportStoreFailure(services_, view_->nativeHandle(), false, hr);
+}
+
+void frmmain::URLs_ColumnClick(int column) { URLs.setSortKey(column); }
+
+void frmmain::cmdClearHistory_Click() {
+  sbar.setText("Clearing History...");
+  HResult cleared = kSOk;
+  HResult listed = kSOk;
+  {
+    BusyPointer busy(pointer);
+    cleared = ensureHistoryStore(services_);
+    if (!failed(cleared)) cleared = historyStore->Clear();
+    listed = fillHistoryList(services_, URLs);
+  }
+  sbar.setText("");
+  if (failed(cleared))
+    reportStoreFailure(services_, view_->nativeHandle(), true, cleared);
+  else if (failed(listed))
+    reportStoreFailure(services_, view_->nativeHandle(), false, listed);
+}
 
 }  // namespace vellox

@@ -1,0 +1,53 @@
+#include "history/url_history_item.h"
+
+namespace vellox {
+
+namespace {
+
+void appendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+bool isHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+void URLHistoryItem::InitFromSTATURL(StatUrl&& record) {
+  if (initialised_) return;
+  mStat = std::move(record);
+  initialised_ = true;
+}
+
+// A lone surrogate becomes U+FFFD, so the text is always valid UTF-8.
+std::string URLHistoryItem::GetStrFromPtrW(const char16_t* pointer) {
+  std::string text;
+  if (!pointer) return text;
+  for (const char16_t* p = pointer; *p; ++p) {
+    char32_t c = *p;
+    if (isHigh(*p) && isLow(p[1])) {
+      c = 0x10000 + ((static_cast<char32_t>(*p) - 0xD800) << 10) + (static_cast<char32_t>(p[1]) - 0xDC00);
+      ++p;
+    } else if (isHigh(*p) || isLow(*p)) {
+      c = 0xFFFD;
+    }
+    appendUtf8(text, c);
+  }
+  return text;
+}
+
+}  // namespace vellox

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+#include "app/application.h"
+#include "app/frmmain.h"
+#include "fakes/test_env.h"
+#include "history/history_store.h"
+
+namespace vellox::test {
+namespace {
+
+struct HistoryTab {
+  TestEnv env;
+  FakeUrlHistory::State& store = *env.urlHistory.state;
+  std::unique_ptr<frmmain> form;
+  HeadlessListView* urls = nullptr;
+
+  ~HistoryTab() { historyStore.reset(); }
+  void start() {
+    createHistoryStore(env.services);
+    form = std::make_unique<frmmain>(env.services, [] {});
+    urls = &env.views.main->URLs;
+  }
+  void selectHistory() { form->SSTab1.select(kTabHistory); }
+  std::vector<std::string> column(int c) const {
+    std::vector<std::string> cells;
+    for (std::size_t r = 0; r < urls->count(); ++r) cells.push_back(urls->subItem(r, c));
+    return cells;
+  }
+};
+
+TEST(HistoryView, AnEmptyStoreShowsTheSixHeadersAndNoRows) {
+  HistoryTab t;
+  t.start();
+  t.selectHistory();
+  ASSERT_EQ(t.urls->columnCount(), 6);
+  const char* headers[] = {"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"};
+  for (int c = 0; c < 6; ++c) EXPECT_EQ(t.urls->columnHeader(c), headers[c]);
+  EXPECT_EQ(t.urls->count(), 0u);
+  EXPECT_TRUE(t.env.ui.messages.empty());
+}
+
+TEST(HistoryView, RowsShowEveryPropertySortedByTitle) {
+  HistoryTab t;
+  auto& late = t.env.urlHistory.add(u"http://z/", u"Zeta", 0);
+  late.lastVisited = 125911584000000000ull;
+  late.lastUpdated = late.lastVisited + 864000000000ull;
+  late.expires = late.lastVisited + 2 * 864000000000ull;
+  t.env.urlHistory.add(u"http://n/", nullptr, static_cast<std::uint32_t>(-5));
+  t.env.urlHistory.add(u"http://a/", u"Alpha", 2);
+  t.start();
+  t.selectHistory();
+  ASSERT_EQ(t.urls->count(), 3u);
+  EXPECT_TRUE(t.urls->sorted());
+  EXPECT_EQ(t.urls->sortKey(), 0);
+  EXPECT_EQ(t.column(0), (std::vector<std::string>{"", "Alpha", "Zeta"}));
+  EXPECT_EQ(t.column(1), (std::vector<std::string>{"http://n/", "http://a/", "http://z/"}));
+  EXPECT_EQ(t.column(5), (std::vector<std::string>{"-5", "2", "0"}));
+  auto& dates = t.env.urlHistory;
+  EXPECT_EQ(t.urls->subItem(2, 2), dates.dateText(36526.0));
+  EXPECT_EQ(t.urls->subItem(2, 3), dates.dateText(36527.0));
+  EXPECT_EQ(t.urls->subItem(2, 4), dates.dateText(36528.0));
+  EXPECT_FALSE(t.urls->updating());
+}
+
+TEST(HistoryView, SelectingTheTabAgainRebuildsWithoutDuplicates) {
+  HistoryTab t;
+  t.env.urlHistory.add(u"http://a/", u"A");
+  t.env.urlHistory.add(u"http://b/", u"B");
+  t.start();
+  t.selectHistory();
+  t.form->SSTab1.select(kTabAbout);
+  t.env.urlHistory.add(u"http://c/", u"C");
+  t.selectHistory();
+  EXPECT_EQ(t.column(1), (std::vector<std::string>{"http://a/", "http://b/", "http://c/"}));
+}
+
+TEST(HistoryView, AHeaderClickOnlyChangesTheSortKey) {
+  HistoryTab t;
+  t.env.urlHistory.add(u"http://1/", u"A", 30);
+  t.env.urlHistory.add(u"http://2/", u"B", 100);
+  t.env.urlHistory.add(u"http://3/", u"C", 2);
+  t.start();
+  t.selectHistory();
+  const int reads = t.store.enumCalls;
+  t.urls->columnClick(4);
+  EXPECT_EQ(t.urls->sortKey(), 4);
+  t.urls->columnClick(5);
+  t.urls->columnClick(5);
+  EXPECT_EQ(t.urls->sortKey(), 5);
+  EXPECT_TRUE(t.urls->sorted());
+  // Ascending by text, not by number, and a second click does not reverse it.
+  EXPECT_EQ(t.column(5), (std::vector<std::string>{"100", "2", "30"}));
+  EXPECT_EQ(t.store.enumCalls, reads);
+  // The key stays for the next fill.
+  t.form->SSTab1.select(kTabAbout);
+  t.selectHistory();
+  EXPECT_EQ(t.urls->sortKey(), 5);
+  EXPECT_EQ(t.column(5), (std::vector<std::string>{"100", "2", "30"}));
+}
+
+TEST(HistoryView, ClearHistoryEmptiesTheListWithStatusAndHourglassMeanwhile) {
+  HistoryTab t;
+  t.env.urlHistory.add(u"http://a/", u"A");
+  t.start();
+  t.selectHistory();
+  ASSERT_EQ(t.urls->count(), 1u);
+  std::string statusDuring;
+  int pointerDuring = -1;
+  t.store.onClear = [&] {
+    statusDuring = t.form->sbar.text();
+    pointerDuring = t.form->pointer.get();
+  };
+  t.form->cmdClearHistory.click();
+  EXPECT_EQ(statusDuring, "Clearing History...");
+  EXPECT_EQ(pointerDuring, kPointerHourglass);
+  EXPECT_EQ(t.store.clearCalls, 1);
+  EXPECT_EQ(t.urls->count(), 0u);
+  EXPECT_EQ(t.form->sbar.text(), "");
+  EXPECT_EQ(t.form->pointer.get(), kPointerDefault);
+  EXPECT_TRUE(t.env.ui.messages.empty());
+}
+
+TEST(HistoryView, AStoreThatAnswersNotImplementedGivesOneMessageAndAnEmptyList) {
+  HistoryTab t;
+  t.env.urlHistory.add(u"http://a/", u"A");
+  t.store.enumResult = t.store.clearResult = kENotImpl;
+  t.start();
+  t.selectHistory();
+  EXPECT_EQ(t.urls->count(), 0u);
+  ASSERT_EQ(t.env.ui.messages.size(), 1u);
+  const auto& shown = t.env.ui.messages[0];
+  EXPECT_NE(shown.text.find("history store could not be read"), std::string::npos);
+  EXPECT_NE(shown.text.find("0x80004001"), std::string::npos);
+  EXPECT_EQ(shown.caption, " Tarn Vellox");
+  EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+
+  t.form->cmdClearHistory.click();
+  ASSERT_EQ(t.env.ui.messages.size(), 2u);
+  EXPECT_NE(t.env.ui.messages[1].text.find("could not be cleared"), std::string::npos);
+  EXPECT_EQ(t.form->sbar.text(), "");
+  EXPECT_EQ(t.form->pointer.get(), kPointerDefault);
+}
+
+TEST(HistoryView, AReadThatFailsMidwayShowsNothingPartialAndSaysSo) {
+  HistoryTab t;
+  t.env.urlHistory.add(u"http://a/", u"A");
+  t.env.urlHistory.add(u"http://b/", u"B");
+  t.start();
+  t.store.nextFailsAt = 1;
+  t.selectHistory();
+  EXPECT_EQ(t.urls->count(), 0u);
+  EXPECT_EQ(t.env.ui.messages.size(), 1u);
+}
+
+TEST(HistoryView, AStoreThatCannotBeOpenedLetsStartUpRunAndIsOpenedLater) {
+  TestEnv env;
+  env.urlHistory.state->createResult = kENotImpl;
+  env.urlHistory.add(u"http://a/", u"A");
+  Application app(env.services);
+  ASSERT_EQ(app.startUp(), StartResult::Running);
+  env.views.splash->onActivate.fire();
+  env.ui.runPosted();
+  EXPECT_EQ(historyStore, nullptr);
+  EXPECT_TRUE(env.ui.messages.empty());
+
+  app.showMain(kTabHistory);
+  ASSERT_EQ(env.ui.messages.size(), 1u);
+  EXPECT_NE(env.ui.messages[0].text.find("could not be read"), std::string::npos);
+
+  env.urlHistory.state->createResult = kSOk;
+  app.mainWindow()->SSTab1.select(kTabAbout);
+  app.mainWindow()->SSTab1.select(kTabHistory);
+  EXPECT_EQ(env.views.main->URLs.count(), 1u);
+  EXPECT_EQ(env.ui.messages.size(), 1u);
+  historyStore.reset();
+}
+
+}  // namespace
+}  // namespace vellox::test
