@@ -1,9 +1,19 @@
+#include "update/web_links.h"
 #include "app/frmmain.h"
+#include "build_config.h"
+#include "platform/download.h"
+#include "platform/shell.h"
 
 namespace vellox {
 
-void frmmain::cmdHelp_Click() {}
+bool downloadFile(Services& services, const std::string& url, const std::string& path) {
+  return services.download.downloadToFile(url, path);
+}
 
-void frmmain::lblurl_Click() {}
+void openURL(Services& services, const std::string& url) { services.shell.openUrl(url); }
+
+void frmmain::cmdHelp_Click() { openURL(services_, build::kHelpUrl); }
+
+void frmmain::lblurl_Click() { openURL(services_, build::kHomeUrl); }
 
 }  // namespace vellox
