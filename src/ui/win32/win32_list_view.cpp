@@ -129,10 +129,14 @@ std::string Win32ListView::columnHeader(int column) const {
   return narrow(info.pszText);
 }
 
+// The width the columns can fill without a horizontal scroll bar, once rows
+// fill the list and bring its vertical scroll bar.
 double Win32ListView::width() const {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  return pixelsToTwips(client.right - client.left, dpiOf(hwnd()));
+  int pixels = client.right - client.left;
+  if (!(GetWindowLongW(hwnd(), GWL_STYLE) & WS_VSCROLL)) pixels -= GetSystemMetrics(SM_CXVSCROLL);
+  return pixelsToTwips(pixels > 0 ? pixels : 0, dpiOf(hwnd()));
 }
 
 void Win32ListView::setColumnWidth(int column, double width) {
