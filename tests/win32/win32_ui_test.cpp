@@ -3,6 +3,7 @@
 #include <vector>
 #include "gui_test_util.h"
 #include "platform/win32/win32_services.h"
+#include "ui/win32/guard.h"
 
 namespace vellox::test {
 namespace {
@@ -70,6 +71,24 @@ TEST(Win32Ui, PostedTasksRunInOrderAfterTheCurrentEventEvenInsideAModalLoop) {
   EXPECT_TRUE(watcher.found());
   EXPECT_TRUE(ranInsideBox);
   EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
+// A task may destroy the window whose handler posted it: while that handler
+// runs, even when it lets the loop run or waits in a message box, tasks wait.
+TEST(Win32Ui, TasksWaitUntilTheRunningHandlerHasEndedEvenWhenItPumps) {
+  auto ui = win32::makeUi();
+  std::vector<std::string> order;
+  win32::guarded([&] {
+    ui->post([&] { order.push_back("task"); });
+    ui->doEvents();
+    BoxAnswer answer{IDOK, {}, {}};
+    auto watcher = answerBox(answer);
+    ui->messageBox("inside a handler", win32::narrow(kCaption), MsgIcon::Information, MsgButtons::Ok);
+    EXPECT_TRUE(watcher.found());
+    order.push_back("handler ends");
+  });
+  ASSERT_TRUE(pumpUntil([&] { return order.size() == 2; }));
+  EXPECT_EQ(order, (std::vector<std::string>{"handler ends", "task"}));
 }
 
 TEST(Win32Ui, DoEventsDispatchesWhatIsQueued) {

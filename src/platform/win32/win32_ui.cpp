@@ -23,7 +23,7 @@ class Win32Ui : public Ui {
     HINSTANCE module = GetModuleHandleW(nullptr);
     registerWindowClass(module, kTaskWindowClass, proc);
     // A message-only window: modal loops (message boxes, menus) dispatch its
-    // posted messages too, so tasks run inside them as well.
+    // posted messages too, so tasks run inside them when no handler is running.
     window_ = CreateWindowExW(0, kTaskWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, this);
   }
   ~Win32Ui() override {
@@ -95,8 +95,14 @@ class Win32Ui : public Ui {
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 
-  // One at a time from the front: a task that pumps messages may run the rest.
+  // "After the current event": while a handler runs (and pumps messages, or
+  // waits in a message box) the tasks wait, since one of them may destroy the
+  // window that handler works on. One at a time from the front otherwise.
   void runTasks() {
+    if (handlerDepth() > 0) {
+      wakeWhenHandlersEnd(window_, kRunTasks);
+      return;
+    }
     while (!tasks_.empty()) {
       std::function<void()> task = std::move(tasks_.front());
       tasks_.pop_front();

@@ -1,10 +1,16 @@
 #include "ui/win32/guard.h"
-#include <windows.h>
 #include "app/app_identity.h"
 #include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
 
 namespace vellox::win32 {
+
+namespace {
+// Per thread: the event handlers are all on the user-interface thread.
+thread_local int depth = 0;
+thread_local HWND wakeWindow = nullptr;
+thread_local UINT wakeMessage = 0;
+}  // namespace
 
 void reportUnexpectedError(const std::string& what) noexcept {
   try {
@@ -13,6 +19,21 @@ void reportUnexpectedError(const std::string& what) noexcept {
     MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
   } catch (...) {
   }
+}
+
+int handlerDepth() noexcept { return depth; }
+
+void wakeWhenHandlersEnd(HWND window, UINT message) noexcept {
+  wakeWindow = window;
+  wakeMessage = message;
+}
+
+HandlerScope::HandlerScope() noexcept { ++depth; }
+
+HandlerScope::~HandlerScope() {
+  if (--depth > 0 || !wakeWindow) return;
+  PostMessageW(wakeWindow, wakeMessage, 0, 0);
+  wakeWindow = nullptr;
 }
 
 }  // namespace vellox::win32
