@@ -1,0 +1,45 @@
+#include "driver.h"
+#include <commctrl.h>
+#include "ui/win32/resources/resource.h"
+
+namespace vellox::e2e {
+
+Process VelloxDriver::start() { return Process::start(exeFolder() + kExeName); }
+
+void VelloxDriver::endStrays() {
+  for (DWORD id : processesNamed(kExeName)) Process::open(id).terminate();
+}
+
+std::optional<TrayIcon> VelloxDriver::trayIcon(Millis timeout) const { return findTrayIcon(kTitle, timeout); }
+
+HWND VelloxDriver::openTrayMenu(MouseButton button) const {
+  const auto icon = trayIcon();
+  if (!icon || !clickTrayIcon(*icon, button)) return nullptr;
+  return findPopupMenu(processId_, kPatience);
+}
+
+bool VelloxDriver::chooseFromTray(TrayChoice choice) const {
+  const HWND menu = openTrayMenu();
+  if (menu == nullptr) return false;
+  if (!chooseMenuItemByClick(menu, static_cast<size_t>(choice), kTrayMenuItems)) return false;
+  return waitUntilGone({L"", L"#32768", processId_, true}, kPatience);
+}
+
+HWND VelloxDriver::mainWindow(Millis timeout) const {
+  return findTopLevel({kTitle, VELLOX_MAIN_CLASS, processId_, true}, timeout);
+}
+
+HWND VelloxDriver::tabControl(HWND main) const { return findControl(main, IDC_SSTAB1); }
+
+bool VelloxDriver::clickTab(HWND main, size_t index) const {
+  const HWND tab = tabControl(main);
+  const auto rect = tab == nullptr ? std::nullopt : tabItemRect(tab, index);
+  if (!rect || !clickAt(centre(*rect))) return false;
+  return waitUntil([&] { return selectedTab(tab) == index; }, kPatience);
+}
+
+std::optional<MessageBoxView> VelloxDriver::messageBox(Millis timeout) const {
+  return findMessageBox(processId_, kTitle, timeout);
+}
+
+}  // namespace vellox::e2e
