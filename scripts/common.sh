@@ -77,3 +77,29 @@ start_xvfb() {
 stop_xvfb() {
   [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
 }
+
+# Runs one Windows program and waits for it. Its output goes to a file first:
+# Wine's helper processes outlive the program and would hold a pipe open.
+wine_quiet() {  # exe args...
+  local out
+  out=$(mktemp)
+  local rc=0
+  wine "$@" >"$out" 2>&1 </dev/null || rc=$?
+  cat "$out"
+  rm -f "$out"
+  return $rc
+}
+
+# Starts vellox.exe in the current prefix, detached from this shell's pipes.
+start_vellox() {
+  setsid wine "$BUILD/windows/vellox.exe" >/dev/null 2>&1 </dev/null &
+}
+
+# Saves the screen, or the part "x y width height" of it, as a PNG.
+screenshot() {  # file [x y width height]
+  if (($# == 5)); then
+    import -window root -crop "$4x$5+$2+$3" +repage "$1"
+  else
+    import -window root "$1"
+  fi
+}

@@ -18,11 +18,14 @@ HWND VelloxDriver::openTrayMenu(MouseButton button) const {
   return findPopupMenu(processId_, kPatience);
 }
 
-bool VelloxDriver::chooseFromTray(TrayChoice choice) const {
-  const HWND menu = openTrayMenu();
-  if (menu == nullptr) return false;
+bool VelloxDriver::chooseFromMenu(HWND menu, TrayChoice choice) const {
   if (!chooseMenuItemByClick(menu, static_cast<size_t>(choice), kTrayMenuItems)) return false;
   return waitUntilGone({L"", L"#32768", processId_, true}, kPatience);
+}
+
+bool VelloxDriver::chooseFromTray(TrayChoice choice) const {
+  const HWND menu = openTrayMenu();
+  return menu != nullptr && chooseFromMenu(menu, choice);
 }
 
 HWND VelloxDriver::mainWindow(Millis timeout) const {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include "controls.h"
+#include "icon_compare.h"
 #include "input.h"
 #include "process.h"
 #include "tray.h"
@@ -35,6 +36,8 @@ class VelloxDriver {
   std::optional<TrayIcon> trayIcon(Millis timeout = kPatience) const;
   // Clicks the icon and waits for its pop-up menu.
   HWND openTrayMenu(MouseButton button = MouseButton::Left) const;
+  // Clicks the menu's item and waits for the menu to close.
+  bool chooseFromMenu(HWND menu, TrayChoice choice) const;
   bool chooseFromTray(TrayChoice choice) const;
 
   // The visible main window, or nullptr when none came in time.

@@ -110,7 +110,7 @@ MessageBoxView readMessageBox(HWND box) {
       if ((style & SS_TYPEMASK) == SS_ICON) {
         // The box keeps its icon control even without an icon; only a set icon counts.
         const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-        if (icon != nullptr && IsWindowVisible(child)) view.icon = icon;
+        if (icon != nullptr && IsWindowVisible(child)) view.iconControl = child;
       } else if (view.text.empty()) {
         view.text = windowText(child);
       }

@@ -34,7 +34,7 @@ struct MessageBoxView {
   HWND window = nullptr;
   std::wstring caption;
   std::wstring text;
-  HICON icon = nullptr;  // the shared system icon the box shows, if any
+  HWND iconControl = nullptr;  // the control showing the box's icon, if it shows one
   std::vector<std::wstring> buttons;
 };
 
