@@ -85,7 +85,7 @@ wine_quiet() {  # exe args...
   out=$(mktemp)
   local rc=0
   wine "$@" >"$out" 2>&1 </dev/null || rc=$?
-  cat "$out"
+  tr -d '\r' <"$out"  # a console program's lines end in CR LF
   rm -f "$out"
   return $rc
 }

@@ -67,9 +67,46 @@ bool send(std::vector<INPUT> inputs) {
 
 POINT centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
+// Under Wine the X server owns the pointer: a process that reads the position
+// more than 100 ms after its own last move asks the server, and puts the Windows
+// cursor back where the X pointer is. An injected move does not always reach the
+// X pointer (not while a menu holds it), so the pointer is moved by the X server
+// itself through xdotool, and the click waits until Wine reports it there.
+bool pointerSettledAt(POINT screen, std::chrono::steady_clock::time_point since) {
+  POINT now{};
+  return std::chrono::steady_clock::now() - since > Millis(120) && GetCursorPos(&now) && now.x == screen.x &&
+         now.y == screen.y;
+}
+
+void askXServerToMove(POINT screen) {
+  // Wine starts the Unix program but gives no handle for it; the wait is on the pointer.
+  std::wstring line = L"xdotool mousemove " + std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (CreateProcessW(L"Z:\\usr\\bin\\xdotool", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &info)) {
+    if (info.hThread != nullptr) CloseHandle(info.hThread);
+    if (info.hProcess != nullptr) CloseHandle(info.hProcess);
+  }
+}
+
+bool movePointer(POINT screen) {
+  auto since = std::chrono::steady_clock::now();
+  if (!send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)})) return false;
+  if (waitUntil([&] { return pointerSettledAt(screen, since); }, Millis(300))) return true;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    since = std::chrono::steady_clock::now();
+    askXServerToMove(screen);
+    if (waitUntil([&] { return pointerSettledAt(screen, since); }, Millis(2000))) return true;
+  }
+  return false;
+}
+
 bool clickAt(POINT screen, MouseButton button) {
   const bool left = button == MouseButton::Left;
   avoidDoubleClick(screen, left);
+  if (!movePointer(screen)) return false;
   const bool sent = send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen),
                mouse(left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN),
                mouse(left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP)});
@@ -79,11 +116,14 @@ bool clickAt(POINT screen, MouseButton button) {
 
 bool doubleClickAt(POINT screen) {
   avoidDoubleClick(screen, true);
+  if (!movePointer(screen)) return false;
   const bool sent = send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen), mouse(MOUSEEVENTF_LEFTDOWN),
                           mouse(MOUSEEVENTF_LEFTUP), mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)});
   remember(screen, true);
   return sent;
 }
+
+void rememberOutsideClick(POINT screen, MouseButton button) { remember(screen, button == MouseButton::Left); }
 
 bool pressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;

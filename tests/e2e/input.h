@@ -11,6 +11,9 @@ POINT centre(const RECT& rect);
 // undone by the target before the click arrives.
 bool clickAt(POINT screen, MouseButton button = MouseButton::Left);
 bool doubleClickAt(POINT screen);
+// Treats a click at this point as just made elsewhere (by an earlier process),
+// so the next click here is not taken as the second half of a double-click.
+void rememberOutsideClick(POINT screen, MouseButton button = MouseButton::Left);
 // Presses and releases each virtual key in turn.
 bool pressKeys(std::initializer_list<WORD> keys);
 

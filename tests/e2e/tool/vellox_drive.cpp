@@ -58,6 +58,8 @@ int wmain(int argc, wchar_t** argv) {
   waitUntil([&] { return !(ids = processesNamed(kExeName)).empty(); }, kPatience);
   if (ids.empty()) return fail("vellox.exe is not running");
   const VelloxDriver vellox(ids.front());
+  // An earlier run of this tool may have clicked the icon a moment ago.
+  if (const auto icon = vellox.trayIcon()) rememberOutsideClick(centre(icon->screenRect));
   const std::wstring command = argv[1];
   if (command == L"show") return openMain(vellox, TrayChoice::Show);
   if (command == L"about") return openMain(vellox, TrayChoice::About);
