@@ -8,6 +8,7 @@ namespace {
 
 const std::vector<std::wstring> kTabCaptions = {L"General",         L"Cookies",     L"Cache",
                                                 L"Browser History", L"Secure Wipe", L"&About"};
+constexpr size_t kHistoryTab = 3;
 constexpr size_t kSecureWipeTab = 4;
 constexpr size_t kAboutTab = 5;
 
@@ -66,6 +67,14 @@ TEST_F(VelloxTest, ShowVelloxOpensSecureWipeAndEveryTabCanBeWalked) {
   for (size_t index = 0; index < kTabCaptions.size(); ++index) {
     SCOPED_TRACE(kTabCaptions[index]);
     ASSERT_TRUE(vellox().clickTab(main, index));
+    if (index == kHistoryTab) {
+      // Wine's visited-URL store answers every call with E_NOTIMPL, and the page says so.
+      const auto box = vellox().messageBox();
+      ASSERT_TRUE(box.has_value());
+      EXPECT_NE(box->text.find(L"history store could not be read"), std::wstring::npos) << box->text;
+      ASSERT_TRUE(pressButton(box->window, IDOK));
+      EXPECT_TRUE(waitUntil([&] { return IsWindow(box->window) == FALSE; }, kPatience));
+    }
     const HWND page = findControl(main, IDC_PAGE_GENERAL + static_cast<int>(index));
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(page) != FALSE; }, kPatience));

@@ -1,5 +1,5 @@
 // Drives a running vellox.exe for scripts/run and scripts/screenshots:
-//   vellox_drive show | about | tab N | menu | escape | exit
+//   vellox_drive show | about | tab N | ok | menu | escape | exit
 // Window commands print the screen rectangle of what they opened ("x y width height").
 #include <windows.h>
 #include <cstdio>
@@ -42,6 +42,13 @@ int selectTab(const VelloxDriver& vellox, const wchar_t* index) {
   return printRect(main);
 }
 
+// Answers a message box of Vellox with OK, if one comes within a moment.
+int answerOk(const VelloxDriver& vellox) {
+  const auto box = vellox.messageBox(Millis(2000));
+  if (box && !pressButton(box->window, IDOK)) return fail("the message box did not take OK");
+  return 0;
+}
+
 int exitVellox(const VelloxDriver& vellox) {
   const Process process = Process::open(vellox.processId());
   if (!vellox.chooseFromTray(TrayChoice::Exit)) return fail("the tray menu did not open");
@@ -53,7 +60,7 @@ int exitVellox(const VelloxDriver& vellox) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) return fail("usage: vellox_drive show|about|tab N|menu|escape|exit");
+  if (argc < 2) return fail("usage: vellox_drive show|about|tab N|ok|menu|escape|exit");
   std::vector<DWORD> ids;
   waitUntil([&] { return !(ids = processesNamed(kExeName)).empty(); }, kPatience);
   if (ids.empty()) return fail("vellox.exe is not running");
@@ -65,6 +72,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"about") return openMain(vellox, TrayChoice::About);
   if (command == L"tab" && argc > 2) return selectTab(vellox, argv[2]);
   if (command == L"menu") return printRect(vellox.openTrayMenu());
+  if (command == L"ok") return answerOk(vellox);
   if (command == L"escape") return pressKeys({VK_ESCAPE}) ? 0 : 1;
   if (command == L"exit") return exitVellox(vellox);
   return fail("unknown command");
