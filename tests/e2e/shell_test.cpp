@@ -83,7 +83,11 @@ TEST_F(VelloxTest, ShowVelloxOpensSecureWipeAndEveryTabCanBeWalked) {
 }
 
 TEST_F(VelloxTest, AboutSelectsTheAboutTabAndShowSwitchesBack) {
-  const HWND main = openFromTray(TrayChoice::About);
+  // The right button opens the same menu, on its release.
+  const HWND menu = vellox().openTrayMenu(MouseButton::Right);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(vellox().chooseFromMenu(menu, TrayChoice::About));
+  const HWND main = vellox().mainWindow();
   ASSERT_NE(main, nullptr);
   const HWND tab = vellox().tabControl(main);
   EXPECT_EQ(selectedTab(tab), kAboutTab);
@@ -92,6 +96,27 @@ TEST_F(VelloxTest, AboutSelectsTheAboutTabAndShowSwitchesBack) {
   ASSERT_TRUE(chooseFromTray(TrayChoice::Show));
   EXPECT_TRUE(waitUntil([&] { return selectedTab(tab) == kSecureWipeTab; }, kPatience));
   EXPECT_EQ(vellox().mainWindow(), main) << "the visible window is brought forward, not replaced";
+}
+
+// The press of a double-click pops the menu up, as any press does; the double-click
+// then shows the window, and the menu is left for the user to dismiss.
+HWND doubleClickTray(const VelloxDriver& vellox) {
+  const auto icon = vellox.trayIcon();
+  if (!icon || !doubleClickAt(centre(icon->screenRect))) return nullptr;
+  const HWND main = vellox.mainWindow();
+  if (findPopupMenu(vellox.processId(), kPatience) != nullptr) pressKeys({VK_ESCAPE});
+  EXPECT_TRUE(waitUntilGone({L"", L"#32768", vellox.processId(), true}, kPatience));
+  return main;
+}
+
+TEST_F(VelloxTest, DoubleClickShowsTheWindowWithoutChangingItsTab) {
+  const HWND main = doubleClickTray(vellox());
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(selectedTab(vellox().tabControl(main)), kSecureWipeTab) << "the window loaded at start-up";
+  ASSERT_TRUE(vellox().clickTab(main, 0));
+
+  EXPECT_EQ(doubleClickTray(vellox()), main);
+  EXPECT_EQ(selectedTab(vellox().tabControl(main)), 0u);
 }
 
 TEST_F(VelloxTest, CloseBoxKeepsTheProgramInTheTrayAndTheWindowComesBackFresh) {
