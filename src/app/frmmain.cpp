@@ -54,7 +54,7 @@ frmmain::frmmain(Services& services, std::function<void()> requestUnload)
   Form_Load();
 }
 
-frmmain::~frmmain() = default;
+frmmain::~frmmain() { *alive_ = false; }
 
 void frmmain::bindHandlers() {
   view_->onCloseBox.bind([this] { requestUnload_(); });

@@ -129,6 +129,9 @@ class frmmain {
   std::string comdlgFileName_;
   // True while the cookie listing lets the event loop run.
   bool listingCookies_ = false;
+  // False once the window is destroyed: a handler that let the event loop run
+  // checks it before touching the window again.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace vellox

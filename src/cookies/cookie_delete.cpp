@@ -1,15 +1,69 @@
 #include "app/frmmain.h"
+#include "cookies/show_index_dat.h"
+#include "platform/files.h"
+#include "platform/ui.h"
 
 namespace vellox {
 
-void frmmain::cmdselectallcookies_Click() {}
+namespace {
 
-void frmmain::cmdselectnocookies_Click() {}
+constexpr const char* kDeleteQuestion = "Are you sure you wish to delete the selected cookies?";
+constexpr const char* kDeleteTitle = "Delete Cookies";
 
-void frmmain::cmdinvertcookiesselection_Click() {}
+// A file refused for its attributes is made normal and tried once more.
+bool deleteCookieFile(Files& files, const std::string& path) {
+  const FileStatus first = files.deleteFile(path);
+  if (first.ok()) return true;
+  if (first.code != FileErrc::AccessDenied) return false;
+  files.setNormalAttributes(path);
+  return files.deleteFile(path).ok();
+}
 
-void frmmain::cmddelcookies_Click() {}
+template <class Change>
+void changeEveryRow(ListView& list, Change change) {
+  const std::size_t count = list.count();
+  for (std::size_t row = 0; row < count; ++row) list.setSelected(row, change(list.selected(row)));
+}
 
-void frmmain::deletecookies() {}
+}  // namespace
+
+void frmmain::cmdselectallcookies_Click() {
+  if (listingCookies_) return;
+  changeEveryRow(lstcookies, [](bool) { return true; });
+  lstcookies.setFocus();
+}
+
+void frmmain::cmdselectnocookies_Click() {
+  if (listingCookies_) return;
+  changeEveryRow(lstcookies, [](bool) { return false; });
+}
+
+void frmmain::cmdinvertcookiesselection_Click() {
+  if (listingCookies_) return;
+  changeEveryRow(lstcookies, [](bool selected) { return !selected; });
+  lstcookies.setFocus();
+}
+
+void frmmain::cmddelcookies_Click() {
+  if (listingCookies_) return;
+  sbar.setText("Deleting cookies...");
+  deletecookies();
+  loadCookiesList();
+  sbar.setText("");
+}
+
+void frmmain::deletecookies() {
+  showIndexDat = false;
+  const MsgAnswer answer = services_.ui.messageBox(kDeleteQuestion, kDeleteTitle, MsgIcon::Question,
+                                                   MsgButtons::YesNo, view_->nativeHandle());
+  if (answer != MsgAnswer::Yes) return;
+
+  BusyPointer busy(pointer);
+  // From the last row up, so removing a row leaves the rows still to visit in place.
+  for (std::size_t row = lstcookies.count(); row-- > 0;) {
+    if (lstcookies.text(row).empty() || !lstcookies.selected(row)) continue;
+    if (deleteCookieFile(services_.files, lstcookies.key(row))) lstcookies.removeRow(row);
+  }
+}
 
 }  // namespace vellox

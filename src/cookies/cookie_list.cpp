@@ -1,9 +1,55 @@
 #include "app/frmmain.h"
+#include "app/mod_reg.h"
+#include "cookies/cookie_listing_scope.h"
+#include "cookies/show_index_dat.h"
+#include "platform/files.h"
+#include "platform/ui.h"
 
 namespace vellox {
 
-void frmmain::loadCookiesList() {}
+namespace {
 
-void frmmain::EnumCookies(std::string) {}
+constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kCookiesValue = "Cookies";
+constexpr const char* kIndexDat = "index.dat";
+
+bool listable(const DirEntry& entry) {
+  // A link is passed over like a folder: deleting through it could reach a file
+  // outside the cookie folder.
+  if (entry.directory || entry.link) return false;
+  return showIndexDat || entry.name != kIndexDat;
+}
+
+}  // namespace
+
+void frmmain::loadCookiesList() {
+  if (listingCookies_) return;
+  lstcookies.clear();
+  const std::string folder = getRegValue(services_, RegRoot::CurrentUser, kShellFoldersKey, kCookiesValue);
+  txtCookieDir.setText(folder);
+  EnumCookies(folder);
+}
+
+void frmmain::EnumCookies(std::string path) {
+  if (listingCookies_) return;
+  CookieListingScope listing(listingCookies_, *this, alive_);
+  // An empty folder text would otherwise become the root of the current drive.
+  if (path.empty()) return;
+  const char separator = services_.files.separator();
+  if (path.back() != separator) path += separator;
+  const auto entries = services_.files.listFolder(path);
+  if (!entries || entries->empty()) return;
+
+  listing.beginFill();
+  for (const DirEntry& entry : *entries) {
+    services_.ui.doEvents();
+    if (listing.windowGone()) return;
+    if (!listable(entry)) continue;
+    const std::string fullPath = path + entry.name;
+    const std::size_t row = lstcookies.addRow(entry.name, fullPath);
+    lstcookies.setSubItem(row, 1, fullPath);
+  }
+  if (lstcookies.count() > 0) lstcookies.setSelected(lstcookies.count() - 1, true);
+}
 
 }  // namespace vellox

@@ -1,0 +1,73 @@
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include "app/frmmain.h"
+#include "fakes/test_env.h"
+#include "platform/win32/win32_services.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/view_factory.h"
+
+namespace vellox::test {
+
+struct CommonControls {
+  CommonControls() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls),
+                                  ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+  }
+};
+
+// The real main window and Ui over the given services of the test's choosing.
+struct RealMainWindow {
+  explicit RealMainWindow(Services base, UrlCache& cache, Registry& registry, Files& files)
+      : services{*ui, *views, base.settings, registry, base.shell, files, cache, base.urlHistory, base.download,
+                 base.instance} {}
+  CommonControls init;
+  std::unique_ptr<Ui> ui = win32::makeUi();
+  std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
+  Services services;
+  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(services, [] {});
+  win32::Win32MainView& view = dynamic_cast<win32::Win32MainView&>(form->view());
+
+  // Picks a tab as a click on it does: the tab control tells its parent of the change.
+  void selectTab(int index) {
+    HWND tab = view.SSTab1.hwnd();
+    SendMessageW(tab, TCM_SETCURSEL, index, 0);
+    NMHDR change{tab, static_cast<UINT_PTR>(GetDlgCtrlID(tab)), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(GetParent(tab), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+  }
+  static void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+};
+
+// Waits for a top-level dialog with this caption, up to the timeout; null when none came.
+inline HWND waitForDialog(const wchar_t* caption, std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < end) {
+    if (HWND box = FindWindowW(L"#32770", caption)) return box;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return nullptr;
+}
+
+inline std::wstring windowTextW(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The texts of a dialog's static controls, joined by newlines.
+inline std::wstring staticTexts(HWND box) {
+  std::wstring all;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Static") == 0) all += windowTextW(child) + L"\n";
+  }
+  return all;
+}
+
+}  // namespace vellox::test
