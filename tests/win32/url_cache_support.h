@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "platform/url_cache.h"
+#include "platform/win32/handle.h"
 
 namespace vellox::test {
 
@@ -21,11 +22,12 @@ class CommittedEntries {
   bool commit(const std::string& url, DWORD type = NORMAL_CACHE_ENTRY) {
     char file[MAX_PATH] = {};
     if (!CreateUrlCacheEntryA(url.c_str(), 16, "txt", file, 0)) return false;
-    HANDLE h = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    WriteFile(h, "cached", 6, &written, nullptr);
-    CloseHandle(h);
+    {
+      win32::UniqueHandle h(CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (!h) return false;
+      DWORD written = 0;
+      WriteFile(h.get(), "cached", 6, &written, nullptr);
+    }
     FILETIME none{};
     const char header[] = "HTTP/1.1 200 OK\r\n\r\n";
     if (!CommitUrlCacheEntryA(url.c_str(), file, none, none, type, reinterpret_cast<LPBYTE>(const_cast<char*>(header)),
