@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <string>
-#include "platform/win32/handle.h"
+#include "files_temp_dir.h"
 #include "platform/win32/reg_key.h"
 #include "platform/win32/text.h"
 
@@ -10,53 +10,16 @@ namespace vellox::test {
 // A cookie folder of the test's own in the prefix's temporary folder; removed with its files.
 class CookieFolder {
  public:
-  CookieFolder() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    path_ = std::wstring(temp) + L"vellox-cookies-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(counter.QuadPart);
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  ~CookieFolder() { removeTree(path_); }
-  CookieFolder(const CookieFolder&) = delete;
-  CookieFolder& operator=(const CookieFolder&) = delete;
-
-  std::string path() const { return win32::narrow(path_); }
+  std::string path() const { return dir_.path(); }
   void write(const std::string& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    const std::wstring file = path_ + L"\\" + win32::widen(name);
-    {
-      win32::UniqueHandle h(
-          CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-      if (!h) return;
-      DWORD written = 0;
-      WriteFile(h.get(), "cookie", 6, &written, nullptr);
-    }
-    SetFileAttributesW(file.c_str(), attributes);
+    makeFile(dir_ / name, "cookie");
+    SetFileAttributesW(longForm(dir_ / name).c_str(), attributes);
   }
-  void subfolder(const std::string& name) { CreateDirectoryW((path_ + L"\\" + win32::widen(name)).c_str(), nullptr); }
-  bool exists(const std::string& name) const {
-    return GetFileAttributesW((path_ + L"\\" + win32::widen(name)).c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
+  void subfolder(const std::string& name) { CreateDirectoryW(longForm(dir_ / name).c_str(), nullptr); }
+  bool exists(const std::string& name) const { return fileExists(dir_ / name); }
 
  private:
-  static void removeTree(const std::wstring& dir) {
-    WIN32_FIND_DATAW data;
-    win32::UniqueFindHandle found(FindFirstFileW((dir + L"\\*").c_str(), &data));
-    if (found) {
-      do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const std::wstring full = dir + L"\\" + name;
-        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(full);
-        else DeleteFileW(full.c_str());
-      } while (FindNextFileW(found.get(), &data));
-    }
-    RemoveDirectoryW(dir.c_str());
-  }
-  std::wstring path_;
+  WinTempDir dir_;
 };
 
 // Points the per-user Shell Folders "Cookies" value at `folder`; puts the old value back when dropped.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <thread>
 #include "cookies/show_index_dat.h"
 #include "cookies_support.h"
 #include "platform/win32/text.h"
@@ -49,14 +48,12 @@ struct Question {
 };
 
 // Answers the next "Delete Cookies" question from another thread, as a user would.
-std::thread answerQuestion(int button, Question& seen) {
-  return std::thread([button, &seen] {
-    HWND box = waitForDialog(L"Delete Cookies");
-    if (!box) return;
+auto answerWith(int button, Question& seen) {
+  return [button, &seen](HWND box) {
     seen.text = staticTexts(box);
     seen.yesAndNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO);
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-  });
+  };
 }
 
 TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
@@ -77,7 +74,7 @@ TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
 
   const std::wstring dir = win32::widen(folder.path()) + L"\\";
   HWND list = w.view.lstcookies.hwnd();
-  EXPECT_EQ(windowTextW(w.view.txtCookieDir.hwnd()), win32::widen(folder.path()));
+  EXPECT_EQ(textOf(w.view.txtCookieDir.hwnd()), folder.path());
   EXPECT_EQ(shownRows(list), (std::vector<Row>{{L"hidden.txt", dir + L"hidden.txt"},
                                                 {L"index.dat", dir + L"index.dat"},
                                                 {L"keep.txt", dir + L"keep.txt"},
@@ -86,9 +83,9 @@ TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
 
   // Declined: nothing goes, and index.dat is no longer shown.
   Question declined;
-  std::thread no = answerQuestion(IDNO, declined);
+  WindowWatcher no(L"#32770", L"Delete Cookies", answerWith(IDNO, declined));
   RealMainWindow::click(w.view.cmddelcookies.hwnd());
-  no.join();
+  ASSERT_TRUE(no.found());
   EXPECT_NE(declined.text.find(L"Are you sure you wish to delete the selected cookies?"), std::wstring::npos);
   EXPECT_TRUE(declined.yesAndNo);
   EXPECT_EQ(shownRows(list).size(), 4u);
@@ -96,9 +93,9 @@ TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
 
   selectRows(list, {L"readonly.txt", L"user@site.test[1].txt", L"hidden.txt"});
   Question accepted;
-  std::thread yes = answerQuestion(IDYES, accepted);
+  WindowWatcher yes(L"#32770", L"Delete Cookies", answerWith(IDYES, accepted));
   RealMainWindow::click(w.view.cmddelcookies.hwnd());
-  yes.join();
+  ASSERT_TRUE(yes.found());
   EXPECT_EQ(shownRows(list), (std::vector<Row>{{L"keep.txt", dir + L"keep.txt"}}));
   EXPECT_FALSE(folder.exists("readonly.txt"));
   EXPECT_FALSE(folder.exists("hidden.txt"));

@@ -1,12 +1,11 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
-#include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
+#include "gui_test_util.h"
 #include "platform/win32/win32_services.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/view_factory.h"
@@ -14,11 +13,7 @@
 namespace vellox::test {
 
 struct CommonControls {
-  CommonControls() {
-    INITCOMMONCONTROLSEX controls{sizeof(controls),
-                                  ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-  }
+  CommonControls() { initCommonControls(); }
 };
 
 // The real main window and Ui over the given services of the test's choosing.
@@ -43,29 +38,13 @@ struct RealMainWindow {
   static void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 };
 
-// Waits for a top-level dialog with this caption, up to the timeout; null when none came.
-inline HWND waitForDialog(const wchar_t* caption, std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < end) {
-    if (HWND box = FindWindowW(L"#32770", caption)) return box;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return nullptr;
-}
-
-inline std::wstring windowTextW(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // The texts of a dialog's static controls, joined by newlines.
 inline std::wstring staticTexts(HWND box) {
   std::wstring all;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     wchar_t cls[32] = {};
     GetClassNameW(child, cls, 32);
-    if (lstrcmpiW(cls, L"Static") == 0) all += windowTextW(child) + L"\n";
+    if (lstrcmpiW(cls, L"Static") == 0) all += win32::widen(textOf(child)) + L"\n";
   }
   return all;
 }
