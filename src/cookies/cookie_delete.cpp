@@ -1,3 +1,4 @@
+#include <memory>
 #include "app/frmmain.h"
 #include "cookies/show_index_dat.h"
 #include "platform/files.h"
@@ -46,17 +47,22 @@ void frmmain::cmdinvertcookiesselection_Click() {
 
 void frmmain::cmddelcookies_Click() {
   if (listingCookies_) return;
+  // The question and the listing both let other events run, the tray's Exit among them.
+  const std::shared_ptr<const bool> alive = alive_;
   sbar.setText("Deleting cookies...");
   deletecookies();
+  if (!*alive) return;
   loadCookiesList();
+  if (!*alive) return;
   sbar.setText("");
 }
 
 void frmmain::deletecookies() {
   showIndexDat = false;
+  const std::shared_ptr<const bool> alive = alive_;
   const MsgAnswer answer = services_.ui.messageBox(kDeleteQuestion, kDeleteTitle, MsgIcon::Question,
                                                    MsgButtons::YesNo, view_->nativeHandle());
-  if (answer != MsgAnswer::Yes) return;
+  if (!*alive || answer != MsgAnswer::Yes) return;
 
   BusyPointer busy(pointer);
   // From the last row up, so removing a row leaves the rows still to visit in place.

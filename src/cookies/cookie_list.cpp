@@ -25,7 +25,10 @@ bool listable(const DirEntry& entry) {
 void frmmain::loadCookiesList() {
   if (listingCookies_) return;
   lstcookies.clear();
+  // A failed read is reported in a message box, whose loop runs other events.
+  const std::shared_ptr<const bool> alive = alive_;
   const std::string folder = getRegValue(services_, RegRoot::CurrentUser, kShellFoldersKey, kCookiesValue);
+  if (!*alive) return;
   txtCookieDir.setText(folder);
   EnumCookies(folder);
 }

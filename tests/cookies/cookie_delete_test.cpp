@@ -79,6 +79,26 @@ TEST(DeleteCookies, ARowWithoutTextIsNeverDeleted) {
   EXPECT_EQ(w.list.count(), 2u);
 }
 
+TEST(DeleteCookies, AWindowClosedWhileAskingOrRereadingIsLeftAlone) {
+  for (const bool registryFails : {false, true}) {
+    SCOPED_TRACE(registryFails);
+    CookieWindow w;
+    w.file("a.txt");
+    w.form->loadCookiesList();
+    w.select({0});
+    if (registryFails) w.env.registry.keys.clear();
+    // The first box is the question; with the value gone, the second reports the failed read.
+    int boxes = 0;
+    const int closeAt = registryFails ? 2 : 1;
+    w.env.ui.onMessageBox = [&] {
+      if (++boxes == closeAt) w.form.reset();
+    };
+    w.form->cmddelcookies_Click();  // must not touch the destroyed window (the sanitizer watches)
+    EXPECT_EQ(w.form, nullptr);
+    EXPECT_EQ(w.env.files.exists(pathOf("a.txt")), !registryFails);
+  }
+}
+
 TEST(CookieSelection, ButtonsSetClearOrFlipEveryRowAndMoveTheFocusAsTheySay) {
   struct Case {
     const char* name;

@@ -5,6 +5,7 @@ namespace vellox::test {
 MsgAnswer FakeUi::messageBox(const std::string& text, const std::string& caption, MsgIcon icon,
                              MsgButtons buttons, std::uintptr_t) {
   messages.push_back({text, caption, icon, buttons});
+  if (onMessageBox) onMessageBox();
   if (!answers.empty()) {
     auto answer = answers.front();
     answers.pop_front();

@@ -34,6 +34,8 @@ class FakeUi : public Ui {
   std::deque<MsgAnswer> answers;
   // Runs inside doEvents(), as events that arrive while the loop is let run.
   std::function<void()> onDoEvents;
+  // Runs inside messageBox(), as events that arrive while a box is up.
+  std::function<void()> onMessageBox;
   int doEventsCalls = 0;
   bool quitCalled = false;
 
