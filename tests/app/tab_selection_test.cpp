@@ -16,12 +16,17 @@ Fills fillsOf(TestEnv& env) {
   return {env.ui.doEventsCalls, static_cast<int>(env.urlCache.opened.size()), env.urlHistory.state->enumCalls};
 }
 
-TEST(TabSelection, EachListTabFillsItsOwnListEveryTimeAndOtherTabsFillNothing) {
-  TestEnv env;
+// One cookie file, one cache entry and one visited URL for the lists to show.
+void addOneOfEach(TestEnv& env) {
   env.files.addFile("C:\\cookies\\a@site[1].txt", 10);
   env.registry.setString(kShellFolders, "Cookies", "C:\\cookies");
   env.urlCache.add("http://a.example/");
   env.urlHistory.add(u"http://h.example/", u"H");
+}
+
+TEST(TabSelection, EachListTabFillsItsOwnListEveryTimeAndOtherTabsFillNothing) {
+  TestEnv env;
+  addOneOfEach(env);
   RunningApp running(env);
   running.app.showMain(kTabSecureWipe);
   auto& tabs = running.view().SSTab1;
@@ -50,10 +55,7 @@ TEST(TabSelection, EachListTabFillsItsOwnListEveryTimeAndOtherTabsFillNothing) {
 
 TEST(TabSelection, ListsStayEmptyUntilTheirTabIsFirstSelected) {
   TestEnv env;
-  env.files.addFile("C:\\cookies\\a.txt", 10);
-  env.registry.setString(kShellFolders, "Cookies", "C:\\cookies");
-  env.urlCache.add("http://a.example/");
-  env.urlHistory.add(u"http://h.example/", u"H");
+  addOneOfEach(env);
   RunningApp running(env);
   running.app.showMain(kTabAbout);
   EXPECT_EQ(running.view().lstcookies.count(), 0u);
