@@ -6,7 +6,7 @@ BUILD=${VELLOX_BUILD:-$ROOT/build}
 JOBS=${JOBS:-$(nproc)}
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine64 xvfb x11-apps imagemagick xdotool python3 coreutils)
+          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
@@ -18,7 +18,7 @@ install_missing() {
   if ((${#missing[@]})); then
     echo "== installing: ${missing[*]}"
     as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
   fi
 }
 
