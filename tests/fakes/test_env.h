@@ -25,7 +25,12 @@ struct TestEnv {
   FakeUrlHistory urlHistory;
   FakeDownload download;
   FakeInstance instance;
-  Services services{ui, views, settings, registry, shell, files, urlCache, urlHistory, download, instance};
+  Services services = servicesWith(views);
+
+  // The same fakes behind other windows (the real ones, in the Wine tests).
+  Services servicesWith(ViewFactory& windows) {
+    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance};
+  }
 };
 
 }  // namespace vellox::test

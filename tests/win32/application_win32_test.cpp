@@ -2,15 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include "app/application.h"
-#include "fakes/fake_download.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_instance.h"
-#include "fakes/fake_registry.h"
-#include "fakes/fake_settings_store.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_ui.h"
-#include "fakes/fake_url_cache.h"
-#include "fakes/fake_url_history.h"
+#include "fakes/test_env.h"
 #include "gui_test_util.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/view_factory.h"
@@ -22,20 +14,11 @@ const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The whole application in this process with its real windows; the services
 // behind them are fakes, so nothing outside the test changes.
-struct RealWindows {
+struct RealWindows : TestEnv {
   RealWindows() { initCommonControls(); }
-  FakeUi ui;
-  std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
-  FakeSettingsStore settings;
-  FakeRegistry registry;
-  FakeShell shell;
-  FakeFiles files;
-  FakeUrlCache urlCache;
-  FakeUrlHistory urlHistory;
-  FakeDownload download;
-  FakeInstance instance;
-  Services services{ui, *views, settings, registry, shell, files, urlCache, urlHistory, download, instance};
-  Application app{services};
+  std::unique_ptr<ViewFactory> realViews = win32::makeViewFactory(GetModuleHandleW(nullptr));
+  Services realServices = servicesWith(*realViews);
+  Application app{realServices};
 
   HWND tray() { return WindowWatcher::findOwn(VELLOX_TRAY_CLASS, L"", false); }
   HWND mainWindow() { return WindowWatcher::findOwn(VELLOX_MAIN_CLASS, L"", false); }

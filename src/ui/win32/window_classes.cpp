@@ -5,15 +5,25 @@ namespace vellox::win32 {
 
 namespace {
 
-void registerDialogClass(HINSTANCE module, const wchar_t* name) {
+bool registered(HINSTANCE module, const wchar_t* name) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(module, name, &existing)) return;
+  return GetClassInfoExW(module, name, &existing) != FALSE;
+}
+
+WNDCLASSEXW classOf(HINSTANCE module, const wchar_t* name, WNDPROC proc) {
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = DefDlgProcW;
-  cls.cbWndExtra = DLGWINDOWEXTRA;
+  cls.lpfnWndProc = proc;
   cls.hInstance = module;
+  cls.lpszClassName = name;
+  return cls;
+}
+
+void registerDialogClass(HINSTANCE module, const wchar_t* name) {
+  if (registered(module, name)) return;
+  WNDCLASSEXW cls = classOf(module, name, DefDlgProcW);
+  cls.cbWndExtra = DLGWINDOWEXTRA;
   cls.hIcon = static_cast<HICON>(
       LoadImageW(module, MAKEINTRESOURCEW(IDI_VELLOX), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   cls.hIconSm = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_VELLOX), IMAGE_ICON,
@@ -21,21 +31,14 @@ void registerDialogClass(HINSTANCE module, const wchar_t* name) {
                                               LR_SHARED));
   cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = name;
   RegisterClassExW(&cls);
 }
 
 }  // namespace
 
 void registerWindowClass(HINSTANCE module, const wchar_t* name, WNDPROC proc) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(module, name, &existing)) return;
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = proc;
-  cls.hInstance = module;
-  cls.lpszClassName = name;
+  if (registered(module, name)) return;
+  const WNDCLASSEXW cls = classOf(module, name, proc);
   RegisterClassExW(&cls);
 }
 
