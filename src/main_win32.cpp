@@ -74,7 +74,9 @@ int run(HINSTANCE module) {
   auto urlHistory = win32::makeUrlHistory();
   auto download = win32::makeDownload();
   auto instance = win32::makeInstance();
-  Services services{*ui, *views, *settings, *registry, *shell, *files, *urlCache, *urlHistory, *download, *instance};
+  auto systemFolders = win32::makeSystemFolders();
+  Services services{*ui,       *views,      *settings, *registry, *shell,         *files,
+                    *urlCache, *urlHistory, *download, *instance, *systemFolders};
 
   Application app(services);
   switch (app.startUp()) {

@@ -12,6 +12,7 @@ class UrlCache;
 class UrlHistoryService;
 class Download;
 class Instance;
+class SystemFolders;
 
 // The Windows services the logic reaches, built once by the entry point (or a test).
 struct Services {
@@ -25,6 +26,7 @@ struct Services {
   UrlHistoryService& urlHistory;
   Download& download;
   Instance& instance;
+  SystemFolders& systemFolders;
 };
 
 }  // namespace vellox

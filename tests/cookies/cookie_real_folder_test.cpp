@@ -41,7 +41,7 @@ struct RealCookieFolder {
   TestEnv env;
   std::unique_ptr<Files> files = posix::makeFiles();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
-                    *files,    env.urlCache, env.urlHistory, env.download, env.instance};
+                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
   frmmain form{services, [] {}};
 };
 

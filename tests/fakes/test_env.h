@@ -5,6 +5,7 @@
 #include "fakes/fake_registry.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_system_folders.h"
 #include "fakes/fake_ui.h"
 #include "fakes/fake_url_cache.h"
 #include "fakes/fake_url_history.h"
@@ -25,11 +26,12 @@ struct TestEnv {
   FakeUrlHistory urlHistory;
   FakeDownload download;
   FakeInstance instance;
+  FakeSystemFolders systemFolders{files};
   Services services = servicesWith(views);
 
   // The same fakes behind other windows (the real ones, in the Wine tests).
   Services servicesWith(ViewFactory& windows) {
-    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance};
+    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance, systemFolders};
   }
 };
 

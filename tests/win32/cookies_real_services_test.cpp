@@ -20,7 +20,7 @@ struct RealCookieServices {
   std::unique_ptr<Registry> registry = win32::makeRegistry();
   std::unique_ptr<Files> files = win32::makeFiles();
   Services services{env.ui,    env.views,    env.settings,   *registry,    env.shell,
-                    *files,    env.urlCache, env.urlHistory, env.download, env.instance};
+                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
   frmmain form{services, [] {}};
   HeadlessListView& list = env.views.main->lstcookies;
 };

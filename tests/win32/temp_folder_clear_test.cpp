@@ -4,30 +4,12 @@
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
 #include "files_temp_dir.h"
+#include "temp_variables.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/forwarding_files.h"
 
 namespace vellox::test {
 namespace {
-
-// Points TMP and TEMP of this process elsewhere and puts them back afterwards.
-class TempVariables {
- public:
-  explicit TempVariables(const std::wstring& folder) {
-    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
-      wchar_t old[32768];
-      const DWORD n = GetEnvironmentVariableW(name, old, 32768);
-      saved_.push_back({name, n ? std::optional<std::wstring>(std::wstring(old, n)) : std::nullopt});
-      SetEnvironmentVariableW(name, folder.c_str());
-    }
-  }
-  ~TempVariables() {
-    for (const auto& [name, value] : saved_) SetEnvironmentVariableW(name, value ? value->c_str() : nullptr);
-  }
-
- private:
-  std::vector<std::pair<const wchar_t*, std::optional<std::wstring>>> saved_;
-};
 
 bool folderExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(longForm(path).c_str());
@@ -52,8 +34,9 @@ TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay)
 
   TestEnv env;
   PassRecorder files(*realFiles);
-  Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,
-                    files,    env.urlCache, env.urlHistory, env.download, env.instance};
+  auto realSystemFolders = win32::makeSystemFolders();  // the test's own folder passes the real guard
+  Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,        files,
+                    env.urlCache, env.urlHistory, env.download, env.instance, *realSystemFolders};
   frmmain window(services, [] {});
   window.chkdeltempfiles.setValue(1);
 

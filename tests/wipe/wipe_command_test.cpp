@@ -170,7 +170,7 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   env.files.addFile("C:\\f\\c", 10);
   VanishingFiles files(env.files, "C:\\f\\b");
   Services services{env.ui, env.views, env.settings, env.registry, env.shell, files,
-                    env.urlCache, env.urlHistory, env.download, env.instance};
+                    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
   frmmain form(services, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
   form.cmdWipe_Click();

@@ -1,0 +1,14 @@
+#pragma once
+#include <optional>
+#include <string>
+#include "platform/system_folders.h"
+
+namespace vellox {
+
+// Whether the temporary folder `tempPath` may be cleared. It may not when it
+// is missing, a drive's root, or a folder of the user or of the system that
+// TMP or TEMP was pointed at by mistake; the result is then the message that
+// names the folder and says why.
+std::optional<std::string> tempFolderRefusal(SystemFolders& system, const std::string& tempPath);
+
+}  // namespace vellox

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+#include <functional>
+#include <string>
+#include "fakes/running_app.h"
+
+namespace vellox::test {
+namespace {
+
+// A machine with the user's, Windows' and the programs' folders, each holding a file.
+void fillMachine(TestEnv& env) {
+  for (const char* file : {"C:\\Users\\me\\Temp\\a.tmp", "C:\\Users\\me\\notes.txt", "C:\\Users\\me\\Documents\\l.txt",
+                           "C:\\Windows\\System32\\k.dll", "C:\\Windows\\Temp\\w.tmp", "C:\\Windows\\Temporary\\t.tmp",
+                           "C:\\Program Files (x86)\\App\\app.exe", "D:\\Docs\\d.txt"})
+    env.files.addFile(file, 10);
+}
+
+struct Row {
+  const char* name;
+  std::string temp;
+  // The message's middle, between "because " and the advice; empty when the folder is cleared.
+  std::string refusal;
+  std::function<void(TestEnv&)> setUp = [](TestEnv&) {};
+};
+
+const Row kRows[] = {
+    {"missing", "C:\\Nowhere\\", "C:\\Nowhere\\ does not exist"},
+    {"file", "C:\\Users\\me\\notes.txt\\", "C:\\Users\\me\\notes.txt\\ is not a folder"},
+    {"unopenable", "C:\\Users\\me\\Temp\\", "C:\\Users\\me\\Temp\\ could not be opened to check where it leads",
+     [](TestEnv& env) { env.systemFolders.unreadable = {"C:\\Users\\me\\Temp"}; }},
+    {"drive root", "C:\\", "C:\\ is the root of a drive"},
+    {"profile in other letter case", "c:\\users\\ME\\", "c:\\users\\ME\\ is your user profile folder"},
+    {"profile with other letters", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\ is your user profile folder",
+     [](TestEnv& env) {
+       env.files.addFolder("C:\\Users\\Z\xC3\xB6\xC3\xAB");  // Zöë
+       env.systemFolders.folders[0].path = "C:\\Users\\Z\xC3\xB6\xC3\xAB";
+     }},
+    {"above the profile", "C:\\Users\\", "C:\\Users\\ holds your user profile folder, C:\\Users\\me"},
+    {"Documents", "C:\\Users\\me\\Documents\\", "C:\\Users\\me\\Documents\\ is your Documents folder"},
+    {"a link to Documents", "C:\\Users\\me\\Temp\\",
+     "C:\\Users\\me\\Temp\\ (C:\\Users\\me\\Documents) is your Documents folder",
+     [](TestEnv& env) { env.systemFolders.links["C:\\Users\\me\\Temp"] = "C:\\Users\\me\\Documents"; }},
+    {"Documents behind a link", "D:\\Docs\\", "D:\\Docs\\ is your Documents folder",
+     [](TestEnv& env) { env.systemFolders.links["C:\\Users\\me\\Documents"] = "D:\\Docs"; }},
+    {"Windows", "C:\\Windows\\", "C:\\Windows\\ is the Windows folder"},
+    {"inside Windows", "C:\\Windows\\System32\\", "C:\\Windows\\System32\\ is inside the Windows folder, C:\\Windows"},
+    {"Windows' Temp look-alike", "C:\\Windows\\Temporary\\",
+     "C:\\Windows\\Temporary\\ is inside the Windows folder, C:\\Windows"},
+    {"Program Files", "C:\\Program Files (x86)\\", "C:\\Program Files (x86)\\ is the Program Files (x86) folder"},
+    {"inside Program Files", "C:\\Program Files (x86)\\App\\",
+     "C:\\Program Files (x86)\\App\\ is inside the Program Files (x86) folder, C:\\Program Files (x86)"},
+    {"Windows' own Temp", "C:\\Windows\\Temp\\", ""},
+    {"the user's Temp", "C:\\Users\\me\\Temp\\", ""},
+};
+
+TEST(TempFolderGuard, AFolderThatIsNotTemporaryIsNeverClearedAndOneMessageSaysWhy) {
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.name);
+    TestEnv env;
+    fillMachine(env);
+    env.files.temp = row.temp;
+    env.settings.values[{" Tarn Vellox", "Settings", "autocleartemp"}] = "1";
+    row.setUp(env);
+    RunningApp run(env);
+
+    if (row.refusal.empty()) {
+      EXPECT_FALSE(env.files.sessions.empty()) << "an allowed folder is cleared";
+      EXPECT_TRUE(env.ui.messages.empty());
+      continue;
+    }
+    EXPECT_TRUE(env.files.sessions.empty());
+    EXPECT_TRUE(env.files.deletes.empty());
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    const ShownMessage& shown = env.ui.messages[0];
+    EXPECT_EQ(shown.text, "The temporary folder was not cleared, because " + row.refusal +
+                              ".\n\nPoint the TMP and TEMP environment variables at a folder that holds only "
+                              "temporary files.");
+    EXPECT_EQ(shown.caption, " Tarn Vellox");
+    EXPECT_EQ(shown.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(shown.buttons, MsgButtons::Ok);
+  }
+}
+
+}  // namespace
+}  // namespace vellox::test
