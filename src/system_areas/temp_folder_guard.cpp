@@ -103,8 +103,9 @@ std::vector<SystemFolder> resolved(SystemFolders& system) {
   return folders;
 }
 
+// The folder stands on a line of its own, so a long path is not broken at the line's end.
 std::string refusal(const std::string& subject, const std::string& why) {
-  return "The temporary folder was not cleared, because " + subject + " " + why + kAdvice;
+  return "The temporary folder was not cleared:\n\n" + subject + "\n" + why + kAdvice;
 }
 
 }  // namespace
@@ -120,7 +121,7 @@ std::optional<std::string> tempFolderRefusal(SystemFolders& system, const std::s
   const Paths paths(system);
   const std::string& folder = lookup.finalPath;
   const std::string subject =
-      paths.same(tempPath, folder) ? tempPath : tempPath + " (" + withoutTrailingSeparators(folder) + ")";
+      paths.same(tempPath, folder) ? tempPath : tempPath + "\nwhich leads to " + withoutTrailingSeparators(folder);
   if (isDriveRoot(folder)) return refusal(subject, "is the root of a drive");
   const std::string role = protectedRole(folder, resolved(system), paths);
   if (!role.empty()) return refusal(subject, role);

@@ -17,37 +17,37 @@ void fillMachine(TestEnv& env) {
 struct Row {
   const char* name;
   std::string temp;
-  // The message's middle, between "because " and the advice; empty when the folder is cleared.
+  // The folder and why, as the message puts them; empty when the folder is cleared.
   std::string refusal;
   std::function<void(TestEnv&)> setUp = [](TestEnv&) {};
 };
 
 const Row kRows[] = {
-    {"missing", "C:\\Nowhere\\", "C:\\Nowhere\\ does not exist"},
-    {"file", "C:\\Users\\me\\notes.txt\\", "C:\\Users\\me\\notes.txt\\ is not a folder"},
-    {"unopenable", "C:\\Users\\me\\Temp\\", "C:\\Users\\me\\Temp\\ could not be opened to check where it leads",
+    {"missing", "C:\\Nowhere\\", "C:\\Nowhere\\\ndoes not exist"},
+    {"file", "C:\\Users\\me\\notes.txt\\", "C:\\Users\\me\\notes.txt\\\nis not a folder"},
+    {"unopenable", "C:\\Users\\me\\Temp\\", "C:\\Users\\me\\Temp\\\ncould not be opened to check where it leads",
      [](TestEnv& env) { env.systemFolders.unreadable = {"C:\\Users\\me\\Temp"}; }},
-    {"drive root", "C:\\", "C:\\ is the root of a drive"},
-    {"profile in other letter case", "c:\\users\\ME\\", "c:\\users\\ME\\ is your user profile folder"},
-    {"profile with other letters", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\ is your user profile folder",
+    {"drive root", "C:\\", "C:\\\nis the root of a drive"},
+    {"profile in other letter case", "c:\\users\\ME\\", "c:\\users\\ME\\\nis your user profile folder"},
+    {"profile with other letters", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\", "C:\\USERS\\Z\xC3\x96\xC3\x8B\\\nis your user profile folder",
      [](TestEnv& env) {
        env.files.addFolder("C:\\Users\\Z\xC3\xB6\xC3\xAB");  // Zöë
        env.systemFolders.folders[0].path = "C:\\Users\\Z\xC3\xB6\xC3\xAB";
      }},
-    {"above the profile", "C:\\Users\\", "C:\\Users\\ holds your user profile folder, C:\\Users\\me"},
-    {"Documents", "C:\\Users\\me\\Documents\\", "C:\\Users\\me\\Documents\\ is your Documents folder"},
+    {"above the profile", "C:\\Users\\", "C:\\Users\\\nholds your user profile folder, C:\\Users\\me"},
+    {"Documents", "C:\\Users\\me\\Documents\\", "C:\\Users\\me\\Documents\\\nis your Documents folder"},
     {"a link to Documents", "C:\\Users\\me\\Temp\\",
-     "C:\\Users\\me\\Temp\\ (C:\\Users\\me\\Documents) is your Documents folder",
+     "C:\\Users\\me\\Temp\\\nwhich leads to C:\\Users\\me\\Documents\nis your Documents folder",
      [](TestEnv& env) { env.systemFolders.links["C:\\Users\\me\\Temp"] = "C:\\Users\\me\\Documents"; }},
-    {"Documents behind a link", "D:\\Docs\\", "D:\\Docs\\ is your Documents folder",
+    {"Documents behind a link", "D:\\Docs\\", "D:\\Docs\\\nis your Documents folder",
      [](TestEnv& env) { env.systemFolders.links["C:\\Users\\me\\Documents"] = "D:\\Docs"; }},
-    {"Windows", "C:\\Windows\\", "C:\\Windows\\ is the Windows folder"},
-    {"inside Windows", "C:\\Windows\\System32\\", "C:\\Windows\\System32\\ is inside the Windows folder, C:\\Windows"},
+    {"Windows", "C:\\Windows\\", "C:\\Windows\\\nis the Windows folder"},
+    {"inside Windows", "C:\\Windows\\System32\\", "C:\\Windows\\System32\\\nis inside the Windows folder, C:\\Windows"},
     {"Windows' Temp look-alike", "C:\\Windows\\Temporary\\",
-     "C:\\Windows\\Temporary\\ is inside the Windows folder, C:\\Windows"},
-    {"Program Files", "C:\\Program Files (x86)\\", "C:\\Program Files (x86)\\ is the Program Files (x86) folder"},
+     "C:\\Windows\\Temporary\\\nis inside the Windows folder, C:\\Windows"},
+    {"Program Files", "C:\\Program Files (x86)\\", "C:\\Program Files (x86)\\\nis the Program Files (x86) folder"},
     {"inside Program Files", "C:\\Program Files (x86)\\App\\",
-     "C:\\Program Files (x86)\\App\\ is inside the Program Files (x86) folder, C:\\Program Files (x86)"},
+     "C:\\Program Files (x86)\\App\\\nis inside the Program Files (x86) folder, C:\\Program Files (x86)"},
     {"Windows' own Temp", "C:\\Windows\\Temp\\", ""},
     {"the user's Temp", "C:\\Users\\me\\Temp\\", ""},
 };
@@ -71,7 +71,7 @@ TEST(TempFolderGuard, AFolderThatIsNotTemporaryIsNeverClearedAndOneMessageSaysWh
     EXPECT_TRUE(env.files.deletes.empty());
     ASSERT_EQ(env.ui.messages.size(), 1u);
     const ShownMessage& shown = env.ui.messages[0];
-    EXPECT_EQ(shown.text, "The temporary folder was not cleared, because " + row.refusal +
+    EXPECT_EQ(shown.text, "The temporary folder was not cleared:\n\n" + row.refusal +
                               ".\n\nPoint the TMP and TEMP environment variables at a folder that holds only "
                               "temporary files.");
     EXPECT_EQ(shown.caption, " Tarn Vellox");

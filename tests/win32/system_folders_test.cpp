@@ -93,7 +93,7 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
     EXPECT_TRUE(files.listed.empty());
     EXPECT_TRUE(files.sessions.empty());
     ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_NE(env.ui.messages[0].text.find("because " + row.temp + " " + row.why + "."), std::string::npos)
+    EXPECT_NE(env.ui.messages[0].text.find("\n" + row.temp + "\n" + row.why + "."), std::string::npos)
         << env.ui.messages[0].text;
     EXPECT_EQ(env.ui.messages[0].icon, MsgIcon::Exclamation);
   }
