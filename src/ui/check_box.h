@@ -13,6 +13,8 @@ class CheckBox : public Control {
     store(value);
     onClick.fire();
   }
+  // A click by the user: it checks a clear or grey box and clears a checked one.
+  void click() { setValue(value() == 1 ? 0 : 1); }
   Event onClick;
 
  protected:

@@ -3,11 +3,18 @@
 namespace vellox::test {
 
 namespace {
+constexpr long kAccessDenied = 5;
+
+// As a real key: opened to read it cannot be written, opened to write it cannot be read.
 class FakeKey : public RegistryKey {
  public:
-  FakeKey(FakeRegistry& registry, FakeRegistry::Key& key) : registry_(registry), key_(key) { ++registry_.openKeys; }
+  FakeKey(FakeRegistry& registry, FakeRegistry::Key& key, RegAccess access)
+      : registry_(registry), key_(key), writes_(access == RegAccess::Write) {
+    ++registry_.openKeys;
+  }
   ~FakeKey() override { --registry_.openKeys; }
   long queryInfo(const std::string& name, std::uint32_t& type, std::uint32_t& size) override {
+    if (writes_) return kAccessDenied;
     auto it = key_.find(name);
     if (it == key_.end()) return kRegFileNotFound;
     type = it->second.type;
@@ -15,6 +22,7 @@ class FakeKey : public RegistryKey {
     return kRegOk;
   }
   long queryData(const std::string& name, std::vector<std::uint8_t>& data) override {
+    if (writes_) return kAccessDenied;
     auto it = key_.find(name);
     if (it == key_.end()) return kRegFileNotFound;
     if (data.size() < it->second.data.size()) return kRegMoreData;
@@ -22,6 +30,7 @@ class FakeKey : public RegistryKey {
     return kRegOk;
   }
   long queryText(const std::string& name, std::uint32_t room, std::string& text) override {
+    if (writes_) return kAccessDenied;
     auto it = key_.find(name);
     if (it == key_.end()) return kRegFileNotFound;
     if (room < it->second.data.size()) return kRegMoreData;
@@ -29,29 +38,34 @@ class FakeKey : public RegistryKey {
     return kRegOk;
   }
   long setString(const std::string& name, const std::string& value) override {
+    if (!writes_) return kAccessDenied;
     auto& v = key_[name];
     v.type = kRegSz;
     v.data.assign(value.begin(), value.end());
     v.data.push_back(0);
     return kRegOk;
   }
-  long deleteValue(const std::string& name) override { return key_.erase(name) ? kRegOk : kRegFileNotFound; }
+  long deleteValue(const std::string& name) override {
+    if (!writes_) return kAccessDenied;
+    return key_.erase(name) ? kRegOk : kRegFileNotFound;
+  }
 
  private:
   FakeRegistry& registry_;
   FakeRegistry::Key& key_;
+  bool writes_;
 };
 }  // namespace
 
 long FakeRegistry::open(RegRoot, const std::string& subkey, RegAccess access, std::unique_ptr<RegistryKey>& key) {
   ++opens;
-  if (access == RegAccess::Write && refuseWrite) return 5;
+  if (access == RegAccess::Write && refuseWrite) return kAccessDenied;
   auto it = keys.find(subkey);
   if (it == keys.end()) {
     if (access != RegAccess::Write) return kRegFileNotFound;
     it = keys.emplace(subkey, Key{}).first;
   }
-  key = std::make_unique<FakeKey>(*this, it->second);
+  key = std::make_unique<FakeKey>(*this, it->second, access);
   return kRegOk;
 }
 

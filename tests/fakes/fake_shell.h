@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 #include "platform/shell.h"
@@ -11,15 +12,19 @@ class FakeShell : public Shell {
   bool emptyRecycleBin() override {
     ++recycleBinEmptied;
     if (onEmptyRecycleBin) onEmptyRecycleBin();
+    if (emptySucceeds) bin.clear();
     return emptySucceeds;
   }
+  // Web addresses go to the browser; anything else would have to be an existing
+  // file, and the fake knows none.
   bool openUrl(const std::string& url) override {
     openedUrls.push_back(url);
-    return openSucceeds;
+    return openSucceeds && url.find("://") != std::string::npos;
   }
   int recycleBinEmptied = 0;
   std::function<void()> onEmptyRecycleBin;
   bool emptySucceeds = true;
+  std::set<std::string> bin;  // names in the Recycle Bin
   std::vector<std::string> openedUrls;
   bool openSucceeds = true;
 };

@@ -5,5 +5,5 @@
 TEST(WineRunner, RunsUnderWineWithItsOwnPrefix) {
   wchar_t buffer[MAX_PATH];
   ASSERT_GT(GetEnvironmentVariableW(L"VELLOX_TEST_ROOT", buffer, MAX_PATH), 0u);
-  EXPECT_NE(GetModuleHandleW(L"kernel32.dll"), nullptr);
+  EXPECT_NE(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"), nullptr);
 }

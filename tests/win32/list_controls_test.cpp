@@ -29,33 +29,6 @@ std::vector<std::string> keys(ListView& list) {
   return out;
 }
 
-TEST_F(ListControlsTest, ListViewRowsKeepTheirKeysSubItemsAndSelection) {
-  auto& list = view.URLs;
-  const std::string unicode = "\xCE\xB1\xCE\xB2\xCE\xB3";
-  const std::string longText(3000, 'x');
-  const auto first = list.addRow(unicode, "k1");
-  list.setSubItem(first, 1, longText);
-  const auto second = list.addRow("second", "k2");
-  list.setSubItem(second, 5, "flags");
-  ASSERT_EQ(list.count(), 2u);
-  EXPECT_EQ(list.text(0), unicode);
-  EXPECT_EQ(list.subItem(0, 1), longText);
-  EXPECT_EQ(list.subItem(1, 5), "flags");
-  EXPECT_EQ(list.subItem(1, 3), "");
-  EXPECT_EQ(keys(list), (std::vector<std::string>{"k1", "k2"}));
-
-  list.setSelected(0, true);
-  list.setSelected(1, true);
-  EXPECT_TRUE(list.selected(0) && list.selected(1));  // several rows at once
-  list.setSelected(0, false);
-  EXPECT_FALSE(list.selected(0));
-  list.removeRow(0);
-  EXPECT_EQ(keys(list), (std::vector<std::string>{"k2"}));
-  EXPECT_TRUE(list.selected(0));
-  list.clear();
-  EXPECT_EQ(list.count(), 0u);
-}
-
 TEST_F(ListControlsTest, SortedListOrdersByTheSortKeyColumnAscendingAndKeysFollow) {
   auto& list = view.URLs;
   list.beginUpdate();

@@ -17,18 +17,11 @@ std::wstring rawString(const std::wstring& key, const std::wstring& name, DWORD&
   return data;
 }
 
-TEST(SettingsStoreOnWindows, MissingKeysGiveTheDefaultAndSavedTextsComeBack) {
+// The shared contract covers what comes back; this is what lands in the registry.
+TEST(SettingsStoreOnWindows, ATextIsStoredAsRegSzUnderApplicationAndSection) {
   ScratchRegistryKey scratch;
   auto store = win32::makeSettingsStore(win32::makeRegistry(), scratch.pathText());
-  EXPECT_EQ(store->getSetting(" Tarn Vellox", "Settings", "shredlevel", "True"), "True");
-
   store->saveSetting(" Tarn Vellox", "Settings", "shredlevel", "False");
-  store->saveSetting(" Tarn Vellox", "Settings", "note", "\xCE\xA9 caf\xC3\xA9");
-  EXPECT_EQ(store->getSetting(" Tarn Vellox", "Settings", "shredlevel", "True"), "False");
-  EXPECT_EQ(store->getSetting(" Tarn Vellox", "Settings", "note", ""), "\xCE\xA9 caf\xC3\xA9");
-  EXPECT_EQ(store->getSetting(" Tarn Vellox", "Settings", "autostart", "0"), "0");
-  EXPECT_EQ(store->getSetting(" Tarn Vellox", "Other", "shredlevel", "x"), "x");
-
   DWORD type = 0, size = 0;
   EXPECT_EQ(rawString(scratch.path() + L"\\ Tarn Vellox\\Settings", L"shredlevel", type, size), L"False");
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));

@@ -46,13 +46,31 @@ class HeadlessCheckBox : public HeadlessControl<CheckBox> {
   int value_ = 0;
 };
 
+class HeadlessOptionButton;
+
+// The option buttons that exclude each other, as a dialog's group does.
+struct HeadlessOptionGroup {
+  std::vector<HeadlessOptionButton*> members;
+};
+
 class HeadlessOptionButton : public HeadlessControl<OptionButton> {
  public:
-  HeadlessOptionButton(HeadlessFocus& focus, bool selected) : HeadlessControl(focus), value_(selected) {}
+  HeadlessOptionButton(HeadlessFocus& focus, HeadlessOptionGroup& group, bool selected)
+      : HeadlessControl(focus), group_(group), value_(selected) {
+    group_.members.push_back(this);
+  }
+  HeadlessOptionButton(const HeadlessOptionButton&) = delete;
+  HeadlessOptionButton& operator=(const HeadlessOptionButton&) = delete;
   bool value() const override { return value_; }
-  void setValue(bool selected) override { value_ = selected; }
+  // Selecting one clears the others of its group.
+  void setValue(bool selected) override {
+    if (selected)
+      for (auto* other : group_.members) other->value_ = false;
+    value_ = selected;
+  }
 
  private:
+  HeadlessOptionGroup& group_;
   bool value_;
 };
 

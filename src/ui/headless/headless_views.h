@@ -43,6 +43,7 @@ class HeadlessMainView : public MainView {
   HeadlessTextBox txtFileToWipe;
   HeadlessButton cmdBrowseForFile;
   HeadlessCheckBox chkSecureForAll;
+  HeadlessOptionGroup wipeLevel;
   HeadlessOptionButton optQuick, optDOD;
   HeadlessButton cmdWipe;
   HeadlessLabel lblappname, lblproginfo, lbladdress, lblwarning, lblurl;

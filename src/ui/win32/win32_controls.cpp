@@ -34,7 +34,7 @@ void Win32CheckBox::store(int value) {
 
 bool Win32CheckBox::onCommand(int code) {
   if (code != BN_CLICKED) return false;
-  setValue(value() == 1 ? 0 : 1);
+  click();
   return true;
 }
 

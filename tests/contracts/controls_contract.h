@@ -1,0 +1,202 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "ui/main_view.h"
+
+namespace vellox::test {
+
+// What the window logic relies on from the main window's controls, run against
+// the headless window and the real one. A side gives c() (the controls of a new,
+// shown window) and the user's gestures: click(CheckBox&), click(OptionButton&),
+// click(Button&), click(Label&) and clickTab(index).
+template <class Side>
+class ControlsContract : public ::testing::Test {
+ protected:
+  MainControls& c() { return side.c(); }
+  Side side;
+};
+
+TYPED_TEST_SUITE_P(ControlsContract);
+
+inline std::vector<std::string> keysOf(const ListView& list) {
+  std::vector<std::string> keys;
+  for (std::size_t row = 0; row < list.count(); ++row) keys.push_back(list.key(row));
+  return keys;
+}
+
+TYPED_TEST_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEverythingClearAndEnabled) {
+  auto& c = this->c();
+  EXPECT_EQ(c.SSTab1.selected(), kTabSecureWipe);
+  ASSERT_EQ(c.SSTab1.count(), 6);
+  const char* captions[] = {"General", "Cookies", "Cache", "Browser History", "Secure Wipe", "&About"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(c.SSTab1.caption(i), captions[i]);
+  for (CheckBox* box : {&c.chkautostart, &c.chkdelOnStart, &c.chkDelOnShutDown, &c.Chkautoclearcookies,
+                        &c.ChkAutoClearCache, &c.ChkAutoClearHistory, &c.chkdeltempfiles, &c.chkEmptyRecycleBin,
+                        &c.chkDelCachedPasswords, &c.chkSecureForAll}) {
+    EXPECT_EQ(box->value(), 0);
+    EXPECT_TRUE(box->enabled());
+  }
+  EXPECT_TRUE(c.optQuick.value());
+  EXPECT_FALSE(c.optDOD.value());
+  EXPECT_EQ(c.cmdWipe.caption(), "&Wipe");
+  EXPECT_EQ(c.cmdDelSelFromCache.caption(), "Delete Selected");
+  for (TextBox* box : {&c.txtCookieDir, &c.txtFolderToWipe, &c.txtFileToWipe}) EXPECT_EQ(box->text(), "");
+  EXPECT_EQ(c.sbar.text(), "");
+  EXPECT_EQ(c.pointer.get(), kPointerDefault);
+  const std::vector<std::string> cookieHeaders{"Cookie Name", "Cookie Path"};
+  const std::vector<std::string> historyHeaders{"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"};
+  for (auto [list, headers] : {std::pair{&c.lstcookies, cookieHeaders}, std::pair{&c.URLs, historyHeaders}}) {
+    EXPECT_EQ(list->count(), 0u);
+    EXPECT_FALSE(list->sorted());
+    EXPECT_EQ(list->sortKey(), 0);
+    ASSERT_EQ(list->columnCount(), static_cast<int>(headers.size()));
+    for (int i = 0; i < list->columnCount(); ++i) EXPECT_EQ(list->columnHeader(i), headers[static_cast<size_t>(i)]);
+  }
+}
+
+TYPED_TEST_P(ControlsContract, ACheckBoxRunsItsHandlerOnEveryChangeByProgramOrClick) {
+  auto& box = this->c().chkautostart;
+  std::vector<int> seen;
+  box.onClick.bind([&] { seen.push_back(box.value()); });
+  box.setValue(1);
+  box.setValue(1);  // no change, no handler
+  box.setValue(2);
+  this->side.click(box);  // a click on the grey state checks it
+  this->side.click(box);
+  box.setValue(0);  // already 0
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 1, 0}));
+  EXPECT_EQ(box.value(), 0);
+}
+
+TYPED_TEST_P(ControlsContract, OptionButtonsOfOneGroupExcludeEachOther) {
+  auto& c = this->c();
+  c.optDOD.setValue(true);
+  EXPECT_TRUE(c.optDOD.value());
+  EXPECT_FALSE(c.optQuick.value());
+  this->side.click(c.optQuick);
+  EXPECT_TRUE(c.optQuick.value());
+  EXPECT_FALSE(c.optDOD.value());
+  c.optQuick.setValue(false);  // clearing one selects no other
+  EXPECT_FALSE(c.optQuick.value());
+  EXPECT_FALSE(c.optDOD.value());
+}
+
+TYPED_TEST_P(ControlsContract, TextsComeBackAsSet) {
+  auto& c = this->c();
+  const std::string unicode = "C:\\\xE4\xB8\xAD\xE6\x96\x87\\\xCE\xB1.txt";
+  for (const std::string& text : {unicode, std::string("line one\r\nline two"), std::string()}) {
+    c.txtFileToWipe.setText(text);
+    c.lblwarning.setText(text);
+    c.sbar.setText(text);
+    EXPECT_EQ(c.txtFileToWipe.text(), text);
+    EXPECT_EQ(c.lblwarning.text(), text);
+    EXPECT_EQ(c.sbar.text(), text);
+  }
+}
+
+TYPED_TEST_P(ControlsContract, DisabledControlsIgnoreClicksAndCannotTakeTheFocus) {
+  auto& c = this->c();
+  int clicks = 0;
+  c.cmdWipe.onClick.bind([&] { ++clicks; });
+  c.cmdWipe.setEnabled(false);
+  c.txtFileToWipe.setEnabled(false);
+  EXPECT_FALSE(c.cmdWipe.enabled());
+  this->side.click(c.cmdWipe);
+  c.txtFileToWipe.setFocus();
+  EXPECT_EQ(clicks, 0);
+  EXPECT_FALSE(c.txtFileToWipe.hasFocus());
+  c.cmdWipe.setEnabled(true);
+  c.txtFileToWipe.setEnabled(true);
+  this->side.click(c.cmdWipe);
+  c.txtFileToWipe.setFocus();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(c.txtFileToWipe.hasFocus());
+  EXPECT_FALSE(c.cmdWipe.hasFocus());
+}
+
+TYPED_TEST_P(ControlsContract, ALabelClickRunsItsHandler) {
+  int clicks = 0;
+  this->c().lblurl.onClick.bind([&] { ++clicks; });
+  this->side.click(this->c().lblurl);
+  EXPECT_EQ(clicks, 1);
+}
+
+TYPED_TEST_P(ControlsContract, TheTabHandlerRunsOnEachChangeByProgramOrClick) {
+  auto& tabs = this->c().SSTab1;
+  std::vector<int> seen;
+  tabs.onClick.bind([&] { seen.push_back(tabs.selected()); });
+  tabs.select(1);
+  tabs.select(1);  // same tab: no change
+  this->side.clickTab(2);
+  tabs.select(0);
+  EXPECT_EQ(seen, (std::vector<int>{1, 2, 0}));
+}
+
+TYPED_TEST_P(ControlsContract, ListViewRowsKeepTheirKeysSubItemsAndSelection) {
+  auto& list = this->c().URLs;
+  const std::string unicode = "\xCE\xB1\xCE\xB2\xCE\xB3";
+  const std::string longText(3000, 'x');
+  EXPECT_EQ(list.addRow(unicode, "k1"), 0u);
+  list.setSubItem(0, 1, longText);
+  EXPECT_EQ(list.addRow("second", "k2"), 1u);
+  list.setSubItem(1, 5, "flags");
+  ASSERT_EQ(list.count(), 2u);
+  EXPECT_EQ(list.text(0), unicode);
+  EXPECT_EQ(list.subItem(0, 1), longText);
+  EXPECT_EQ(list.subItem(1, 5), "flags");
+  EXPECT_EQ(list.subItem(1, 3), "");
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"k1", "k2"}));
+  EXPECT_FALSE(list.selected(0) || list.selected(1));  // rows come unselected
+
+  list.setSelected(0, true);
+  list.setSelected(1, true);
+  EXPECT_TRUE(list.selected(0) && list.selected(1));  // several rows at once
+  list.setSelected(0, false);
+  EXPECT_FALSE(list.selected(0));
+  list.removeRow(0);
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"k2"}));
+  EXPECT_TRUE(list.selected(0));
+  list.clear();
+  EXPECT_EQ(list.count(), 0u);
+  EXPECT_EQ(list.addRow("again", "k3"), 0u);
+  EXPECT_FALSE(list.selected(0));
+}
+
+TYPED_TEST_P(ControlsContract, ASortedListViewOrdersByTheSortKeyColumnOnceFilled) {
+  auto& list = this->c().URLs;
+  list.setSorted(true);
+  list.beginUpdate();
+  for (auto [title, url] : {std::pair{"b", "http://3"}, {"c", "http://1"}, {"a", "http://2"}})
+    list.setSubItem(list.addRow(title, std::string("key-") + title), 1, url);
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"key-b", "key-c", "key-a"}));  // not while filling
+  list.endUpdate();
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"key-a", "key-b", "key-c"}));
+  list.setSortKey(1);
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"key-c", "key-a", "key-b"}));
+  EXPECT_EQ(list.subItem(0, 1), "http://1");
+  list.setSubItem(0, 1, "http://9");  // a changed cell moves its row
+  EXPECT_EQ(keysOf(list), (std::vector<std::string>{"key-a", "key-b", "key-c"}));
+  list.setSorted(false);
+  list.addRow("0", "key-0");  // unsorted rows go last
+  EXPECT_EQ(keysOf(list).back(), "key-0");
+}
+
+TYPED_TEST_P(ControlsContract, TheMousePointerIsWhatWasLastSet) {
+  auto& pointer = this->c().pointer;
+  {
+    BusyPointer busy(pointer);
+    EXPECT_EQ(pointer.get(), kPointerHourglass);
+  }
+  EXPECT_EQ(pointer.get(), kPointerDefault);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEverythingClearAndEnabled,
+                            ACheckBoxRunsItsHandlerOnEveryChangeByProgramOrClick,
+                            OptionButtonsOfOneGroupExcludeEachOther, TextsComeBackAsSet,
+                            DisabledControlsIgnoreClicksAndCannotTakeTheFocus, ALabelClickRunsItsHandler,
+                            TheTabHandlerRunsOnEachChangeByProgramOrClick,
+                            ListViewRowsKeepTheirKeysSubItemsAndSelection,
+                            ASortedListViewOrdersByTheSortKeyColumnOnceFilled, TheMousePointerIsWhatWasLastSet);
+
+}  // namespace vellox::test

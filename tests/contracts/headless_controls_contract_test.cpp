@@ -1,0 +1,21 @@
+#include "contracts/controls_contract.h"
+#include "ui/headless/headless_views.h"
+
+// The headless window against the contract the real window keeps under Wine.
+namespace vellox::test {
+namespace {
+
+struct HeadlessSide {
+  HeadlessSide() { view.show(); }
+  MainControls& c() { return view.controls(); }
+  void click(CheckBox& box) { box.click(); }
+  void click(OptionButton& option) { option.setValue(true); }
+  void click(Button& button) { button.click(); }
+  void click(Label& label) { label.click(); }
+  void clickTab(int index) { view.SSTab1.select(index); }
+  HeadlessMainView view;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Headless, ControlsContract, HeadlessSide);
+
+}  // namespace
+}  // namespace vellox::test

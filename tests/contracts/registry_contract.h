@@ -1,0 +1,122 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+#include "platform/registry.h"
+
+namespace vellox::test {
+
+// What the logic relies on from the registry, run against the fake and the real
+// one. A side gives registry(), root() (a key of its own, which exists) and
+// putDword(subkey, name, value), since nothing of the program writes a DWORD.
+template <class Side>
+class RegistryContract : public ::testing::Test {
+ protected:
+  std::unique_ptr<RegistryKey> open(const std::string& subkey, RegAccess access, long expected = kRegOk) {
+    std::unique_ptr<RegistryKey> key;
+    EXPECT_EQ(side.registry().open(RegRoot::CurrentUser, subkey, access, key), expected) << subkey;
+    EXPECT_EQ(key != nullptr, expected == kRegOk) << subkey;
+    return key;
+  }
+  Side side;
+};
+
+TYPED_TEST_SUITE_P(RegistryContract);
+
+TYPED_TEST_P(RegistryContract, OnlyWritingCreatesKeys) {
+  const std::string absent = this->side.root() + "\\absent";
+  this->open(absent, RegAccess::Default, kRegFileNotFound);
+  this->open(absent, RegAccess::Default, kRegFileNotFound);  // the first did not make it
+  this->open(absent, RegAccess::Write);
+  this->open(absent, RegAccess::Default);
+}
+
+TYPED_TEST_P(RegistryContract, AMissingValueIsNotFoundForEveryCall) {
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  auto writer = this->open(this->side.root(), RegAccess::Write);
+  ASSERT_TRUE(reader && writer);
+  std::uint32_t type = 0, size = 0;
+  std::vector<std::uint8_t> data(16);
+  std::string text;
+  EXPECT_EQ(reader->queryInfo("absent", type, size), kRegFileNotFound);
+  EXPECT_EQ(reader->queryData("absent", data), kRegFileNotFound);
+  EXPECT_EQ(reader->queryText("absent", 16, text), kRegFileNotFound);
+  EXPECT_EQ(writer->deleteValue("absent"), kRegFileNotFound);
+}
+
+// A string is REG_SZ with its NUL; the size queryInfo reports is exactly the room
+// queryText needs, and one byte less is "more data".
+TYPED_TEST_P(RegistryContract, StringsReadBackWithTheirNulInTheRoomReported) {
+  auto writer = this->open(this->side.root(), RegAccess::Write);
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  ASSERT_TRUE(writer && reader);
+  for (const std::string value : {"False", "", "\xCE\xA9 caf\xC3\xA9", "\"C:\\Program Files\\Tarn Vellox\\vellox.exe\""}) {
+    SCOPED_TRACE(value);
+    ASSERT_EQ(writer->setString("v", value), kRegOk);
+    std::uint32_t type = 0, size = 0;
+    ASSERT_EQ(reader->queryInfo("v", type, size), kRegOk);
+    EXPECT_EQ(type, kRegSz);
+    std::string text;
+    EXPECT_EQ(reader->queryText("v", size, text), kRegOk);
+    EXPECT_EQ(text, value + std::string(1, '\0'));
+    EXPECT_EQ(reader->queryText("v", size - 1, text), kRegMoreData);
+  }
+}
+
+TYPED_TEST_P(RegistryContract, DwordsAreFourLittleEndianBytes) {
+  this->side.putDword(this->side.root(), "d", 300);
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  ASSERT_TRUE(reader);
+  std::uint32_t type = 0, size = 0;
+  ASSERT_EQ(reader->queryInfo("d", type, size), kRegOk);
+  EXPECT_EQ(type, kRegDword);
+  EXPECT_EQ(size, 4u);
+  std::vector<std::uint8_t> data(8, 0xEE);
+  EXPECT_EQ(reader->queryData("d", data), kRegOk);
+  EXPECT_EQ(data, (std::vector<std::uint8_t>{0x2C, 0x01, 0x00, 0x00}));
+  std::vector<std::uint8_t> small(2);
+  EXPECT_EQ(reader->queryData("d", small), kRegMoreData);
+}
+
+TYPED_TEST_P(RegistryContract, ADeletedValueIsGoneAndDeletesOnce) {
+  auto writer = this->open(this->side.root(), RegAccess::Write);
+  ASSERT_TRUE(writer);
+  ASSERT_EQ(writer->setString("gone", "x"), kRegOk);
+  EXPECT_EQ(writer->deleteValue("gone"), kRegOk);
+  EXPECT_EQ(writer->deleteValue("gone"), kRegFileNotFound);
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  std::uint32_t type = 0, size = 0;
+  EXPECT_EQ(reader->queryInfo("gone", type, size), kRegFileNotFound);
+}
+
+// A key opened for writing cannot be read, and one opened to read cannot be written.
+TYPED_TEST_P(RegistryContract, AccessIsWhatTheKeyWasOpenedFor) {
+  constexpr long kAccessDenied = 5;
+  auto writer = this->open(this->side.root(), RegAccess::Write);
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  ASSERT_TRUE(writer && reader);
+  ASSERT_EQ(writer->setString("v", "x"), kRegOk);
+  std::uint32_t type = 0, size = 0;
+  std::string text;
+  EXPECT_EQ(writer->queryInfo("v", type, size), kAccessDenied);
+  EXPECT_EQ(writer->queryText("v", 64, text), kAccessDenied);
+  EXPECT_EQ(reader->setString("v", "y"), kAccessDenied);
+  EXPECT_EQ(reader->deleteValue("v"), kAccessDenied);
+}
+
+TYPED_TEST_P(RegistryContract, ErrorTextsAreSentencesEndingInALineBreak) {
+  for (long code : {kRegFileNotFound, 5L}) {
+    const std::string text = this->side.registry().errorText(code);
+    EXPECT_GT(text.size(), 2u) << code;
+    EXPECT_EQ(text.substr(text.size() < 2 ? 0 : text.size() - 2), "\r\n") << code;
+  }
+}
+
+REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
+                            StringsReadBackWithTheirNulInTheRoomReported, DwordsAreFourLittleEndianBytes,
+                            ADeletedValueIsGoneAndDeletesOnce, AccessIsWhatTheKeyWasOpenedFor,
+                            ErrorTextsAreSentencesEndingInALineBreak);
+
+}  // namespace vellox::test

@@ -1,0 +1,58 @@
+#include <windows.h>
+#include <memory>
+#include <string>
+#include "contracts/instance_contract.h"
+#include "contracts/registry_contract.h"
+#include "contracts/settings_store_contract.h"
+#include "contracts/shell_contract.h"
+#include "platform/win32/text.h"
+#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_settings_store.h"
+#include "recycle_bin_trash.h"
+#include "registry_scratch.h"
+
+// The real services against the contracts their fakes keep natively.
+namespace vellox::test {
+namespace {
+
+struct RealRegistrySide {
+  Registry& registry() { return *registry_; }
+  std::string root() const { return scratch_.pathText(); }
+  void putDword(const std::string& subkey, const std::string& name, std::uint32_t value) {
+    const DWORD data = value;
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, std::wstring(subkey.begin(), subkey.end()).c_str(),
+                              std::wstring(name.begin(), name.end()).c_str(), REG_DWORD, &data, sizeof data),
+              ERROR_SUCCESS);
+  }
+  ScratchRegistryKey scratch_;
+  std::unique_ptr<Registry> registry_ = win32::makeRegistry();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, RegistryContract, RealRegistrySide);
+
+struct RealSettingsSide {
+  SettingsStore& store() { return *store_; }
+  ScratchRegistryKey scratch_;
+  std::unique_ptr<SettingsStore> store_ = win32::makeSettingsStore(win32::makeRegistry(), scratch_.pathText());
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, SettingsStoreContract, RealSettingsSide);
+
+struct RealShellSide {
+  RealShellSide() { EXPECT_TRUE(trashIsTheTestsOwn()) << "XDG_DATA_HOME must lie inside VELLOX_TEST_ROOT"; }
+  Shell& shell() { return *shell_; }
+  bool putInBin(const std::string& name) { return trashIsTheTestsOwn() && putInTrash(win32::widen(name)); }
+  bool inBin(const std::string& name) const { return inTrash(win32::widen(name)); }
+  std::unique_ptr<Shell> shell_ = win32::makeShell();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ShellContract, RealShellSide);
+
+struct RealInstanceSide {
+  Instance& first() { return *first_; }
+  Instance& second() { return *second_; }
+  std::string uniqueName() const { return "Tarn Vellox contract " + std::to_string(GetCurrentProcessId()); }
+  std::unique_ptr<Instance> first_ = win32::makeInstance();
+  std::unique_ptr<Instance> second_ = win32::makeInstance();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, InstanceContract, RealInstanceSide);
+
+}  // namespace
+}  // namespace vellox::test
