@@ -1,12 +1,17 @@
 #include <string>
+#include "contracts/download_contract.h"
 #include "contracts/instance_contract.h"
 #include "contracts/registry_contract.h"
 #include "contracts/settings_store_contract.h"
 #include "contracts/shell_contract.h"
+#include "contracts/url_cache_contract.h"
+#include "fakes/fake_download.h"
+#include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
+#include "fakes/fake_url_cache.h"
 
 // The fakes against the contracts their real services keep under Wine.
 namespace vellox::test {
@@ -47,6 +52,38 @@ struct FakeInstanceSide {
   FakeInstance second_{first_.held()};
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InstanceContract, FakeInstanceSide);
+
+struct FakeUrlCacheSide {
+  UrlCache& cache() { return cache_; }
+  bool add(const std::string& url) {
+    cache_.add(url);
+    return true;
+  }
+  std::string token() const { return "only"; }
+  FakeUrlCache cache_;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, UrlCacheContract, FakeUrlCacheSide);
+
+struct FakeDownloadSide {
+  FakeDownloadSide() {
+    files_.addFolder("C:\\web");
+    download_.store = [this](const std::string& path, const std::string& body) { files_.addFile(path, body); };
+  }
+  Download& download() { return download_; }
+  void publish(const std::string& name, const std::string& body) { download_.published[url(name)] = body; }
+  std::string url(const std::string& name) const { return "http://maker/" + name; }
+  std::string unreachableUrl(const std::string& name) const { return "http://nobody/" + name; }
+  std::string target(const std::string& name) const { return "C:\\web\\" + name; }
+  void write(const std::string& path, const std::string& body) { files_.addFile(path, body); }
+  std::optional<std::string> read(const std::string& path) {
+    std::string contents;
+    if (!files_.readFile(path, contents, 1 << 20).ok()) return std::nullopt;
+    return contents;
+  }
+  FakeFiles files_;
+  FakeDownload download_;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, DownloadContract, FakeDownloadSide);
 
 }  // namespace
 }  // namespace vellox::test

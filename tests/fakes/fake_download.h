@@ -1,26 +1,30 @@
 #pragma once
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 #include "platform/download.h"
 
 namespace vellox::test {
 
-// Succeeds by calling `write` with the target path, which a test points at its fake files.
+// A web server that answers with what was published under each URL; the body
+// goes to `store`, which a test points at its fake files. An URL nothing was
+// published under fails, as a server that does not answer, and writes nothing.
 class FakeDownload : public Download {
  public:
   bool downloadToFile(const std::string& url, const std::string& path) override {
     requests.push_back({url, path});
-    if (!succeeds) return false;
-    if (write) write(path);
+    const auto body = published.find(url);
+    if (body == published.end()) return false;
+    if (store) store(path, body->second);
     return true;
   }
   struct Request {
     std::string url, path;
   };
   std::vector<Request> requests;
-  bool succeeds = true;
-  std::function<void(const std::string&)> write;
+  std::map<std::string, std::string> published;  // body by URL
+  std::function<void(const std::string& path, const std::string& body)> store;
 };
 
 }  // namespace vellox::test

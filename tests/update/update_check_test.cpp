@@ -17,9 +17,10 @@ struct Check {
   TestEnv env;
   UpdateCheck check{"http://maker/version.txt", "http://maker/download.html", "1.0"};
   Check() { env.files.addFolder(kFolder); }
-  // The server publishes `contents`; the download writes it where it is asked to.
+  // The server publishes `contents` as the version file; the download writes it where it is asked to.
   void publish(const std::string& contents) {
-    env.download.write = [this, contents](const std::string& path) { env.files.addFile(path, contents); };
+    env.download.published[check.versionUrl] = contents;
+    env.download.store = [this](const std::string& path, const std::string& body) { env.files.addFile(path, body); };
   }
   const ShownMessage& run() {
     runUpdateCheck(env.services, check, 0);
@@ -94,8 +95,7 @@ TEST(UpdateCheck, EmptyOrNonNumericFilesAndFailedDownloadsSayNotFoundAndLeaveNoC
     EXPECT_EQ(shown.caption, " Tarn Vellox");
     EXPECT_FALSE(t.env.files.exists(kCopy));
   }
-  Check failed;
-  failed.env.download.succeeds = false;
+  Check failed;  // the server does not answer
   EXPECT_EQ(failed.run().text, kNotFound);
   EXPECT_FALSE(failed.env.files.exists(kCopy));
   EXPECT_TRUE(failed.env.shell.openedUrls.empty());
@@ -143,6 +143,7 @@ TEST(UpdateCheck, WhenTheProgramFolderRefusesWritingTheCopyGoesToTheTempFolder) 
 
 TEST(UpdateCheck, TheButtonsRunTheConfiguredChecksAndLinks) {
   Check t;
+  t.check = configuredUpdateCheck();
   t.publish("1.0");
   frmmain form(t.env.services, [] {});
   form.cmdcheckForUpdates.click();

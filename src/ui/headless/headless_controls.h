@@ -86,9 +86,12 @@ class HeadlessTextBox : public HeadlessControl<TextBox> {
 
 class HeadlessStatusBar : public StatusBar {
  public:
+  // A status bar panel holds one line: line breaks show as blanks.
   void setText(const std::string& text) override {
     text_ = text;
-    history.push_back(text);
+    for (auto& c : text_)
+      if (c == '\r' || c == '\n') c = ' ';
+    history.push_back(text_);
   }
   std::string text() const override { return text_; }
   std::vector<std::string> history;  // every text it showed, in order
