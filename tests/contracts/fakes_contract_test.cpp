@@ -5,6 +5,7 @@
 #include "contracts/settings_store_contract.h"
 #include "contracts/shell_contract.h"
 #include "contracts/url_cache_contract.h"
+#include "contracts/url_history_contract.h"
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
@@ -12,6 +13,7 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_url_cache.h"
+#include "fakes/fake_url_history.h"
 
 // The fakes against the contracts their real services keep under Wine.
 namespace vellox::test {
@@ -84,6 +86,12 @@ struct FakeDownloadSide {
   FakeDownload download_;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, DownloadContract, FakeDownloadSide);
+
+struct FakeUrlHistorySide {
+  UrlHistoryService& service() { return history_; }
+  FakeUrlHistory history_;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, UrlHistoryContract, FakeUrlHistorySide);
 
 }  // namespace
 }  // namespace vellox::test

@@ -35,9 +35,30 @@ char16_t* copyString(const std::optional<std::u16string>& text) {
   return copy;
 }
 
-std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
-
-std::u16string widen(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+// UTF-8 to UTF-16, as the real store's caller converts; a bad byte becomes U+FFFD.
+std::u16string widen(const std::string& text) {
+  std::u16string wide;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+    char32_t c = extra <= 0 ? lead : lead & (0x3F >> extra);
+    bool valid = extra >= 0 && i + static_cast<std::size_t>(extra) < text.size();
+    for (int k = 1; valid && k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      valid = (next >> 6) == 2;
+      c = (c << 6) | (next & 0x3F);
+    }
+    i += valid ? static_cast<std::size_t>(extra) + 1 : 1;
+    if (!valid) c = 0xFFFD;
+    if (c >= 0x10000) {
+      wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      wide += static_cast<char16_t>(c);
+    }
+  }
+  return wide;
+}
 
 class FakeEnum : public UrlHistoryEnum {
  public:
@@ -53,7 +74,7 @@ class FakeEnum : public UrlHistoryEnum {
     while (position_ < state_->entries.size()) {
       if (state_->nextFailsAt && *state_->nextFailsAt == position_) return state_->nextFailure;
       const auto& e = state_->entries[position_++];
-      if (prefix_ && (!e.url || narrow(*e.url).rfind(*prefix_, 0) != 0)) continue;
+      if (prefix_ && (!e.url || e.url->rfind(widen(*prefix_), 0) != 0)) continue;
       record.adopt(copyString(e.url), copyString(e.title), freeString);
       record.ftLastVisited = e.lastVisited;
       record.ftLastUpdated = e.lastUpdated;
@@ -78,7 +99,13 @@ class FakeStore : public UrlHistoryStore {
     if (failed(state_->addResult)) return state_->addResult;
     FakeUrlHistory::Entry e{widen(url), widen(title), 0, 0, 0, flags};
     state_->added.push_back(e);
-    state_->entries.push_back(e);
+    // The store keeps one entry per URL: adding it again updates it in place.
+    auto& entries = state_->entries;
+    const auto same = std::find_if(entries.begin(), entries.end(), [&](const auto& old) { return old.url == e.url; });
+    if (same != entries.end())
+      *same = e;
+    else
+      entries.push_back(e);
     return kSOk;
   }
   HResult deleteUrl(const std::string& url, std::uint32_t flags) override {
@@ -86,7 +113,7 @@ class FakeStore : public UrlHistoryStore {
     if (failed(state_->deleteResult)) return state_->deleteResult;
     auto& entries = state_->entries;
     entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [&](const auto& e) { return e.url && narrow(*e.url) == url; }),
+                                 [&](const auto& e) { return e.url && *e.url == widen(url); }),
                   entries.end());
     return kSOk;
   }

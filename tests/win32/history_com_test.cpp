@@ -8,6 +8,7 @@
 #include <vector>
 #include "history/curl_history.h"
 #include "platform/win32/text.h"
+#include "history_com_store.h"
 #include "platform/win32/win32_url_history.h"
 
 namespace vellox::test {
@@ -50,125 +51,6 @@ class FreeSpy : public IMallocSpy {
   STDMETHODIMP_(int) PostDidAlloc(void*, BOOL, int actual) override { return actual; }
   STDMETHODIMP_(void) PreHeapMinimize() override {}
   STDMETHODIMP_(void) PostHeapMinimize() override {}
-};
-
-struct Entry {
-  const wchar_t* url;
-  const wchar_t* title;
-  DWORD flags;
-};
-
-struct Shared {
-  std::vector<Entry> entries;
-  LONG storeRefs = 0, enumRefs = 0, enums = 0;
-  std::vector<std::pair<bool, std::wstring>> filters;  // (null?, text)
-  std::vector<std::wstring> calls;
-  std::map<void*, std::wstring> handedOut;  // every string given with Next
-  HRESULT nextFailure = S_OK;
-  std::size_t failAt = SIZE_MAX;
-};
-
-wchar_t* taskCopy(const wchar_t* text, Shared& shared) {
-  if (!text) return nullptr;
-  const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-  auto* copy = static_cast<wchar_t*>(CoTaskMemAlloc(bytes));
-  memcpy(copy, text, bytes);
-  shared.handedOut[copy] = text;
-  return copy;
-}
-
-class TestEnum final : public IEnumSTATURL {
- public:
-  explicit TestEnum(Shared& shared) : s_(shared) {
-    ++s_.enums;
-    ++s_.enumRefs;
-  }
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IEnumSTATURL) {
-      *out = static_cast<IEnumSTATURL*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override {
-    ++s_.enumRefs;
-    return ++refs_;
-  }
-  STDMETHODIMP_(ULONG) Release() override {
-    --s_.enumRefs;
-    const ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
-  STDMETHODIMP Next(ULONG count, STATURL* out, ULONG* fetched) override {
-    *fetched = 0;
-    if (count != 1) return E_INVALIDARG;
-    if (position_ == s_.failAt) return s_.nextFailure;
-    if (position_ >= s_.entries.size()) return S_FALSE;
-    const auto& e = s_.entries[position_++];
-    out->pwcsUrl = taskCopy(e.url, s_);
-    out->pwcsTitle = taskCopy(e.title, s_);
-    out->ftLastVisited = {0x12345678, 0x01D00000};
-    out->dwFlags = e.flags;
-    *fetched = 1;
-    return S_OK;
-  }
-  STDMETHODIMP Skip(ULONG) override { return E_NOTIMPL; }
-  STDMETHODIMP Reset() override { return E_NOTIMPL; }
-  STDMETHODIMP Clone(IEnumSTATURL**) override { return E_NOTIMPL; }
-  STDMETHODIMP SetFilter(LPCOLESTR filter, DWORD flags) override {
-    s_.filters.emplace_back(filter == nullptr, filter ? filter : L"");
-    s_.calls.push_back(L"SetFilter " + std::to_wstring(flags));
-    return S_OK;
-  }
-
- private:
-  Shared& s_;
-  ULONG refs_ = 1;
-  std::size_t position_ = 0;
-};
-
-class TestStore : public IUrlHistoryStg2 {
- public:
-  explicit TestStore(Shared& shared) : s_(shared) { s_.storeRefs = 1; }
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (iid == IID_IUnknown || iid == IID_IUrlHistoryStg || iid == IID_IUrlHistoryStg2) {
-      *out = static_cast<IUrlHistoryStg2*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++s_.storeRefs); }
-  STDMETHODIMP_(ULONG) Release() override { return static_cast<ULONG>(--s_.storeRefs); }
-  STDMETHODIMP AddUrl(LPCOLESTR url, LPCOLESTR title, DWORD flags) override {
-    s_.calls.push_back(std::wstring(L"AddUrl ") + url + L" " + title + L" " + std::to_wstring(flags));
-    return S_OK;
-  }
-  STDMETHODIMP DeleteUrl(LPCOLESTR url, DWORD flags) override {
-    s_.calls.push_back(std::wstring(L"DeleteUrl ") + url + L" " + std::to_wstring(flags));
-    return S_OK;
-  }
-  STDMETHODIMP QueryUrl(LPCOLESTR, DWORD, LPSTATURL) override { return E_NOTIMPL; }
-  STDMETHODIMP BindToObject(LPCOLESTR, REFIID, void**) override { return E_NOTIMPL; }
-  STDMETHODIMP EnumUrls(IEnumSTATURL** out) override {
-    *out = new TestEnum(s_);
-    return S_OK;
-  }
-  STDMETHODIMP AddUrlAndNotify(LPCOLESTR, LPCOLESTR, DWORD, WINBOOL, IOleCommandTarget*, IUnknown*) override {
-    return E_NOTIMPL;
-  }
-  STDMETHODIMP ClearHistory() override {
-    s_.calls.push_back(L"ClearHistory");
-    s_.entries.clear();
-    return S_OK;
-  }
-
- private:
-  Shared& s_;
 };
 
 struct Adapter : ::testing::Test {
