@@ -190,6 +190,16 @@ TYPED_TEST_P(ControlsContract, ASortedListViewOrdersByTheSortKeyColumnOnceFilled
   EXPECT_EQ(keysOf(list).back(), "key-0");
 }
 
+// Widths are in twips; the real list rounds to whole pixels (15 twips at 96 DPI).
+TYPED_TEST_P(ControlsContract, ListViewColumnWidthsAreInTwips) {
+  auto& list = this->c().lstcookies;
+  EXPECT_GT(list.width(), 1440.0);
+  list.setColumnWidth(0, 1440);
+  list.setColumnWidth(1, list.width() / 2);
+  EXPECT_NEAR(list.columnWidth(0), 1440, 15);
+  EXPECT_NEAR(list.columnWidth(1), list.width() / 2, 15);
+}
+
 TYPED_TEST_P(ControlsContract, TheMousePointerIsWhatWasLastSet) {
   auto& pointer = this->c().pointer;
   {
@@ -205,6 +215,7 @@ REGISTER_TYPED_TEST_SUITE_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEv
                             DisabledControlsIgnoreClicksAndCannotTakeTheFocus, ALabelClickRunsItsHandler,
                             TheTabHandlerRunsOnEachChangeByProgramOrClick,
                             ListViewRowsKeepTheirKeysSubItemsAndSelection,
-                            ASortedListViewOrdersByTheSortKeyColumnOnceFilled, TheMousePointerIsWhatWasLastSet);
+                            ASortedListViewOrdersByTheSortKeyColumnOnceFilled, ListViewColumnWidthsAreInTwips,
+                            TheMousePointerIsWhatWasLastSet);
 
 }  // namespace vellox::test

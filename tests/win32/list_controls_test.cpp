@@ -70,7 +70,6 @@ TEST_F(ListControlsTest, ColumnWidthsAreInTwipsAndHalvesFillAFullListWithoutSide
   view.SSTab1.showTab(1);
   list.setColumnWidth(0, 1440);  // one inch: 96 pixels at 96 DPI
   EXPECT_EQ(SendMessageW(list.hwnd(), LVM_GETCOLUMNWIDTH, 0, 0), 96);
-  EXPECT_NEAR(list.columnWidth(0), 1440, 1);
 
   // As the window's activation does on an empty list, before the rows come.
   list.setColumnWidth(0, list.width() / 2);
