@@ -19,10 +19,15 @@ void fillRows(ListView& list, UrlHistoryService& dates) {
   for (const auto& item : historyStore->NewEnum()) {
     auto row = list.addRow(item->Title(), "");
     list.setSubItem(row, 1, item->URL());
-    list.setSubItem(row, 2, dates.dateText(item->LastVisited()));
-    list.setSubItem(row, 3, dates.dateText(item->LastUpdated()));
-    list.setSubItem(row, 4, dates.dateText(item->Expires()));
+    // Dates sort by time and flags by value, not by the text shown.
+    const double values[] = {item->LastVisited(), item->LastUpdated(), item->Expires()};
+    for (int column = 2; column <= 4; ++column) {
+      const double value = values[column - 2];
+      list.setSubItem(row, column, dates.dateText(value));
+      list.setSortValue(row, column, value);
+    }
     list.setSubItem(row, 5, std::to_string(item->Flags()));
+    list.setSortValue(row, 5, item->Flags());
   }
 }
 

@@ -95,8 +95,10 @@ class UrlHistoryService {
  public:
   virtual ~UrlHistoryService() = default;
   virtual HResult createStore(std::unique_ptr<UrlHistoryStore>& store) = 0;
-  // UTC ticks to local time, to calendar fields, to a date value (days since
-  // 30 December 1899, the fraction the time of day); 0 when a step fails.
+  // UTC ticks to calendar fields, to local time with the offset in force on
+  // that date (so a winter date keeps its winter offset in summer), to a date
+  // value (days since 30 December 1899, the fraction the time of day); 0 when
+  // a step fails.
   virtual double fileTimeToDate(std::uint64_t utcTicks) = 0;
   // The user's locale: short date, a blank, long time; the date alone at
   // midnight; the time alone on the zero date.

@@ -8,7 +8,9 @@ namespace vellox {
 
 // A report-style list view. Rows are 0-based; each has a text (column 0), a key
 // and sub-items (columns 1 and up). With sorting on, rows are kept ordered by the
-// text of the sort-key column, ascending; order is restored after endUpdate().
+// sort-key column, ascending: by a cell's sort value where it has one (dates,
+// numbers), otherwise by its text in the user's order (the file manager's:
+// case ignored, digits by value). Order is restored after endUpdate().
 class ListView : public Control {
  public:
   virtual void clear() = 0;
@@ -17,7 +19,10 @@ class ListView : public Control {
   virtual void removeRow(std::size_t row) = 0;
   virtual std::string text(std::size_t row) const = 0;
   virtual std::string key(std::size_t row) const = 0;
+  // Sets the text and drops any sort value of the cell.
   virtual void setSubItem(std::size_t row, int column, const std::string& text) = 0;
+  // The value the cell sorts by in place of its text (column 1 and up).
+  virtual void setSortValue(std::size_t row, int column, double value) = 0;
   virtual std::string subItem(std::size_t row, int column) const = 0;
   virtual bool selected(std::size_t row) const = 0;
   virtual void setSelected(std::size_t row, bool selected) = 0;

@@ -1,4 +1,5 @@
 #include "contracts/controls_contract.h"
+#include "fakes/fake_text_order.h"
 #include "ui/headless/headless_views.h"
 
 // The headless window against the contract the real window keeps under Wine.
@@ -13,7 +14,8 @@ struct HeadlessSide {
   void click(Button& button) { button.click(); }
   void click(Label& label) { label.click(); }
   void clickTab(int index) { view.SSTab1.select(index); }
-  HeadlessMainView view;
+  FakeTextOrder order;
+  HeadlessMainView view{order};
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Headless, ControlsContract, HeadlessSide);
 

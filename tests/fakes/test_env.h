@@ -6,6 +6,7 @@
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_system_folders.h"
+#include "fakes/fake_text_order.h"
 #include "fakes/fake_ui.h"
 #include "fakes/fake_url_cache.h"
 #include "fakes/fake_url_history.h"
@@ -17,7 +18,8 @@ namespace vellox::test {
 // Every service as a fake, and the headless windows, wired into one Services.
 struct TestEnv {
   FakeUi ui;
-  HeadlessViewFactory views;
+  FakeTextOrder textOrder;
+  HeadlessViewFactory views{textOrder};
   FakeSettingsStore settings;
   FakeRegistry registry;
   FakeShell shell;

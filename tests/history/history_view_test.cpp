@@ -73,28 +73,34 @@ TEST(HistoryView, SelectingTheTabAgainRebuildsWithoutDuplicates) {
   EXPECT_EQ(t.column(1), (std::vector<std::string>{"http://a/", "http://b/", "http://c/"}));
 }
 
-TEST(HistoryView, AHeaderClickOnlyChangesTheSortKey) {
+// The fake store's date value for a date (days since 30 December 1899).
+std::uint64_t ticksOfDate(double days) { return static_cast<std::uint64_t>((days + 109205.0) * 864e9); }
+
+TEST(HistoryView, AHeaderClickOnlyChangesTheSortKeyAndDatesAndFlagsSortByValue) {
   HistoryTab t;
-  t.env.urlHistory.add(u"http://1/", u"A", 30);
-  t.env.urlHistory.add(u"http://2/", u"B", 100);
-  t.env.urlHistory.add(u"http://3/", u"C", 2);
+  t.env.urlHistory.add(u"http://1/", u"item10", 30).lastVisited = ticksOfDate(-1.5);
+  t.env.urlHistory.add(u"http://2/", u"Item9", 100).lastVisited = ticksOfDate(2.0);
+  t.env.urlHistory.add(u"http://3/", u"apple", static_cast<std::uint32_t>(-5)).lastVisited = ticksOfDate(-10.0);
   t.start();
   t.selectHistory();
+  EXPECT_EQ(t.column(0), (std::vector<std::string>{"apple", "Item9", "item10"}));
   const int reads = t.store.enumCalls;
-  t.urls->columnClick(4);
-  EXPECT_EQ(t.urls->sortKey(), 4);
+  t.urls->columnClick(2);
+  EXPECT_EQ(t.urls->sortKey(), 2);
+  // By time: "date -1.5" would come before "date -10" as text.
+  EXPECT_EQ(t.column(1), (std::vector<std::string>{"http://3/", "http://1/", "http://2/"}));
   t.urls->columnClick(5);
   t.urls->columnClick(5);
   EXPECT_EQ(t.urls->sortKey(), 5);
   EXPECT_TRUE(t.urls->sorted());
-  // Ascending by text, not by number, and a second click does not reverse it.
-  EXPECT_EQ(t.column(5), (std::vector<std::string>{"100", "2", "30"}));
+  // Ascending by value, and a second click does not reverse it.
+  EXPECT_EQ(t.column(5), (std::vector<std::string>{"-5", "30", "100"}));
   EXPECT_EQ(t.store.enumCalls, reads);
   // The key stays for the next fill.
   t.form->SSTab1.select(kTabAbout);
   t.selectHistory();
   EXPECT_EQ(t.urls->sortKey(), 5);
-  EXPECT_EQ(t.column(5), (std::vector<std::string>{"100", "2", "30"}));
+  EXPECT_EQ(t.column(5), (std::vector<std::string>{"-5", "30", "100"}));
 }
 
 TEST(HistoryView, ClearHistoryEmptiesTheListWithStatusAndHourglassMeanwhile) {

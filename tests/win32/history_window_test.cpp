@@ -82,9 +82,9 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
 
     clickHeader(list, 5);
     EXPECT_EQ(form.URLs.sortKey(), 5);
-    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "100", "30"}));
+    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "30", "100"}));
     clickHeader(list, 5);
-    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "100", "30"}));
+    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "30", "100"}));
     clickHeader(list, 1);
     EXPECT_EQ(column(list, 0), (std::vector<std::string>{"", "Bravo", "Charlie"}));
 
@@ -92,7 +92,7 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
     clickHeader(list, 5);
     form.SSTab1.select(kTabAbout);
     form.SSTab1.select(kTabHistory);
-    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "100", "30"}));
+    EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "30", "100"}));
     EXPECT_TRUE(env.ui.messages.empty());
   }
   historyStore.reset();

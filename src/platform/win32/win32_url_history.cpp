@@ -3,6 +3,7 @@
 #include <shlguid.h>
 #include <string>
 #include "platform/win32/com_scope.h"
+#include "platform/win32/local_time.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
@@ -106,12 +107,10 @@ class Win32UrlHistory : public UrlHistoryService {
   }
 
   double fileTimeToDate(std::uint64_t utcTicks) override {
-    const FILETIME utc{static_cast<DWORD>(utcTicks), static_cast<DWORD>(utcTicks >> 32)};
-    FILETIME local{};
-    SYSTEMTIME calendar{};
+    const FILETIME ticks{static_cast<DWORD>(utcTicks), static_cast<DWORD>(utcTicks >> 32)};
+    SYSTEMTIME utc{}, local{};
     double date = 0;
-    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &calendar) ||
-        !SystemTimeToVariantTime(&calendar, &date))
+    if (!FileTimeToSystemTime(&ticks, &utc) || !utcToLocal(utc, local) || !SystemTimeToVariantTime(&local, &date))
       return 0;
     return date;
   }

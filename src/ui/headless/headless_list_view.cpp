@@ -1,10 +1,16 @@
 #include "ui/headless/headless_list_view.h"
 #include <algorithm>
+#include "ui/cell_order.h"
 
 namespace vellox {
 
-HeadlessListView::HeadlessListView(HeadlessFocus& focus, std::vector<std::string> headers, double width)
-    : HeadlessControl(focus), headers_(std::move(headers)), widths_(headers_.size(), 0.0), width_(width) {}
+HeadlessListView::HeadlessListView(HeadlessFocus& focus, const TextOrder& order, std::vector<std::string> headers,
+                                   double width)
+    : HeadlessControl(focus),
+      order_(order),
+      headers_(std::move(headers)),
+      widths_(headers_.size(), 0.0),
+      width_(width) {}
 
 std::size_t HeadlessListView::addRow(const std::string& text, const std::string& key) {
   Row row;
@@ -23,6 +29,12 @@ void HeadlessListView::setSubItem(std::size_t row, int column, const std::string
   auto& cells = rows_.at(row).cells;
   if (static_cast<std::size_t>(column) >= cells.size()) cells.resize(static_cast<std::size_t>(column) + 1);
   cells[static_cast<std::size_t>(column)] = text;
+  rows_.at(row).values.erase(column);
+  sortIfNeeded();
+}
+
+void HeadlessListView::setSortValue(std::size_t row, int column, double value) {
+  rows_.at(row).values[column] = value;
   sortIfNeeded();
 }
 
@@ -48,12 +60,16 @@ void HeadlessListView::endUpdate() {
 
 void HeadlessListView::sortIfNeeded() {
   if (!sorted_ || updating_ > 0) return;
-  const auto column = static_cast<std::size_t>(sortKey_);
-  std::stable_sort(rows_.begin(), rows_.end(), [column](const Row& a, const Row& b) {
-    const std::string empty;
-    const auto& x = column < a.cells.size() ? a.cells[column] : empty;
-    const auto& y = column < b.cells.size() ? b.cells[column] : empty;
-    return x < y;
+  const int column = sortKey_;
+  const auto cellOf = [column](const Row& row) {
+    SortCell cell;
+    const auto index = static_cast<std::size_t>(column);
+    if (index < row.cells.size()) cell.text = row.cells[index];
+    if (const auto value = row.values.find(column); value != row.values.end()) cell.value = value->second;
+    return cell;
+  };
+  std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+    return compareCells(cellOf(a), cellOf(b), order_) < 0;
   });
 }
 

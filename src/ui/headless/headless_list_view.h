@@ -1,6 +1,8 @@
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
+#include "platform/text_order.h"
 #include "ui/headless/headless_control.h"
 #include "ui/list_view.h"
 
@@ -8,7 +10,7 @@ namespace vellox {
 
 class HeadlessListView : public HeadlessControl<ListView> {
  public:
-  HeadlessListView(HeadlessFocus& focus, std::vector<std::string> headers, double width);
+  HeadlessListView(HeadlessFocus& focus, const TextOrder& order, std::vector<std::string> headers, double width);
 
   void clear() override { rows_.clear(); }
   std::size_t count() const override { return rows_.size(); }
@@ -17,6 +19,7 @@ class HeadlessListView : public HeadlessControl<ListView> {
   std::string text(std::size_t row) const override { return rows_.at(row).cells.at(0); }
   std::string key(std::size_t row) const override { return rows_.at(row).key; }
   void setSubItem(std::size_t row, int column, const std::string& text) override;
+  void setSortValue(std::size_t row, int column, double value) override;
   std::string subItem(std::size_t row, int column) const override;
   bool selected(std::size_t row) const override { return rows_.at(row).selected; }
   void setSelected(std::size_t row, bool selected) override { rows_.at(row).selected = selected; }
@@ -39,11 +42,13 @@ class HeadlessListView : public HeadlessControl<ListView> {
  private:
   struct Row {
     std::vector<std::string> cells;
+    std::map<int, double> values;
     std::string key;
     bool selected = false;
   };
   void sortIfNeeded();
 
+  const TextOrder& order_;
   std::vector<std::string> headers_;
   std::vector<double> widths_;
   double width_;

@@ -6,7 +6,7 @@ namespace {
 const double kListWidth = 7500.0;
 }
 
-HeadlessMainView::HeadlessMainView()
+HeadlessMainView::HeadlessMainView(const TextOrder& order)
     : SSTab1(focus, {"General", "Cookies", "Cache", "Browser History", "Secure Wipe", "&About"}, kTabSecureWipe),
       cmdok(focus, "&Ok"),
       cmdHelp(focus, "&Help"),
@@ -19,7 +19,7 @@ HeadlessMainView::HeadlessMainView()
       chkdeltempfiles(focus),
       chkEmptyRecycleBin(focus),
       txtCookieDir(focus),
-      lstcookies(focus, {"Cookie Name", "Cookie Path"}, kListWidth),
+      lstcookies(focus, order, {"Cookie Name", "Cookie Path"}, kListWidth),
       cmdselectallcookies(focus, "Select All"),
       cmdselectnocookies(focus, "Select None"),
       cmdinvertcookiesselection(focus, "Invert Selection"),
@@ -29,7 +29,7 @@ HeadlessMainView::HeadlessMainView()
       cmdDelAllFromCache(focus, "Clear Cache"),
       cmdinvertcachesel(focus, "Invert Selection"),
       chkDelCachedPasswords(focus),
-      URLs(focus, {"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"}, kListWidth),
+      URLs(focus, order, {"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"}, kListWidth),
       cmdClearHistory(focus, "Clear History"),
       txtFolderToWipe(focus),
       cmdBrowseForFolder(focus, "Browse..."),
@@ -75,7 +75,7 @@ std::unique_ptr<SplashView> HeadlessViewFactory::createSplash() {
 }
 
 std::unique_ptr<MainView> HeadlessViewFactory::createMain() {
-  auto view = std::make_unique<HeadlessMainView>();
+  auto view = std::make_unique<HeadlessMainView>(order_);
   main = view.get();
   ++mainsCreated;
   return view;

@@ -10,7 +10,7 @@ namespace vellox {
 
 class HeadlessMainView : public MainView {
  public:
-  HeadlessMainView();
+  explicit HeadlessMainView(const TextOrder& order);
   ~HeadlessMainView() override;
   MainControls& controls() override { return controls_; }
   void setCaption(const std::string& caption) override { caption_ = caption; }
@@ -99,6 +99,8 @@ class HeadlessTrayView : public TrayView {
 // a pointer is valid only while its owner keeps the view.
 class HeadlessViewFactory : public ViewFactory {
  public:
+  // The lists of the windows it makes sort their text in `order`.
+  explicit HeadlessViewFactory(const TextOrder& order) : order_(order) {}
   std::unique_ptr<TrayView> createTray() override;
   std::unique_ptr<SplashView> createSplash() override;
   std::unique_ptr<MainView> createMain() override;
@@ -109,6 +111,9 @@ class HeadlessViewFactory : public ViewFactory {
   HeadlessMainView* main = nullptr;
   int mainsCreated = 0;
   int splashesCreated = 0;
+
+ private:
+  const TextOrder& order_;
 };
 
 }  // namespace vellox

@@ -9,19 +9,22 @@ namespace vellox::win32 {
 namespace {
 
 struct SortEntry {
-  std::string text;
+  SortCell cell;
   std::size_t position;
 };
-using SortTable = std::unordered_map<LPARAM, SortEntry>;
+struct SortTable {
+  std::unordered_map<LPARAM, SortEntry> rows;
+  const TextOrder& order;
+};
 
-// Ascending by the text's bytes; equal texts keep their order.
-int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM table) noexcept {
-  const auto& rows = *reinterpret_cast<const SortTable*>(table);
-  const auto one = rows.find(first), other = rows.find(second);
-  if (one == rows.end() || other == rows.end()) return 0;
+// Ascending by the sort-key cells; equal cells keep their rows' order.
+int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM context) noexcept {
+  const auto& table = *reinterpret_cast<const SortTable*>(context);
+  const auto one = table.rows.find(first), other = table.rows.find(second);
+  if (one == table.rows.end() || other == table.rows.end()) return 0;
   const SortEntry& a = one->second;
   const SortEntry& b = other->second;
-  if (const int order = a.text.compare(b.text); order != 0) return order < 0 ? -1 : 1;
+  if (const int order = compareCells(a.cell, b.cell, table.order); order != 0) return order < 0 ? -1 : 1;
   return a.position < b.position ? -1 : a.position > b.position ? 1 : 0;
 }
 
@@ -42,7 +45,7 @@ void Win32ListView::setColumns(const std::vector<std::string>& headers) {
 
 void Win32ListView::clear() {
   SendMessageW(hwnd(), LVM_DELETEALLITEMS, 0, 0);
-  keys_.clear();
+  rows_.clear();
 }
 
 std::size_t Win32ListView::count() const {
@@ -58,12 +61,12 @@ std::size_t Win32ListView::addRow(const std::string& text, const std::string& ke
   item.lParam = nextParam_++;
   const auto row = SendMessageW(hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (row < 0) return count();
-  keys_[item.lParam] = key;
+  rows_[item.lParam].key = key;
   return static_cast<std::size_t>(row);
 }
 
 void Win32ListView::removeRow(std::size_t row) {
-  keys_.erase(rowParam(row));
+  rows_.erase(rowParam(row));
   SendMessageW(hwnd(), LVM_DELETEITEM, row, 0);
 }
 
@@ -76,8 +79,8 @@ LPARAM Win32ListView::rowParam(std::size_t row) const {
 }
 
 std::string Win32ListView::key(std::size_t row) const {
-  const auto found = keys_.find(rowParam(row));
-  return found == keys_.end() ? std::string() : found->second;
+  const auto found = rows_.find(rowParam(row));
+  return found == rows_.end() ? std::string() : found->second.key;
 }
 
 void Win32ListView::setSubItem(std::size_t row, int column, const std::string& text) {
@@ -86,7 +89,24 @@ void Win32ListView::setSubItem(std::size_t row, int column, const std::string& t
   item.iSubItem = column;
   item.pszText = wide.data();
   SendMessageW(hwnd(), LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  if (const auto found = rows_.find(rowParam(row)); found != rows_.end()) found->second.values.erase(column);
   sortIfNeeded();
+}
+
+void Win32ListView::setSortValue(std::size_t row, int column, double value) {
+  const auto found = rows_.find(rowParam(row));
+  if (found == rows_.end()) return;
+  found->second.values[column] = value;
+  sortIfNeeded();
+}
+
+SortCell Win32ListView::sortCell(std::size_t row) const {
+  SortCell cell{subItem(row, sortKey_), std::nullopt};
+  if (const auto found = rows_.find(rowParam(row)); found != rows_.end()) {
+    const auto value = found->second.values.find(sortKey_);
+    if (value != found->second.values.end()) cell.value = value->second;
+  }
+  return cell;
 }
 
 std::string Win32ListView::subItem(std::size_t row, int column) const {
@@ -172,9 +192,9 @@ void Win32ListView::endUpdate() {
 void Win32ListView::sortIfNeeded() {
   if (!sorted_ || updating_ > 0) return;
   const std::size_t rows = count();
-  SortTable table;
-  table.reserve(rows);
-  for (std::size_t row = 0; row < rows; ++row) table[rowParam(row)] = {subItem(row, sortKey_), row};
+  SortTable table{{}, order_};
+  table.rows.reserve(rows);
+  for (std::size_t row = 0; row < rows; ++row) table.rows[rowParam(row)] = {sortCell(row), row};
   SendMessageW(hwnd(), LVM_SORTITEMS, reinterpret_cast<WPARAM>(&table), reinterpret_cast<LPARAM>(&compareRows));
 }
 

@@ -1,15 +1,19 @@
 #pragma once
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
 #include <windows.h>
+#include "platform/win32/win32_text_order.h"
+#include "ui/cell_order.h"
 #include "ui/list_view.h"
 #include "ui/win32/native_control.h"
 
 namespace vellox::win32 {
 
-// A report-style SysListView32. Each row's key lives beside the control, found
-// through the row's lParam, so it survives sorting. Widths are in twips.
+// A report-style SysListView32. Each row's key and sort values live beside the
+// control, found through the row's lParam, so they survive sorting. Widths are
+// in twips.
 class Win32ListView : public Win32Control<ListView> {
  public:
   void setColumns(const std::vector<std::string>& headers);
@@ -21,6 +25,7 @@ class Win32ListView : public Win32Control<ListView> {
   std::string text(std::size_t row) const override { return subItem(row, 0); }
   std::string key(std::size_t row) const override;
   void setSubItem(std::size_t row, int column, const std::string& text) override;
+  void setSortValue(std::size_t row, int column, double value) override;
   std::string subItem(std::size_t row, int column) const override;
   bool selected(std::size_t row) const override;
   void setSelected(std::size_t row, bool selected) override;
@@ -42,10 +47,16 @@ class Win32ListView : public Win32Control<ListView> {
   bool onNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
+  struct RowData {
+    std::string key;
+    std::map<int, double> values;
+  };
   LPARAM rowParam(std::size_t row) const;
+  SortCell sortCell(std::size_t row) const;
   void sortIfNeeded();
 
-  std::unordered_map<LPARAM, std::string> keys_;
+  std::unordered_map<LPARAM, RowData> rows_;
+  Win32TextOrder order_;
   LPARAM nextParam_ = 1;
   bool sorted_ = false;
   int sortKey_ = 0;
