@@ -6,16 +6,13 @@ namespace {
 
 using ToLocalEx = BOOL(WINAPI*)(const DYNAMIC_TIME_ZONE_INFORMATION*, const SYSTEMTIME*, SYSTEMTIME*);
 
-// Windows 7 has it in kernel32; Wine only in kernelbase; the headers declare it
-// from Windows 8 on. Looked up, so the program starts wherever it is missing.
+// Windows 7 and later export it from kernel32; the headers declare it only from
+// Windows 8 on. Wine 8 exports it from kernelbase alone, as a stub that aborts
+// the process: only kernel32's is taken.
 ToLocalEx findToLocalEx() {
-  for (const wchar_t* module : {L"kernel32.dll", L"kernelbase.dll"}) {
-    HMODULE loaded = GetModuleHandleW(module);
-    if (!loaded) continue;
-    if (FARPROC found = GetProcAddress(loaded, "SystemTimeToTzSpecificLocalTimeEx"))
-      return reinterpret_cast<ToLocalEx>(reinterpret_cast<void*>(found));
-  }
-  return nullptr;
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  FARPROC found = kernel ? GetProcAddress(kernel, "SystemTimeToTzSpecificLocalTimeEx") : nullptr;
+  return reinterpret_cast<ToLocalEx>(reinterpret_cast<void*>(found));
 }
 
 }  // namespace
