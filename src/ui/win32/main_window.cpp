@@ -155,32 +155,4 @@ bool Win32MainView::handleShared(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   }
 }
 
-// Shortcuts of the tabs: Ctrl+Tab and Ctrl+PageDown (and back with Shift or
-// PageUp) step through them; Alt with a tab's & letter selects that tab.
-bool Win32MainView::handleKeyboard(const MSG& msg) {
-  const bool control = GetKeyState(VK_CONTROL) < 0;
-  if (msg.message == WM_KEYDOWN && control &&
-      (msg.wParam == VK_TAB || msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR)) {
-    const bool back = msg.wParam == VK_PRIOR || (msg.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
-    const int count = SSTab1.count();
-    if (count > 0) SSTab1.select((SSTab1.selected() + (back ? count - 1 : 1)) % count);
-    return true;
-  }
-  if (msg.message == WM_SYSCHAR) {
-    const auto pressed = CharUpperW(reinterpret_cast<wchar_t*>(static_cast<ULONG_PTR>(msg.wParam)));
-    for (int tab = 0; tab < SSTab1.count(); ++tab) {
-      const std::string caption = SSTab1.caption(tab);
-      const auto amp = caption.find('&');
-      if (amp == std::string::npos || amp + 1 >= caption.size()) continue;
-      const auto letter = CharUpperW(reinterpret_cast<wchar_t*>(static_cast<ULONG_PTR>(
-          static_cast<unsigned char>(caption[amp + 1]))));
-      if (letter != pressed) continue;
-      SSTab1.select(tab);
-      SSTab1.setFocus();
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace vellox::win32

@@ -39,6 +39,8 @@ class Win32MainView : public MainView {
   bool handleMain(UINT message, WPARAM wParam, LPARAM lParam);
   bool handleShared(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
   bool handleKeyboard(const MSG& msg);
+  std::vector<HWND> tabStops() const;
+  bool moveFocusByTab(bool back);
 
   void createPages();
   void attachControls();
