@@ -26,6 +26,7 @@ Win32MainView::Win32MainView(HINSTANCE module)
   if (!hwnd_) throw std::runtime_error("the main window could not be created");
   createPages();
   attachControls();
+  rememberDesignedLayout();
   layout();
   applyArtworkAndFonts();
   registerDialog(hwnd_, [this](const MSG& msg) {
@@ -106,14 +107,10 @@ bool Win32MainView::handleMain(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
       }
       return false;
-    case WM_DPICHANGED: {
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      layout();
-      applyArtworkAndFonts();
+    case WM_DPICHANGED:
+      // Moved to a monitor with another scale: fonts, controls and pictures follow.
+      changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return true;
-    }
     default:
       return false;
   }

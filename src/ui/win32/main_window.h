@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <utility>
 #include <vector>
 #include <windows.h>
 #include "platform/win32/gdi.h"
@@ -32,6 +33,8 @@ class Win32MainView : public MainView {
 
   HWND hwnd() const { return hwnd_; }
   HWND page(int index) const { return pages_.at(static_cast<size_t>(index)); }
+  // The DPI the window is laid out for now.
+  UINT dpi() const { return dpi_; }
 
  private:
   static INT_PTR CALLBACK mainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,13 +49,18 @@ class Win32MainView : public MainView {
   void attachControls();
   void layout();
   void applyArtworkAndFonts();
+  void rememberDesignedLayout();
+  void changeDpi(UINT dpi, const RECT& suggested);
   std::vector<NativeControl*> allControls();
 
   HINSTANCE module_;
   HWND hwnd_ = nullptr;
   std::array<HWND, kPageCount> pages_{};
   Picture picture1_, picture2_;
-  GdiObject<HFONT> titleFont_, linkFont_;
+  GdiObject<HFONT> titleFont_, linkFont_, dialogFont_;
+  UINT designedDpi_ = 96, dpi_ = 96;
+  LOGFONTW designedFont_{};
+  std::vector<std::pair<HWND, RECT>> designed_;
 
  public:
   Win32TabControl SSTab1;

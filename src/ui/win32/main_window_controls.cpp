@@ -9,9 +9,9 @@ namespace {
 const std::vector<std::string> kTabCaptions = {"General", "Cookies", "Cache", "Browser History", "Secure Wipe",
                                                "&About"};
 
-// The dialog font of `dialog`, scaled and weighted.
-GdiObject<HFONT> derivedFont(HWND dialog, int percent, LONG weight, bool underline) {
-  HFONT base = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+// The font of `control`, scaled and weighted.
+GdiObject<HFONT> derivedFont(HWND control, int percent, LONG weight, bool underline) {
+  HFONT base = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   LOGFONTW font{};
   if (!base || !GetObjectW(base, sizeof(font), &font)) return {};
   font.lfHeight = MulDiv(font.lfHeight, percent, 100);
@@ -113,8 +113,9 @@ void Win32MainView::layout() {
 void Win32MainView::applyArtworkAndFonts() {
   picture1_.show(GetDlgItem(hwnd_, IDC_PICTURE1), module_, IDB_BANNER);
   picture2_.show(GetDlgItem(page(kTabAbout), IDC_PICTURE2), module_, IDB_LOGO);
-  replaceFont(lblappname.hwnd(), titleFont_, derivedFont(page(kTabAbout), 150, FW_BOLD, false));
-  replaceFont(lblurl.hwnd(), linkFont_, derivedFont(page(kTabAbout), 100, FW_NORMAL, true));
+  // From a plain label of the page: it carries the font of the current DPI.
+  replaceFont(lblappname.hwnd(), titleFont_, derivedFont(lblproginfo.hwnd(), 150, FW_BOLD, false));
+  replaceFont(lblurl.hwnd(), linkFont_, derivedFont(lblproginfo.hwnd(), 100, FW_NORMAL, true));
 }
 
 }  // namespace vellox::win32

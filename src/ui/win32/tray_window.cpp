@@ -1,7 +1,9 @@
 #include "ui/win32/tray_window.h"
 #include <shellapi.h>
 #include <algorithm>
+#include <utility>
 #include "platform/win32/text.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/window_classes.h"
@@ -9,7 +11,8 @@
 namespace vellox::win32 {
 
 Win32TrayView::Win32TrayView(HINSTANCE module)
-    : icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
+    : module_(module),
+      icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   registerWindowClass(module, VELLOX_TRAY_CLASS, proc);
   // A hidden top-level window rather than a message-only one: the menu needs a
@@ -43,6 +46,14 @@ bool Win32TrayView::addIcon(const std::string& tip) {
   tip_ = widen(tip);
   iconAdded_ = notify(NIM_ADD);
   return iconAdded_;
+}
+
+// The notification area shows small icons at the scale of its monitor.
+void Win32TrayView::reloadIcon(UINT dpi) {
+  UniqueIcon icon(loadProgramIcon(module_, systemMetricForDpi(SM_CXSMICON, dpi)));
+  if (!icon) return;
+  std::swap(icon_, icon);  // the old icon stays until the shell has the new one
+  if (iconAdded_) notify(NIM_MODIFY);
 }
 
 void Win32TrayView::removeIcon() {
@@ -101,6 +112,10 @@ LRESULT CALLBACK Win32TrayView::proc(HWND hwnd, UINT message, WPARAM wParam, LPA
   if (view && message == view->taskbarCreated_ && view->taskbarCreated_ != 0) {
     // Explorer restarted: the icon it had is gone.
     if (view->iconAdded_) view->notify(NIM_ADD);
+    return 0;
+  }
+  if (view && message == WM_DPICHANGED) {
+    view->reloadIcon(HIWORD(wParam));
     return 0;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -19,11 +19,14 @@ class Win32TrayView : public TrayView {
   void removeIcon() override;
   TrayMenuItem popupMenu() override;
   HWND hwnd() const { return hwnd_; }
+  HICON icon() const { return icon_.get(); }
 
  private:
   static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool notify(DWORD action);
+  void reloadIcon(UINT dpi);
 
+  HINSTANCE module_;
   HWND hwnd_ = nullptr;
   UniqueIcon icon_;
   std::wstring tip_;
