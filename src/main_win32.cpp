@@ -19,7 +19,6 @@ using namespace vellox;
 // Exit codes: a second instance that stepped aside ends normally.
 constexpr int kExitOk = 0;
 constexpr int kExitNoDisplay = 2;
-constexpr int kExitNoTray = 3;
 constexpr int kExitFailed = 4;
 
 void failure(const std::string& text, bool canShowBox) {
@@ -79,15 +78,7 @@ int run(HINSTANCE module) {
                     *urlCache, *urlHistory, *download, *instance, *systemFolders};
 
   Application app(services);
-  switch (app.startUp()) {
-    case StartResult::AlreadyRunning:
-      return kExitOk;
-    case StartResult::NoTrayIcon:
-      win32::writeStdError("the notification-area icon could not be added");
-      return kExitNoTray;
-    case StartResult::Running:
-      break;
-  }
+  if (app.startUp() == StartResult::AlreadyRunning) return kExitOk;
   return messageLoop();
 }
 

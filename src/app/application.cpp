@@ -11,7 +11,8 @@ namespace {
 const char* kInstanceName = "Local\\TarnVellox.SingleInstance";
 }
 
-Application::Application(Services& services) : services_(services) {}
+Application::Application(Services& services, SteadyClock clock)
+    : services_(services), clock_(std::move(clock)) {}
 
 Application::~Application() = default;
 
@@ -24,15 +25,10 @@ StartResult Application::startUp() {
   }
   showIndexDat = true;
 
-  tray_ = std::make_unique<frmtray>(*this, services_.views.createTray());
-  if (!tray_->Form_Load()) {
-    // Without the icon there would be no way to open the window or to end the program.
-    services_.ui.messageBox(std::string(kAppTitle) +
-                                " could not add its icon to the notification area and will close.",
-                            kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok);
-    tray_.reset();
-    return StartResult::NoTrayIcon;
-  }
+  // At logon the shell may not take the icon yet: the tray form keeps trying
+  // while start-up goes on.
+  tray_ = std::make_unique<frmtray>(*this, services_.views.createTray(), clock_);
+  tray_->Form_Load();
 
   createHistoryStore(services_);
 
@@ -42,15 +38,24 @@ StartResult Application::startUp() {
   return StartResult::Running;
 }
 
+// The splash's activation, or its fallback timer, can come inside another
+// handler's message loop (a menu, a message box): the rest waits for the queue.
 void Application::finishStartUp() {
-  loadMain();
-  main_->loadUserPrefs();
-  retiredSplash_ = std::move(splash_);
-  services_.ui.post([this] { retiredSplash_.reset(); });
+  services_.ui.post([this] {
+    if (ended_) return;
+    // A window the user opened meanwhile has loaded the preferences already;
+    // loading them again would empty the Recycle Bin or clear the temporary folder twice.
+    if (!mainLoaded_) {
+      loadMain();
+      main_->loadUserPrefs();
+    }
+    splash_.reset();
+  });
 }
 
 void Application::loadMain() {
   main_ = std::make_unique<frmmain>(services_, [this] { unloadMain(); });
+  mainLoaded_ = true;
 }
 
 void Application::showMain(std::optional<int> tab) {
@@ -62,8 +67,12 @@ void Application::showMain(std::optional<int> tab) {
 
 void Application::unloadMain() {
   if (!main_) return;
-  main_->Form_QueryUnload();
-  retiredMains_.push_back(std::move(main_));
+  // Gone for the user at once: hidden and deaf to late clicks, so nothing of it
+  // can reach a newer window, even while one of its handlers still runs.
+  std::unique_ptr<frmmain> closing = std::move(main_);
+  closing->retire();
+  closing->Form_QueryUnload();
+  retiredMains_.push_back(std::move(closing));
   retireLater();
 }
 
@@ -77,6 +86,14 @@ void Application::exitSequence() {
     return;
   unloadMain();
   tray_->removeIcon();
+  ended_ = true;
+  services_.ui.quit();
+}
+
+void Application::trayIconRefused() {
+  services_.ui.messageBox(std::string(kAppTitle) + " could not add its icon to the notification area and will close.",
+                          kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+  unloadMain();
   ended_ = true;
   services_.ui.quit();
 }

@@ -10,12 +10,13 @@
 
 namespace vellox {
 
-enum class StartResult { Running, AlreadyRunning, NoTrayIcon };
+enum class StartResult { Running, AlreadyRunning };
 
 // The life of the process: start-up, the tray, the main window, the exit.
 class Application {
  public:
-  explicit Application(Services& services);
+  // `clock` times the retries of the tray icon.
+  explicit Application(Services& services, SteadyClock clock = std::chrono::steady_clock::now);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -26,6 +27,9 @@ class Application {
   // Closes the main window: its close handler runs, then it is destroyed.
   void unloadMain();
   void exitSequence();
+  // The shell never took the tray icon: without it the program could not be
+  // opened or ended, so it says so and ends.
+  void trayIconRefused();
 
   frmmain* mainWindow() { return main_.get(); }
   frmtray* tray() { return tray_.get(); }
@@ -38,13 +42,15 @@ class Application {
   void retireLater();
 
   Services& services_;
+  SteadyClock clock_;
   std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<frmtray> tray_;
   std::unique_ptr<frmSplash> splash_;
   std::unique_ptr<frmmain> main_;
   // Windows closed from inside their own handlers are destroyed after the event.
-  std::unique_ptr<frmSplash> retiredSplash_;
   std::vector<std::unique_ptr<frmmain>> retiredMains_;
+  // Whether a main window was ever loaded, by start-up or by the user.
+  bool mainLoaded_ = false;
   bool ended_ = false;
 };
 

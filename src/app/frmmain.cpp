@@ -56,27 +56,37 @@ frmmain::frmmain(Services& services, std::function<void()> requestUnload)
 
 frmmain::~frmmain() { *alive_ = false; }
 
+void frmmain::on(Event& event, void (frmmain::*handler)()) {
+  event.bind([this, handler] {
+    if (*alive_) (this->*handler)();
+  });
+}
+
 void frmmain::bindHandlers() {
-  view_->onCloseBox.bind([this] { requestUnload_(); });
-  SSTab1.onClick.bind([this] { SSTab1_Click(); });
-  cmdok.onClick.bind([this] { cmdok_Click(); });
-  cmdHelp.onClick.bind([this] { cmdHelp_Click(); });
-  chkdeltempfiles.onClick.bind([this] { chkdeltempfiles_Click(); });
-  chkEmptyRecycleBin.onClick.bind([this] { chkEmptyRecycleBin_Click(); });
-  cmdselectallcookies.onClick.bind([this] { cmdselectallcookies_Click(); });
-  cmdselectnocookies.onClick.bind([this] { cmdselectnocookies_Click(); });
-  cmdinvertcookiesselection.onClick.bind([this] { cmdinvertcookiesselection_Click(); });
-  cmddelcookies.onClick.bind([this] { cmddelcookies_Click(); });
-  cmdDelSelFromCache.onClick.bind([this] { cmdDelSelFromCache_Click(); });
-  cmdDelAllFromCache.onClick.bind([this] { cmdDelAllFromCache_Click(); });
-  cmdinvertcachesel.onClick.bind([this] { cmdinvertcachesel_Click(); });
-  URLs.onColumnClick = [this](int column) { URLs_ColumnClick(column); };
-  cmdClearHistory.onClick.bind([this] { cmdClearHistory_Click(); });
-  cmdWipe.onClick.bind([this] { cmdWipe_Click(); });
-  cmdBrowseForFile.onClick.bind([this] { cmdBrowseForFile_Click(); });
-  cmdBrowseForFolder.onClick.bind([this] { cmdBrowseForFolder_Click(); });
-  cmdcheckForUpdates.onClick.bind([this] { cmdcheckForUpdates_Click(); });
-  lblurl.onClick.bind([this] { lblurl_Click(); });
+  view_->onCloseBox.bind([this] {
+    if (*alive_) requestUnload_();
+  });
+  on(SSTab1.onClick, &frmmain::SSTab1_Click);
+  on(cmdok.onClick, &frmmain::cmdok_Click);
+  on(cmdHelp.onClick, &frmmain::cmdHelp_Click);
+  on(chkdeltempfiles.onClick, &frmmain::chkdeltempfiles_Click);
+  on(chkEmptyRecycleBin.onClick, &frmmain::chkEmptyRecycleBin_Click);
+  on(cmdselectallcookies.onClick, &frmmain::cmdselectallcookies_Click);
+  on(cmdselectnocookies.onClick, &frmmain::cmdselectnocookies_Click);
+  on(cmdinvertcookiesselection.onClick, &frmmain::cmdinvertcookiesselection_Click);
+  on(cmddelcookies.onClick, &frmmain::cmddelcookies_Click);
+  on(cmdDelSelFromCache.onClick, &frmmain::cmdDelSelFromCache_Click);
+  on(cmdDelAllFromCache.onClick, &frmmain::cmdDelAllFromCache_Click);
+  on(cmdinvertcachesel.onClick, &frmmain::cmdinvertcachesel_Click);
+  URLs.onColumnClick = [this](int column) {
+    if (*alive_) URLs_ColumnClick(column);
+  };
+  on(cmdClearHistory.onClick, &frmmain::cmdClearHistory_Click);
+  on(cmdWipe.onClick, &frmmain::cmdWipe_Click);
+  on(cmdBrowseForFile.onClick, &frmmain::cmdBrowseForFile_Click);
+  on(cmdBrowseForFolder.onClick, &frmmain::cmdBrowseForFolder_Click);
+  on(cmdcheckForUpdates.onClick, &frmmain::cmdcheckForUpdates_Click);
+  on(lblurl.onClick, &frmmain::lblurl_Click);
 }
 
 void frmmain::Form_Load() {
@@ -95,6 +105,11 @@ void frmmain::Form_Activate() {
 }
 
 void frmmain::Form_QueryUnload() { setRunAtStartup(services_, chkautostart.value() == 1); }
+
+void frmmain::retire() {
+  *alive_ = false;
+  view_->hide();
+}
 
 void frmmain::cmdok_Click() {
   saveUserPrefs();

@@ -25,6 +25,9 @@ class frmmain {
   void Form_Load();
   void Form_Activate();
   void Form_QueryUnload();
+  // Closed: hidden, and no event of the window reaches its handlers any more.
+  // The object itself goes later, once no handler of it runs.
+  void retire();
   void cmdok_Click();
   void SSTab1_Click();
 
@@ -76,6 +79,7 @@ class frmmain {
 
  private:
   void bindHandlers();
+  void on(Event& event, void (frmmain::*handler)());
 
   Services& services_;
   std::function<void()> requestUnload_;
@@ -129,8 +133,8 @@ class frmmain {
   std::string comdlgFileName_;
   // True while the cookie listing lets the event loop run.
   bool listingCookies_ = false;
-  // False once the window is destroyed: a handler that let the event loop run
-  // checks it before touching the window again.
+  // False once the window is closed: a handler that let the event loop run
+  // checks it before touching the window again, and no event reaches a handler.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

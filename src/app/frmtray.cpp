@@ -5,11 +5,27 @@
 
 namespace vellox {
 
-frmtray::frmtray(Application& app, std::unique_ptr<TrayView> view) : app_(app), view_(std::move(view)) {
+frmtray::frmtray(Application& app, std::unique_ptr<TrayView> view, SteadyClock clock)
+    : app_(app), view_(std::move(view)), clock_(std::move(clock)) {
   view_->onIconEvent = [this](std::uint32_t message) { trayMouseEvent(message); };
+  view_->onRetryTimer.bind([this] { retryIcon(); });
+  view_->onTaskbarCreated.bind([this] { retryIcon(); });
 }
 
-bool frmtray::Form_Load() { return view_->addIcon(kAppTitle); }
+void frmtray::Form_Load() {
+  if (view_->addIcon(kAppTitle)) return;
+  retryUntil_ = clock_() + kIconRetryLimit;
+  view_->startRetryTimer(kIconRetryInterval);
+}
+
+void frmtray::retryIcon() {
+  if (!retryUntil_) return;
+  const bool added = view_->addIcon(kAppTitle);
+  if (!added && clock_() < *retryUntil_) return;
+  retryUntil_.reset();
+  view_->stopRetryTimer();
+  if (!added) app_.trayIconRefused();
+}
 
 void frmtray::removeIcon() { view_->removeIcon(); }
 

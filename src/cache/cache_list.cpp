@@ -27,16 +27,8 @@ CacheEntryBuffer entryBuffer(UrlCache& cache, std::uint32_t size) {
   return buffer;
 }
 
-}  // namespace
-
-void frmmain::loadCacheContents() { GetCacheURLList(); }
-
-void frmmain::GetCacheURLList() {
-  BusyPointer busy(pointer);
-  ListBoxUpdate update(List1);
-  List1.clear();
-
-  UrlCache& cache = services_.urlCache;
+// Appends the normal entries of the cache to `list`, in the enumeration's order.
+void appendCacheEntries(UrlCache& cache, ListBox& list) {
   std::uint32_t size = 0;
   std::uint32_t lastError = 0;
   // Declared before the buffer, so the buffer goes first and the handle after it.
@@ -49,7 +41,7 @@ void frmmain::GetCacheURLList() {
 
   for (;;) {
     if (cache.entryType(buffer.data(), buffer.size()) & kNormalCacheEntry) {
-      List1.add(GetStrFromPtrA(cache.sourceUrl(buffer.data(), buffer.size())));
+      list.add(GetStrFromPtrA(cache.sourceUrl(buffer.data(), buffer.size())));
     }
     buffer.reset();
     size = 0;
@@ -58,6 +50,20 @@ void frmmain::GetCacheURLList() {
     buffer = entryBuffer(cache, size);
     if (!buffer || !cache.findNext(find.get(), buffer.data(), size, lastError)) break;
   }
+}
+
+}  // namespace
+
+void frmmain::loadCacheContents() { GetCacheURLList(); }
+
+void frmmain::GetCacheURLList() {
+  BusyPointer busy(pointer);
+  ListBoxUpdate update(List1);
+  List1.clear();
+  appendCacheEntries(services_.urlCache, List1);
+  // The native list puts its caret on the first item; "Delete Selected" must
+  // wait until the user has chosen one.
+  List1.setCurrentIndex(-1);
 }
 
 }  // namespace vellox

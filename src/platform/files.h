@@ -54,6 +54,9 @@ class Files {
   virtual std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) = 0;
   // The user's temporary folder ending with the separator; empty when there is none.
   virtual std::string tempPath() = 0;
+  // Creates an empty file under a name no other file in `folder` has (the folder
+  // ends with the separator) and returns its path; empty when none could be made.
+  virtual std::string createUniqueFile(const std::string& folder, const std::string& prefix) = 0;
 };
 
 }  // namespace vellox

@@ -15,7 +15,9 @@ class ListBox : public Control {
   virtual std::string text(std::size_t index) const = 0;
   virtual bool selected(std::size_t index) const = 0;
   virtual void setSelected(std::size_t index, bool selected) = 0;
-  // The item with the focus rectangle; -1 when there is none.
+  // The item with the focus rectangle; -1 when there is none. A clear puts the
+  // caret back on the first item, as the native control does; -1 given to
+  // setCurrentIndex means none until the user picks an item.
   virtual long long currentIndex() const = 0;
   virtual void setCurrentIndex(long long index) = 0;
   virtual void beginUpdate() = 0;

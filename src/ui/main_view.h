@@ -80,6 +80,7 @@ class MainView {
   virtual void setCaption(const std::string& caption) = 0;
   virtual std::string caption() const = 0;
   virtual void show() = 0;  // shows it, not modal, and brings it forward
+  virtual void hide() = 0;
   virtual bool visible() const = 0;
   virtual void repaint() = 0;
   // The native window, as an owner for message boxes and dialogs; 0 headless.

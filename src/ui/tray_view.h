@@ -1,7 +1,9 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include "ui/control.h"
 
 namespace vellox {
 
@@ -15,8 +17,14 @@ class TrayView {
   virtual void removeIcon() = 0;
   // Pops up "Show Vellox", "About", "Exit" at the mouse and returns the choice.
   virtual TrayMenuItem popupMenu() = 0;
+  // Fires onRetryTimer every `interval` until stopped.
+  virtual void startRetryTimer(std::chrono::milliseconds interval) = 0;
+  virtual void stopRetryTimer() = 0;
   // The icon's callback, with the mouse message number the shell reported.
   std::function<void(std::uint32_t)> onIconEvent;
+  Event onRetryTimer;
+  // The shell's taskbar has (re)started while no icon of ours is in it.
+  Event onTaskbarCreated;
 };
 
 }  // namespace vellox

@@ -36,8 +36,10 @@ std::string localCopyPath(Services& services) {
   // A per-machine install cannot write beside itself; the download would fail there.
   services.files.openForWrite(inProgramFolder, status);
   if (status.code != FileErrc::AccessDenied) return inProgramFolder;
+  // The temporary folder is shared: a name of its own, never one that could be another's file.
   const std::string temp = services.files.tempPath();
-  return temp.empty() ? inProgramFolder : temp + "upd.txt";
+  const std::string unique = temp.empty() ? std::string() : services.files.createUniqueFile(temp, "upd");
+  return unique.empty() ? inProgramFolder : unique;
 }
 
 void runUpdateCheck(Services& services, const UpdateCheck& check, std::uintptr_t owner) {

@@ -14,8 +14,8 @@ struct UpdateCheck {
 // The endpoints this build was configured with, and this program's version.
 UpdateCheck configuredUpdateCheck();
 
-// Where the version file is fetched to: the program folder, or the user's
-// temporary folder when the program folder refuses writing.
+// Where the version file is fetched to: the program folder, or a new file of a
+// unique name in the user's temporary folder when the program folder refuses writing.
 std::string localCopyPath(Services& services);
 
 // Fetches and compares the version file and tells the user, in message boxes

@@ -32,10 +32,10 @@ TEST(StartUp, AddsTheIconLoadsTheWindowHiddenAndDropsTheSplash) {
 
   env.views.splash->onActivate.fire();
   EXPECT_EQ(env.views.splash->action(), "Loading preferences...");
+  env.ui.runPosted();  // the rest waits for the event loop
   ASSERT_NE(app.mainWindow(), nullptr);
   EXPECT_FALSE(env.views.main->visible());
   EXPECT_EQ(env.views.main->caption(), " Tarn Vellox");
-  env.ui.runPosted();
   EXPECT_EQ(app.splash(), nullptr);
   EXPECT_TRUE(env.ui.messages.empty());
 }
@@ -60,15 +60,49 @@ TEST(StartUp, ASecondInstanceIsRefusedAndChangesNothing) {
   EXPECT_TRUE(first.views.tray->iconShown);
 }
 
-TEST(StartUp, ARefusedTrayIconEndsCleanlyWithAMessage) {
-  TestEnv env;
-  env.views.failTray = true;
-  Application app(env.services);
-  EXPECT_EQ(app.startUp(), StartResult::NoTrayIcon);
-  ASSERT_EQ(env.ui.messages.size(), 1u);
-  EXPECT_NE(env.ui.messages[0].text.find("notification area"), std::string::npos);
-  EXPECT_EQ(env.views.splash, nullptr);
-  EXPECT_EQ(app.tray(), nullptr);
+// At logon the shell may not take the icon yet: start-up goes on and the icon
+// is tried again on a timer and when the taskbar appears, for two minutes.
+TEST(StartUp, ARefusedTrayIconIsTriedAgainForTwoMinutesBeforeTheProgramGivesUp) {
+  enum class Retry { Timer, TaskbarCreated };
+  const struct Case {
+    const char* name;
+    Retry retry;
+    std::chrono::seconds at;
+    bool shellReady;
+    bool running;  // afterwards
+  } cases[] = {
+      {"taken on a tick just before the limit", Retry::Timer, std::chrono::seconds(119), true, true},
+      {"taken when the taskbar appears", Retry::TaskbarCreated, std::chrono::seconds(30), true, true},
+      {"still refused before the limit", Retry::Timer, std::chrono::seconds(119), false, true},
+      {"refused at the limit", Retry::Timer, std::chrono::seconds(120), false, false},
+      {"refused when the taskbar appears after the limit", Retry::TaskbarCreated, std::chrono::seconds(121),
+       false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestEnv env;
+    env.views.failTray = true;
+    auto now = std::chrono::steady_clock::time_point{} + std::chrono::hours(1);
+    Application app(env.services, [&now] { return now; });
+    ASSERT_EQ(app.startUp(), StartResult::Running);
+    HeadlessTrayView& tray = *env.views.tray;
+    EXPECT_EQ(tray.retryInterval, kIconRetryInterval);
+    EXPECT_TRUE(env.views.splash->shown);
+
+    now += c.at;
+    tray.failAdd = !c.shellReady;
+    (c.retry == Retry::Timer ? tray.onRetryTimer : tray.onTaskbarCreated).fire();
+    EXPECT_EQ(tray.iconShown, c.shellReady);
+    EXPECT_EQ(tray.retryInterval.has_value(), c.running && !c.shellReady);
+    EXPECT_EQ(app.ended(), !c.running);
+    EXPECT_EQ(env.ui.quitCalled, !c.running);
+    if (c.running) {
+      EXPECT_TRUE(env.ui.messages.empty());
+    } else {
+      ASSERT_EQ(env.ui.messages.size(), 1u);
+      EXPECT_NE(env.ui.messages[0].text.find("notification area"), std::string::npos);
+    }
+  }
 }
 
 TEST(Tray, ButtonEventsPopTheMenuAndOthersDoNothing) {
@@ -150,6 +184,38 @@ TEST(MainWindow, AClosedWindowComesBackFresh) {
   EXPECT_EQ(second->txtFolderToWipe.text(), "");
   EXPECT_EQ(second->SSTab1.selected(), kTabSecureWipe);
   EXPECT_TRUE(second->optQuick.value());
+}
+
+// The destruction of a closed window waits while any handler runs (here: the
+// posted tasks are not run); meanwhile nothing reaches the old window's handlers.
+TEST(MainWindow, AClosedWindowIsHiddenAtOnceAndItsLateEventsReachNothing) {
+  Started s;
+  s.app.showMain(kTabSecureWipe);
+  auto* old = s.env.views.main;
+  bool destroyed = false;
+  old->destroyedFlag = &destroyed;
+  old->onCloseBox.fire();
+  EXPECT_FALSE(old->visible());
+  EXPECT_EQ(s.app.mainWindow(), nullptr);
+
+  s.env.views.tray->onIconEvent(0x203);
+  frmmain* newer = s.app.mainWindow();
+  ASSERT_NE(newer, nullptr);
+  const auto reads = s.env.settings.reads.size();
+  s.env.urlCache.add("http://listed.test/");
+  old->onCloseBox.fire();
+  old->cmdok.click();
+  old->chkEmptyRecycleBin.setValue(1);
+  old->SSTab1.select(kTabCache);
+  EXPECT_EQ(s.app.mainWindow(), newer);
+  EXPECT_TRUE(s.env.views.main->visible());
+  EXPECT_EQ(s.env.shell.recycleBinEmptied, 0);
+  EXPECT_TRUE(s.env.settings.values.empty());
+  EXPECT_EQ(s.env.settings.reads.size(), reads);
+  EXPECT_EQ(s.env.urlCache.allocations, 0);
+  EXPECT_FALSE(destroyed);
+  s.env.ui.runPosted();
+  EXPECT_TRUE(destroyed);
 }
 
 TEST(Exit, CancelChangesNothing) {

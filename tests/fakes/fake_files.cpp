@@ -150,4 +150,14 @@ std::optional<std::vector<DirEntry>> FakeFiles::listFolder(const std::string& fo
   return entries;
 }
 
+std::string FakeFiles::createUniqueFile(const std::string& folder, const std::string& prefix) {
+  if (!exists(folder.substr(0, folder.size() - 1))) return "";
+  for (int n = 1;; ++n) {
+    const std::string path = folder + prefix + std::to_string(n) + ".tmp";
+    if (exists(path)) continue;
+    addFile(path);
+    return path;
+  }
+}
+
 }  // namespace vellox::test

@@ -65,6 +65,10 @@ class FakeFiles : public Files {
 
   std::map<std::string, Node> nodes_;
   std::map<std::string, std::vector<std::string>> children_;  // folder -> entry names in order
+
+ public:
+  // Names "<prefix><n>.tmp", n counting up past the names taken.
+  std::string createUniqueFile(const std::string& folder, const std::string& prefix) override;
 };
 
 }  // namespace vellox::test

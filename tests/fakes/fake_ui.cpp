@@ -5,7 +5,7 @@ namespace vellox::test {
 MsgAnswer FakeUi::messageBox(const std::string& text, const std::string& caption, MsgIcon icon,
                              MsgButtons buttons, std::uintptr_t) {
   messages.push_back({text, caption, icon, buttons});
-  if (onMessageBox) onMessageBox();
+  if (onMessageBox) runHandler(onMessageBox);
   if (!answers.empty()) {
     auto answer = answers.front();
     answers.pop_front();
@@ -33,15 +33,24 @@ std::string FakeUi::browseForFolder(const std::string& initialFolder, std::uintp
 
 void FakeUi::doEvents() {
   ++doEventsCalls;
-  if (onDoEvents) onDoEvents();
+  if (onDoEvents) runHandler(onDoEvents);
 }
 
 void FakeUi::runPosted() {
-  while (!posted_.empty()) {
+  while (handlerDepth_ == 0 && !posted_.empty()) {
     auto task = std::move(posted_.front());
     posted_.pop_front();
-    task();
+    runHandler(task);
   }
+}
+
+void FakeUi::runHandler(const std::function<void()>& handler) {
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) { ++depth; }
+    ~Depth() { --depth; }
+  } running(handlerDepth_);
+  handler();
 }
 
 }  // namespace vellox::test

@@ -15,7 +15,9 @@ struct ShownMessage {
 };
 
 // Records every message box and answers from a script (OK, or Yes, when the
-// script is empty). Posted tasks wait until runPosted().
+// script is empty). Posted tasks wait until runPosted(), the event loop's idle
+// turn; as in the real loop they wait on while an event handler runs, even one
+// that lets the loop run (doEvents, a message box: only handlers call them).
 class FakeUi : public Ui {
  public:
   MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons,
@@ -28,7 +30,11 @@ class FakeUi : public Ui {
   void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
   void quit() override { quitCalled = true; }
 
+  // Runs the tasks posted so far, and those they post, in order; nothing while
+  // a handler runs.
   void runPosted();
+  // Runs `handler` as the event loop runs an event's handler.
+  void runHandler(const std::function<void()>& handler);
 
   std::vector<ShownMessage> messages;
   std::deque<MsgAnswer> answers;
@@ -51,6 +57,7 @@ class FakeUi : public Ui {
 
  private:
   std::deque<std::function<void()>> posted_;
+  int handlerDepth_ = 0;
 };
 
 }  // namespace vellox::test

@@ -129,16 +129,20 @@ TEST(UpdateCheck, FetchesTheVersionFileBesideTheProgramKeepingADriveRootsDoubleS
   EXPECT_EQ(root.download.requests[0].path, "C:\\\\upd.txt");
 }
 
-TEST(UpdateCheck, WhenTheProgramFolderRefusesWritingTheCopyGoesToTheTempFolder) {
+TEST(UpdateCheck, WhenTheProgramFolderRefusesWritingTheCopyGetsAUniqueNameInTheTempFolder) {
   Check t;
   t.env.files.addFile(kCopy, "stale").readOnly = true;
-  t.env.files.temp = "C:\\Users\\me\\Temp\\";
-  t.env.files.addFolder("C:\\Users\\me\\Temp");
+  const std::string temp = "C:\\Users\\me\\Temp\\";
+  t.env.files.temp = temp;
+  t.env.files.addFile(temp + "upd.txt", "someone else's");
+  t.env.files.addFile(temp + "upd1.tmp", "someone else's");
   t.publish("1.01");
   t.env.ui.answers = {MsgAnswer::No};
   EXPECT_EQ(t.run().text, kNewer);
-  EXPECT_EQ(t.env.download.requests[0].path, "C:\\Users\\me\\Temp\\upd.txt");
-  EXPECT_FALSE(t.env.files.exists("C:\\Users\\me\\Temp\\upd.txt"));
+  const std::string copy = t.env.download.requests[0].path;
+  EXPECT_EQ(copy.rfind(temp, 0), 0u) << copy;
+  EXPECT_FALSE(t.env.files.exists(copy));
+  EXPECT_EQ(t.env.files.deletes, std::vector<std::string>{copy});
 }
 
 TEST(UpdateCheck, TheButtonsRunTheConfiguredChecksAndLinks) {

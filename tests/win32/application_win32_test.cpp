@@ -5,6 +5,7 @@
 #include "fakes/test_env.h"
 #include "gui_test_util.h"
 #include "ui/win32/resources/resource.h"
+#include "platform/win32/win32_services.h"
 #include "ui/win32/view_factory.h"
 
 namespace vellox::test {
@@ -44,9 +45,9 @@ TEST(ApplicationWindows, StartUpLeavesOnlyTheTrayAndAHiddenMainWindow) {
   EXPECT_EQ(textOf(GetDlgItem(splash, IDC_LBLVERSION)), "Version 1.0");
 
   // The splash's activation loads the main window, hidden, and the splash goes.
-  ASSERT_TRUE(pumpUntil([&] { return w.app.mainWindow() != nullptr; }, 10000));
-  EXPECT_EQ(textOf(GetDlgItem(splash, IDC_LBLACTION)), "Loading preferences...");
+  ASSERT_TRUE(pumpUntil([&] { return textOf(GetDlgItem(splash, IDC_LBLACTION)) == "Loading preferences..."; }, 10000));
   w.ui.runPosted();
+  ASSERT_NE(w.app.mainWindow(), nullptr);
   EXPECT_FALSE(IsWindow(splash));
   ASSERT_NE(w.mainWindow(), nullptr);
   EXPECT_FALSE(IsWindowVisible(w.mainWindow()));
@@ -58,8 +59,10 @@ TEST(ApplicationWindows, StartUpLeavesOnlyTheTrayAndAHiddenMainWindow) {
 TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
   RealWindows w;
   ASSERT_EQ(w.app.startUp(), StartResult::Running);
-  ASSERT_TRUE(pumpUntil([&] { return w.app.mainWindow() != nullptr; }, 10000));
-  w.ui.runPosted();
+  ASSERT_TRUE(pumpUntil([&] {
+    w.ui.runPosted();
+    return w.app.mainWindow() != nullptr;
+  }, 10000));
 
   // A double-click shows the window on the tab it has.
   SendMessageW(w.tray(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, WM_LBUTTONDBLCLK);
@@ -72,6 +75,7 @@ TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
   // The close box writes the Run value from the check box and destroys the window.
   w.app.mainWindow()->chkautostart.setValue(1);
   SendMessageW(first, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindowVisible(first));  // at once, before its destruction
   EXPECT_NE(w.registry.stringValue(kRunKey, " Tarn Vellox").find("vellox.exe"), std::string::npos);
   w.ui.runPosted();
   EXPECT_FALSE(IsWindow(first));
@@ -97,6 +101,49 @@ TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
   w.ui.runPosted();
   EXPECT_FALSE(IsWindow(second));
   EXPECT_FALSE(w.registry.hasValue(kRunKey, " Tarn Vellox"));  // the fresh window's box was unchecked
+}
+
+// The splash's start-up finishing (its fallback timer, here made to fire) can
+// come while the user already has the window open, inside one of its handlers'
+// message boxes. The real Ui runs the posted finish only after that handler.
+TEST(ApplicationWindows, StartUpFinishingLateKeepsTheOpenWindowAndRunsTheOptionsOnce) {
+  TestEnv env;
+  initCommonControls();
+  env.settings.saveSetting(" Tarn Vellox", "Settings", "autoemptyrecyclebin", "1");
+  std::unique_ptr<Ui> ui = win32::makeUi();
+  std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
+  Services services{*ui,        *views,        env.settings,   env.registry, env.shell,
+                    env.files, env.urlCache, env.urlHistory, env.download, env.instance};
+  Application app(services);
+  ASSERT_EQ(app.startUp(), StartResult::Running);
+  HWND splash = WindowWatcher::findOwn(VELLOX_SPLASH_CLASS, L"", false);
+  ASSERT_NE(splash, nullptr);
+
+  // The user opens the window from the tray before start-up has finished.
+  SendMessageW(WindowWatcher::findOwn(VELLOX_TRAY_CLASS, L"", false), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID,
+               WM_LBUTTONDBLCLK);
+  frmmain* opened = app.mainWindow();
+  ASSERT_NE(opened, nullptr);
+  HWND window = WindowWatcher::findOwn(VELLOX_MAIN_CLASS, L"", false);
+  EXPECT_EQ(env.shell.recycleBinEmptied, 1);
+  opened->SSTab1.select(kTabAbout);
+
+  WindowWatcher box(L"#32770", L" Tarn Vellox", [splash](HWND found) {
+    PostMessageW(splash, WM_TIMER, 1, 0);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (textOf(GetDlgItem(splash, IDC_LBLACTION)) != "Loading preferences..." &&
+           std::chrono::steady_clock::now() < end)
+      Sleep(5);  // poll
+    PostMessageW(found, WM_COMMAND, IDOK, 0);
+  });
+  SendMessageW(GetDlgItem(GetDlgItem(window, IDC_PAGE_ABOUT), IDC_CMDCHECKFORUPDATES), BM_CLICK, 0, 0);
+  ASSERT_TRUE(box.found());
+  ASSERT_TRUE(pumpUntil([&] { return !IsWindow(splash); }, 10000));
+
+  EXPECT_EQ(app.mainWindow(), opened);
+  EXPECT_EQ(WindowWatcher::findOwn(VELLOX_MAIN_CLASS, L"", false), window);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(env.shell.recycleBinEmptied, 1);
 }
 
 }  // namespace

@@ -62,5 +62,32 @@ TEST(CacheWindow, TheRealListShowsEntriesAndItsButtonsDeleteThem) {
   EXPECT_EQ(w.view.sbar.text(), "");
 }
 
+// The native list puts its caret on the first item of every fill; until the
+// user clicks an item, "Delete Selected" deletes nothing.
+TEST(CacheWindow, DeleteSelectedRightAfterAFillDeletesNothingUntilAnItemIsClicked) {
+  TestEnv env;
+  for (const char* url : {"http://0.test/", "http://1.test/", "http://2.test/"}) env.urlCache.add(url);
+  RealMainWindow w(env.services, env.urlCache, env.registry, env.files);
+  w.view.show();
+  w.selectTab(kTabCache);
+  HWND list = w.view.List1.hwnd();
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(list, LB_GETCARETINDEX, 0, 0), 0);
+
+  RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());
+  EXPECT_TRUE(env.urlCache.deleteCalls.empty());
+  RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());  // also after the rebuild that follows
+  EXPECT_TRUE(env.urlCache.deleteCalls.empty());
+
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());
+  EXPECT_EQ(env.urlCache.deleteCalls, std::vector<std::string>{"http://1.test/"});
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+}
+
 }  // namespace
 }  // namespace vellox::test

@@ -28,6 +28,9 @@ class ForwardingFiles : public Files {
     return inner_.listFolder(folder);
   }
   std::string tempPath() override { return inner_.tempPath(); }
+  std::string createUniqueFile(const std::string& folder, const std::string& prefix) override {
+    return inner_.createUniqueFile(folder, prefix);
+  }
 
  protected:
   Files& inner_;

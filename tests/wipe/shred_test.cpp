@@ -134,6 +134,7 @@ class HugeFile : public Files {
   FileStatus readFile(const std::string&, std::string&, std::size_t) override { return {}; }
   std::optional<std::vector<DirEntry>> listFolder(const std::string&) override { return std::nullopt; }
   std::string tempPath() override { return ""; }
+  std::string createUniqueFile(const std::string&, const std::string&) override { return ""; }
 
   std::uint64_t length = 0, end = 0;
   bool gaps = false, deleted = false;

@@ -173,6 +173,14 @@ class PosixFiles : public Files {
     if (path.back() != '/') path += '/';
     return path;
   }
+
+  std::string createUniqueFile(const std::string& folder, const std::string& prefix) override {
+    std::string path = folder + prefix + "XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd < 0) return "";
+    close(fd);
+    return path;
+  }
 };
 
 }  // namespace

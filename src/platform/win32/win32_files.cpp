@@ -187,6 +187,12 @@ class Win32Files : public Files {
     if (got == 0 || got >= buffer.size()) return "";
     return narrow(std::wstring_view(buffer.data(), got));
   }
+
+  std::string createUniqueFile(const std::string& folder, const std::string& prefix) override {
+    wchar_t name[MAX_PATH] = {};
+    if (GetTempFileNameW(widen(folder).c_str(), widen(prefix).c_str(), 0, name) == 0) return "";
+    return narrow(name);
+  }
 };
 
 }  // namespace

@@ -10,9 +10,11 @@ class HeadlessListBox : public HeadlessControl<ListBox> {
  public:
   using HeadlessControl::HeadlessControl;
 
+  // As the native control does, a clear puts the caret back on the first item.
   void clear() override {
     items_.clear();
-    current_ = -1;
+    caret_ = 0;
+    none_ = false;
   }
   std::size_t count() const override { return items_.size(); }
   void add(const std::string& text) override {
@@ -22,8 +24,15 @@ class HeadlessListBox : public HeadlessControl<ListBox> {
   std::string text(std::size_t index) const override { return items_.at(index).text; }
   bool selected(std::size_t index) const override { return items_.at(index).selected; }
   void setSelected(std::size_t index, bool selected) override { items_.at(index).selected = selected; }
-  long long currentIndex() const override { return current_; }
-  void setCurrentIndex(long long index) override { current_ = index; }
+  long long currentIndex() const override { return items_.empty() || none_ ? -1 : caret_; }
+  void setCurrentIndex(long long index) override {
+    if (index < 0) {
+      none_ = true;
+    } else if (static_cast<std::size_t>(index) < items_.size()) {
+      caret_ = index;
+      none_ = false;
+    }
+  }
   void beginUpdate() override { ++updating_; }
   void endUpdate() override {
     if (updating_ > 0 && --updating_ == 0) ++redraws;
@@ -37,7 +46,8 @@ class HeadlessListBox : public HeadlessControl<ListBox> {
     bool selected;
   };
   std::vector<Item> items_;
-  long long current_ = -1;
+  long long caret_ = 0;
+  bool none_ = false;
   int updating_ = 0;
 };
 

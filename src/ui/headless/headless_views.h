@@ -1,5 +1,7 @@
 #pragma once
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include "ui/headless/headless_controls.h"
 #include "ui/headless/headless_list_box.h"
@@ -19,6 +21,7 @@ class HeadlessMainView : public MainView {
     visible_ = true;
     ++shows;
   }
+  void hide() override { visible_ = false; }
   bool visible() const override { return visible_; }
   void repaint() override { ++repaints; }
   std::uintptr_t nativeHandle() const override { return 0; }
@@ -88,7 +91,11 @@ class HeadlessTrayView : public TrayView {
     ++popups;
     return nextChoice;
   }
+  void startRetryTimer(std::chrono::milliseconds interval) override { retryInterval = interval; }
+  void stopRetryTimer() override { retryInterval.reset(); }
   bool failAdd = false;
+  // The retry timer's interval while it runs.
+  std::optional<std::chrono::milliseconds> retryInterval;
   bool iconShown = false;
   std::string tip;
   int popups = 0;

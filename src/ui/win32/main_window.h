@@ -27,6 +27,7 @@ class Win32MainView : public MainView {
   void setCaption(const std::string& caption) override { setWindowText(hwnd_, caption); }
   std::string caption() const override { return windowText(hwnd_); }
   void show() override;
+  void hide() override { ShowWindow(hwnd_, SW_HIDE); }
   bool visible() const override { return IsWindowVisible(hwnd_) != 0; }
   void repaint() override;
   std::uintptr_t nativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }

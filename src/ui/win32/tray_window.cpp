@@ -10,6 +10,10 @@
 
 namespace vellox::win32 {
 
+namespace {
+const UINT_PTR kRetryTimer = 1;
+}
+
 Win32TrayView::Win32TrayView(HINSTANCE module)
     : module_(module),
       icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
@@ -24,6 +28,7 @@ Win32TrayView::Win32TrayView(HINSTANCE module)
 Win32TrayView::~Win32TrayView() {
   removeIcon();
   if (hwnd_) {
+    KillTimer(hwnd_, kRetryTimer);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
@@ -60,6 +65,14 @@ void Win32TrayView::removeIcon() {
   if (!iconAdded_) return;
   notify(NIM_DELETE);
   iconAdded_ = false;
+}
+
+void Win32TrayView::startRetryTimer(std::chrono::milliseconds interval) {
+  if (hwnd_) SetTimer(hwnd_, kRetryTimer, static_cast<UINT>(interval.count()), nullptr);
+}
+
+void Win32TrayView::stopRetryTimer() {
+  if (hwnd_) KillTimer(hwnd_, kRetryTimer);
 }
 
 TrayMenuItem Win32TrayView::popupMenu() {
@@ -109,9 +122,17 @@ LRESULT CALLBACK Win32TrayView::proc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (view->onIconEvent) guarded([&] { view->onIconEvent(event); });
     return 0;
   }
+  if (view && message == WM_TIMER && wParam == kRetryTimer) {
+    guarded([&] { view->onRetryTimer.fire(); });
+    return 0;
+  }
   if (view && message == view->taskbarCreated_ && view->taskbarCreated_ != 0) {
-    // Explorer restarted: the icon it had is gone.
-    if (view->iconAdded_) view->notify(NIM_ADD);
+    // Explorer restarted: the icon it had is gone. Or the shell has only now
+    // come up, and the icon it refused may be added at last.
+    if (view->iconAdded_)
+      view->notify(NIM_ADD);
+    else
+      guarded([&] { view->onTaskbarCreated.fire(); });
     return 0;
   }
   if (view && message == WM_DPICHANGED) {

@@ -18,6 +18,8 @@ class Win32TrayView : public TrayView {
   bool addIcon(const std::string& tip) override;
   void removeIcon() override;
   TrayMenuItem popupMenu() override;
+  void startRetryTimer(std::chrono::milliseconds interval) override;
+  void stopRetryTimer() override;
   HWND hwnd() const { return hwnd_; }
   HICON icon() const { return icon_.get(); }
 

@@ -8,6 +8,7 @@ void Win32ListBox::clear() {
   SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
   items_.clear();
   widest_ = 0;
+  none_ = false;
   applyExtent();
 }
 
@@ -44,14 +45,26 @@ void Win32ListBox::setSelected(std::size_t index, bool selected) {
 }
 
 long long Win32ListBox::currentIndex() const {
-  if (items_.empty()) return -1;
+  if (items_.empty() || none_) return -1;
   const auto caret = SendMessageW(hwnd(), LB_GETCARETINDEX, 0, 0);
   return caret == LB_ERR ? -1 : static_cast<long long>(caret);
 }
 
 void Win32ListBox::setCurrentIndex(long long index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= items_.size()) return;
+  if (index < 0) {
+    none_ = true;
+    return;
+  }
+  if (static_cast<std::size_t>(index) >= items_.size()) return;
+  none_ = false;
   SendMessageW(hwnd(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+}
+
+// A multiple-selection list box reports every click and every arrow key with
+// LBN_SELCHANGE, also when the selection stays; the program's own LB_SETSEL does not.
+bool Win32ListBox::onCommand(int code) {
+  if (code == LBN_SELCHANGE) none_ = false;
+  return false;
 }
 
 void Win32ListBox::beginUpdate() {

@@ -21,6 +21,7 @@ class Win32ListBox : public Win32Control<ListBox> {
   void setCurrentIndex(long long index) override;
   void beginUpdate() override;
   void endUpdate() override;
+  bool onCommand(int code) override;
 
  private:
   // Long entries scroll sideways: the scroll range follows the widest item.
@@ -30,6 +31,9 @@ class Win32ListBox : public Win32Control<ListBox> {
   std::vector<std::string> items_;
   int updating_ = 0;
   int widest_ = 0;
+  // The native control always keeps its caret on some item; "no current item"
+  // lasts until the user clicks an item or moves the caret.
+  bool none_ = false;
 };
 
 }  // namespace vellox::win32
