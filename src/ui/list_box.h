@@ -14,6 +14,7 @@ class ListBox : public Control {
   virtual void add(const std::string& text) = 0;
   virtual std::string text(std::size_t index) const = 0;
   virtual bool selected(std::size_t index) const = 0;
+  // Selecting (not deselecting) an item also puts the caret on it.
   virtual void setSelected(std::size_t index, bool selected) = 0;
   // The item with the focus rectangle; -1 when there is none. A clear puts the
   // caret back on the first item, as the native control does; -1 given to

@@ -62,23 +62,25 @@ TYPED_TEST_P(ListBoxContract, NoCurrentItemLastsUntilOneIsSetAndAClearBringsTheC
   EXPECT_EQ(box.currentIndex(), -1);
 }
 
-TYPED_TEST_P(ListBoxContract, SelectionIsPerItemAndLeavesTheCurrentItemAlone) {
+TYPED_TEST_P(ListBoxContract, SelectingAnItemPutsTheCaretOnItButNoCurrentItemStaysNone) {
   auto& box = this->box;
   this->fill({"a", "b", "c", "d"});
   box.setCurrentIndex(1);
+  box.setSelected(3, true);
+  EXPECT_EQ(box.currentIndex(), 3);
   box.setSelected(0, true);
-  box.setSelected(3, true);
-  EXPECT_EQ(this->selectedItems(), (std::vector<std::size_t>{0, 3}));
-  EXPECT_EQ(box.currentIndex(), 1);
-  box.setSelected(0, false);
-  box.setSelected(3, true);
-  EXPECT_EQ(this->selectedItems(), (std::vector<std::size_t>{3}));
+  box.setSelected(3, false);  // a deselection leaves the caret where it is
+  EXPECT_EQ(this->selectedItems(), (std::vector<std::size_t>{0}));
+  EXPECT_EQ(box.currentIndex(), 0);
+  box.setCurrentIndex(-1);
+  box.setSelected(2, true);
+  EXPECT_EQ(box.currentIndex(), -1);
   this->fill({"a", "b"});
   EXPECT_TRUE(this->selectedItems().empty());
 }
 
 REGISTER_TYPED_TEST_SUITE_P(ListBoxContract, AFillKeepsTheBytesAndOrderAndPutsTheCaretOnTheFirstItem,
                             NoCurrentItemLastsUntilOneIsSetAndAClearBringsTheCaretBack,
-                            SelectionIsPerItemAndLeavesTheCurrentItemAlone);
+                            SelectingAnItemPutsTheCaretOnItButNoCurrentItemStaysNone);
 
 }  // namespace vellox::test

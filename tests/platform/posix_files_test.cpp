@@ -116,5 +116,19 @@ TEST(PosixFiles, ReadsAtMostTheBytesAskedAndTheTempFolderEndsWithASeparator) {
   EXPECT_EQ(files->separator(), '/');
 }
 
+TEST(PosixFiles, EachUniqueFileIsNewEmptyAndNamedApart) {
+  TempDir dir;
+  auto files = posix::makeFiles();
+  const std::string first = files->createUniqueFile(dir.path() + "/", "upd");
+  const std::string second = files->createUniqueFile(dir.path() + "/", "upd");
+  ASSERT_FALSE(first.empty());
+  EXPECT_NE(first, second);
+  for (const auto& path : {first, second}) {
+    EXPECT_EQ(path.rfind(dir / "upd", 0), 0u) << path;
+    EXPECT_EQ(fs::file_size(path), 0u) << path;
+  }
+  EXPECT_EQ(files->createUniqueFile(dir / "missing/", "upd"), "");
+}
+
 }  // namespace
 }  // namespace vellox::test

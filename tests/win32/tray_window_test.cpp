@@ -51,6 +51,28 @@ TEST(TrayWindow, TheIconComesBackWhenTheTaskbarIsRecreated) {
   EXPECT_FALSE(iconExists(tray.hwnd()));  // a removed icon stays removed
 }
 
+// At logon the shell may refuse the icon: the form then retries on the view's
+// timer and when the taskbar announces itself.
+TEST(TrayWindow, TheRetryTimerTicksUntilStoppedAndANewTaskbarIsReportedWhileNoIconIsIn) {
+  Win32TrayView tray(GetModuleHandleW(nullptr));
+  int ticks = 0, taskbars = 0;
+  tray.onRetryTimer.bind([&] { ++ticks; });
+  tray.onTaskbarCreated.bind([&] { ++taskbars; });
+  tray.startRetryTimer(std::chrono::milliseconds(10));
+  ASSERT_TRUE(pumpUntil([&] { return ticks >= 2; }));
+  tray.stopRetryTimer();
+  const int stopped = ticks;
+  EXPECT_FALSE(pumpUntil([&] { return ticks > stopped; }, 200));
+
+  const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  SendMessageW(tray.hwnd(), taskbarCreated, 0, 0);
+  EXPECT_EQ(taskbars, 1);
+  ASSERT_TRUE(tray.addIcon(" Tarn Vellox"));
+  SendMessageW(tray.hwnd(), taskbarCreated, 0, 0);  // the view puts its own icon back
+  EXPECT_EQ(taskbars, 1);
+  tray.removeIcon();
+}
+
 // Each mouse message the shell reports reaches onIconEvent; the press pops up the
 // menu, which is answered from the keyboard by a watcher thread.
 TEST(TrayWindow, CallbackMessagesPopTheMenuAndReturnTheChosenItem) {

@@ -62,5 +62,37 @@ TEST_F(LoopbackUpdate, AMissingFileOrAClosedPortIsNotFound) {
   EXPECT_EQ(env_.ui.messages[0].icon, MsgIcon::None);
 }
 
+// The temporary folder is shared: the copy goes to a new file of its own there,
+// which the download fills and the check deletes; another's "upd.txt" is left alone.
+TEST_F(LoopbackUpdate, WhenTheProgramFolderRefusesWritingTheCopyIsAUniqueTempFile) {
+  server_.publish("version.txt", "1.0\r\n");
+  const std::string refused = root_ + "\\prog\\upd.txt";
+  writeFile(refused, "");
+  ASSERT_TRUE(SetFileAttributesW(win32::widen(refused).c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::string temp = files_->tempPath();
+  const std::string others = temp + "upd.txt";
+  const bool hadOthers = exists(others);
+  if (!hadOthers) writeFile(others, "someone else's");
+  const auto copies = [&] {
+    std::vector<std::string> found;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(win32::widen(temp + "upd*.tmp").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return found;
+    do found.push_back(win32::narrow(data.cFileName));
+    while (FindNextFileW(find, &data));
+    FindClose(find);
+    return found;
+  };
+  const auto before = copies();
+
+  runUpdateCheck(services_, {server_.url("version.txt"), "http://127.0.0.1/download.html", "1.0"}, 0);
+  ASSERT_EQ(env_.ui.messages.size(), 1u);
+  EXPECT_EQ(env_.ui.messages[0].text, "Your version is up to date");
+  EXPECT_EQ(copies(), before);
+  EXPECT_TRUE(exists(others));
+  if (!hadOthers) DeleteFileW(win32::widen(others).c_str());
+  SetFileAttributesW(win32::widen(refused).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace
 }  // namespace vellox::test

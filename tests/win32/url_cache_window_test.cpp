@@ -27,6 +27,16 @@ std::vector<std::wstring> mine(const std::vector<std::wstring>& items, const std
   return found;
 }
 
+// As the user picks an item: scrolled into view, then clicked.
+void clickItem(HWND list, WPARAM index) {
+  SendMessageW(list, LB_SETTOPINDEX, index, 0);
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
 TEST(CacheWindow, TheRealListShowsEntriesAndItsButtonsDeleteThem) {
   CommittedEntries entries;
   const std::string token = uniqueToken();
@@ -52,7 +62,7 @@ TEST(CacheWindow, TheRealListShowsEntriesAndItsButtonsDeleteThem) {
     return static_cast<WPARAM>(std::find(items.begin(), items.end(), text) - items.begin());
   };
   SendMessageW(list, LB_SETSEL, TRUE, static_cast<LPARAM>(at(wbase + L"/other")));
-  SendMessageW(list, LB_SETCARETINDEX, at(wbase + L"/caf\u00e9"), FALSE);
+  clickItem(list, at(wbase + L"/caf\u00e9"));
   RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());
   EXPECT_EQ(mine(shownItems(list), token),
             (std::vector<std::wstring>{wbase + L"/Cookie", wbase + L"/current", wbase + L"/other"}));
@@ -79,11 +89,7 @@ TEST(CacheWindow, DeleteSelectedRightAfterAFillDeletesNothingUntilAnItemIsClicke
   RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());  // also after the rebuild that follows
   EXPECT_TRUE(env.urlCache.deleteCalls.empty());
 
-  RECT item{};
-  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
-  SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(list, WM_LBUTTONUP, 0, at);
+  clickItem(list, 1);
   RealMainWindow::click(w.view.cmdDelSelFromCache.hwnd());
   EXPECT_EQ(env.urlCache.deleteCalls, std::vector<std::string>{"http://1.test/"});
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);

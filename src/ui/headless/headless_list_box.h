@@ -23,7 +23,11 @@ class HeadlessListBox : public HeadlessControl<ListBox> {
   }
   std::string text(std::size_t index) const override { return items_.at(index).text; }
   bool selected(std::size_t index) const override { return items_.at(index).selected; }
-  void setSelected(std::size_t index, bool selected) override { items_.at(index).selected = selected; }
+  // Selecting an item puts the caret on it, as LB_SETSEL does.
+  void setSelected(std::size_t index, bool selected) override {
+    items_.at(index).selected = selected;
+    if (selected) caret_ = static_cast<long long>(index);
+  }
   long long currentIndex() const override { return items_.empty() || none_ ? -1 : caret_; }
   void setCurrentIndex(long long index) override {
     if (index < 0) {
