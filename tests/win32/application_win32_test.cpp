@@ -112,8 +112,9 @@ TEST(ApplicationWindows, StartUpFinishingLateKeepsTheOpenWindowAndRunsTheOptions
   env.settings.saveSetting(" Tarn Vellox", "Settings", "autoemptyrecyclebin", "1");
   std::unique_ptr<Ui> ui = win32::makeUi();
   std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
-  Services services{*ui,        *views,        env.settings,   env.registry, env.shell,
-                    env.files, env.urlCache, env.urlHistory, env.download, env.instance};
+  Services services{*ui,          *views,         env.settings,   env.registry,
+                    env.shell,    env.files,      env.urlCache,   env.urlHistory,
+                    env.download, env.instance,   env.systemFolders};
   Application app(services);
   ASSERT_EQ(app.startUp(), StartResult::Running);
   HWND splash = WindowWatcher::findOwn(VELLOX_SPLASH_CLASS, L"", false);
