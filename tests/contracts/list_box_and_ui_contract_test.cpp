@@ -1,5 +1,5 @@
 // The headless list box and the fake Ui against the contracts that the native
-// control and the real Ui also pass, under Wine (tests/win32/contracts_test.cpp).
+// control and the real Ui also pass, under Wine (tests/win32/list_box_and_ui_contract_test.cpp).
 #include <functional>
 #include "contracts/list_box_contract.h"
 #include "contracts/ui_posting_contract.h"

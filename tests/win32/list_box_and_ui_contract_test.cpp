@@ -1,5 +1,5 @@
 // The native list box and the real Ui against the contracts that the headless
-// list box and the fake Ui also pass, natively (tests/ui/contracts_test.cpp).
+// list box and the fake Ui also pass, natively (tests/contracts/list_box_and_ui_contract_test.cpp).
 #include <functional>
 #include <memory>
 #include "contracts/list_box_contract.h"
