@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,31 @@ struct FileStatus {
 struct DirEntry {
   std::string name;
   bool directory = false;
-  bool link = false;  // symbolic link, junction or other reparse point
+  bool link = false;  // symbolic link, junction or other reparse point: never followed or opened
+  // Of links: one that only names another place (symbolic link, junction, mount point), so
+  // removing it removes nothing else. Other reparse points hold data (placeholders, deduplication).
+  bool surrogate = false;
   bool readOnly = false;
   bool hidden = false;
   bool system = false;
+};
+
+// What a name stands for, read from the name itself, never from what a link leads to.
+struct FileFacts {
+  std::uint32_t links = 1;       // names that share the file's data
+  std::uint32_t attributes = 0;  // the platform's own attribute bits, for setAttributes to put back
+  bool readOnly = false;
+  bool directory = false;
+  bool link = false;
+  bool surrogate = false;  // as in DirEntry
+};
+
+// One folder's entries in the platform's order, without "." and "..".
+struct FolderListing {
+  bool opened = false;
+  std::vector<DirEntry> entries;
+  FileStatus status;  // why the folder could not be opened, or why its listing stopped early
+  bool complete() const { return opened && status.ok(); }
 };
 
 // A file opened for writing raw bytes; closed when destroyed.
@@ -34,6 +56,8 @@ class WritableFile {
   virtual bool writeAt(std::uint64_t offset, const void* data, std::size_t size) = 0;
   // Forces what was written to the device.
   virtual bool flush() = 0;
+  // The names the open file has; more than one means others share its data. 0 when unknown.
+  virtual std::uint32_t linkCount() = 0;
 };
 
 // Paths are UTF-8 full paths joined with separator().
@@ -41,17 +65,30 @@ class Files {
  public:
   virtual ~Files() = default;
   virtual char separator() const = 0;
+  // The absolute path that `text` names, in the platform's literal form: names appended to it as
+  // listed are taken as they are, never reinterpreted. Nothing for text that is not an absolute
+  // path (relative text; on Windows also "C:", "C:folder" and "\folder").
+  virtual std::optional<std::string> literalPath(const std::string& text) = 0;
   // Opens an existing file, or creates it empty, for writing. Never through a link.
   virtual std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) = 0;
   virtual FileStatus deleteFile(const std::string& path) = 0;
+  // Removes a link itself, for a file or a folder, never what it leads to; refuses anything else.
+  virtual FileStatus removeLink(const std::string& path) = 0;
   // Clears read-only, hidden, system and archive.
   virtual FileStatus setNormalAttributes(const std::string& path) = 0;
+  // Puts back attributes read with fileFacts. Links and folders keep theirs.
+  virtual FileStatus setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+  virtual FileStatus fileFacts(const std::string& path, FileFacts& facts) = 0;
   virtual FileStatus fileLength(const std::string& path, std::uint64_t& length) = 0;
   // Reads at most `maxBytes` from the start of the file.
   virtual FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) = 0;
-  // The entries of one folder in the platform's order, without "." and "..";
-  // nothing when the folder cannot be listed.
-  virtual std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) = 0;
+  virtual FolderListing readFolder(const std::string& folder) = 0;
+  // The entries of one folder, as far as they could be read; nothing when it cannot be opened.
+  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) {
+    auto listing = readFolder(folder);
+    if (!listing.opened) return std::nullopt;
+    return std::move(listing.entries);
+  }
   // The user's temporary folder ending with the separator; empty when there is none.
   virtual std::string tempPath() = 0;
   // Creates an empty file under a name no other file in `folder` has (the folder

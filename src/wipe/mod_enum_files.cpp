@@ -17,21 +17,47 @@ struct OpenFolder {
   std::size_t next = 0;
 };
 
+std::string because(const char* what, const FileStatus& status) {
+  return status.description.empty() ? what : std::string(what) + ": " + status.description;
+}
+
+// The folder's entries as far as they could be read; what could not be read is noted.
+// A folder that is not there (any more) leaves nothing behind.
+std::vector<DirEntry> entriesOf(Files& files, const std::string& path, WalkResult& result) {
+  FolderListing listing = files.readFolder(path);
+  if (!listing.opened) {
+    if (listing.status.code != FileErrc::NotFound)
+      result.skipped.push_back({path, because("the folder could not be listed", listing.status)});
+  } else if (!listing.status.ok()) {
+    result.skipped.push_back({path, because("the folder's listing stopped early", listing.status)});
+  }
+  return std::move(listing.entries);
+}
+
 }  // namespace
 
-void enumFiles(Files& files, std::string& path) {
+WalkResult enumFiles(Files& files, std::string& path) {
+  WalkResult result;
   // Empty text would name the root of the current drive.
-  if (isBlank(path)) return;
+  if (isBlank(path)) return result;
+  // Judged before the separator is added, which would turn "C:" into the drive's root.
+  auto literal = files.literalPath(path);
   if (path.back() != files.separator()) path += files.separator();
-  enumFolder(files, path);
+  if (!literal) {
+    result.skipped.push_back({path, "it is not a full path"});
+    return result;
+  }
+  if (literal->back() != files.separator()) *literal += files.separator();
+  enumFolder(files, *literal, result);
+  return result;
 }
 
 // Depth first and pre-order, as the platform lists each folder. The open folders
 // are kept on a stack of our own, so a deep tree cannot exhaust the call stack.
-void enumFolder(Files& files, const std::string& path) {
+void enumFolder(Files& files, const std::string& path, WalkResult& result) {
   const char separator = files.separator();
   std::vector<OpenFolder> open;
-  if (auto entries = files.listFolder(path)) open.push_back({path, std::move(*entries)});
+  open.push_back({path, entriesOf(files, path, result)});
   while (!open.empty()) {
     auto& folder = open.back();
     if (folder.next == folder.entries.size()) {
@@ -40,18 +66,33 @@ void enumFolder(Files& files, const std::string& path) {
     }
     const auto& entry = folder.entries[folder.next++];
     std::string name = trimAtNul(entry.name);
-    // A link is neither followed nor listed: nothing outside the folder is touched.
-    if (name.empty() || name == "." || name == ".." || entry.link) continue;
+    if (name.empty() || name == "." || name == "..") continue;
+    // A link is never followed: one that only names another place goes as a name,
+    // one that holds data is left alone and said so.
+    if (entry.link) {
+      if (entry.surrogate) {
+        result.links.push_back(folder.path + name);
+      } else {
+        result.skipped.push_back({folder.path + name, kDataLinkReason});
+      }
+      continue;
+    }
     if (!entry.directory) {
       foundFiles.push_back(folder.path + name);
       continue;
     }
-    if (name.back() != separator) name += separator;
-    std::string child = folder.path + name;
-    if (auto entries = files.listFolder(child)) open.push_back({std::move(child), std::move(*entries)});
+    std::string child = folder.path + name + separator;
+    auto entries = entriesOf(files, child, result);
+    open.push_back({std::move(child), std::move(entries)});
   }
 }
 
 std::string trimAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+std::string shownPath(const std::string& path) {
+  if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + path.substr(8);
+  if (path.rfind("\\\\?\\", 0) == 0) return path.substr(4);
+  return path;
+}
 
 }  // namespace vellox

@@ -1,6 +1,9 @@
 #include "wipe/mod_secure_wipe.h"
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <vector>
+#include "wipe/left_behind.h"
 
 namespace vellox {
 
@@ -11,58 +14,123 @@ constexpr std::uint8_t kPattern = 0x01;
 // Large writes keep the disk streaming; the bytes are those of 1024-byte blocks.
 constexpr std::uint64_t kChunk = 1024 * 1024;
 
-std::unique_ptr<WritableFile> openForOverwrite(Files& files, const std::string& path) {
-  FileStatus status;
-  auto file = files.openForWrite(path, status);
-  if (!file && status.code == FileErrc::AccessDenied) {
-    // A read-only file is still overwritten, not merely deleted.
-    files.setNormalAttributes(path);
-    file = files.openForWrite(path, status);
-  }
-  return file;
-}
-
-// One pass: floor(L / 1024) + 1 blocks of the pattern from offset 0, L measured
-// now, then forced to the device. True when all of it reached the file.
-bool overwritePass(Files& files, const std::string& path, const std::vector<std::uint8_t>& pattern) {
-  auto file = openForOverwrite(files, path);
-  if (!file) return false;
-  auto length = file->length();
-  if (!length) return false;
-  const std::uint64_t end = (*length / kBlock + 1) * kBlock;
-  bool complete = true;
-  for (std::uint64_t offset = 0; offset < end;) {
-    const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern.size(), end - offset));
-    complete = file->writeAt(offset, pattern.data(), size) && complete;
-    offset += size;
-  }
-  return file->flush() && complete;
-}
-
-}  // namespace
-
-bool shredFile(Files& files, const std::string& path, int passes) {
-  if (passes >= 1) {
-    std::uint64_t length = 0;
-    // A file that vanished is not recreated just to be deleted again.
-    if (files.fileLength(path, length).code == FileErrc::NotFound) return false;
-    const std::uint64_t largestPass = (length / kBlock + static_cast<std::uint64_t>(passes)) * kBlock;
-    const std::vector<std::uint8_t> pattern(static_cast<std::size_t>(std::min(kChunk, largestPass)), kPattern);
-    bool overwritten = true;
-    for (int pass = 1; pass <= passes; ++pass) overwritten = overwritePass(files, path, pattern) && overwritten;
-    const bool gone = forceDeleteFile(files, path);
-    return overwritten && gone;
-  }
-  forceDeleteFile(files, path);
-  return false;
-}
-
-bool forceDeleteFile(Files& files, const std::string& path) {
+FileStatus forceDelete(Files& files, const std::string& path) {
   auto status = files.deleteFile(path);
   if (status.code == FileErrc::AccessDenied) {
     files.setNormalAttributes(path);
     status = files.deleteFile(path);
   }
+  return status;
+}
+
+std::string reasonOf(const FileStatus& status, const char* fallback) {
+  return status.description.empty() ? fallback : status.description;
+}
+
+// Only this name goes: neither the data nor the attributes that the other names share are touched.
+Shred sharedData(Files& files, const std::string& path) {
+  return {ShredEnd::SharedData, kSharedDataReason, files.deleteFile(path).ok()};
+}
+
+// The passes over one file, which either all reach the device or leave the file in place.
+class Overwrite {
+ public:
+  Overwrite(Files& files, const std::string& path, const FileFacts& facts)
+      : files_(files), path_(path), facts_(facts) {}
+
+  Shred run(int passes) {
+    for (int pass = 1; pass <= passes; ++pass) {
+      FileStatus status;
+      auto file = open(status);
+      if (!file) return leaveInPlace(reasonOf(status, "it could not be opened for writing"));
+      const std::uint32_t links = file->linkCount();
+      if (links != 1) {
+        file.reset();
+        restoreAttributes();
+        if (links == 0) return {ShredEnd::NotWiped, "its number of names could not be read"};
+        return sharedData(files_, path_);
+      }
+      if (auto failure = overwrite(*file)) return leaveInPlace(*failure);
+    }
+    const FileStatus deleted = forceDelete(files_, path_);
+    if (deleted.ok() || deleted.code == FileErrc::NotFound) return {ShredEnd::Wiped, "", true};
+    return leaveInPlace("it was overwritten but could not be deleted: " + reasonOf(deleted, "unknown error"));
+  }
+
+ private:
+  // A read-only file is made writable once; its attributes go back if the wipe then fails.
+  std::unique_ptr<WritableFile> open(FileStatus& status) {
+    auto file = files_.openForWrite(path_, status);
+    if (file || status.code != FileErrc::AccessDenied || !facts_.readOnly || attributesChanged_) return file;
+    if (!files_.setNormalAttributes(path_).ok()) return nullptr;
+    attributesChanged_ = true;
+    return files_.openForWrite(path_, status);
+  }
+
+  // One pass: floor(L / 1024) + 1 blocks of the pattern from offset 0, L measured now,
+  // then forced to the device. Nothing when all of it reached the device, else why not.
+  std::optional<std::string> overwrite(WritableFile& file) {
+    const auto length = file.length();
+    if (!length) return "its length could not be read";
+    const std::uint64_t end = (*length / kBlock + 1) * kBlock;
+    grow(end);
+    for (std::uint64_t offset = 0; offset < end;) {
+      const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern_.size(), end - offset));
+      if (!file.writeAt(offset, pattern_.data(), size)) return "writing over it failed";
+      offset += size;
+    }
+    if (!file.flush()) return "what was written could not be forced to the disk";
+    return std::nullopt;
+  }
+
+  // The pattern is as long as the longest write: the pass's end, at most one chunk.
+  void grow(std::uint64_t end) {
+    const auto wanted = static_cast<std::size_t>(std::min(kChunk, end));
+    if (pattern_.size() < wanted) pattern_.assign(wanted, kPattern);
+  }
+
+  Shred leaveInPlace(std::string reason) {
+    restoreAttributes();
+    return {ShredEnd::NotWiped, std::move(reason)};
+  }
+
+  void restoreAttributes() {
+    if (attributesChanged_) files_.setAttributes(path_, facts_.attributes);
+    attributesChanged_ = false;
+  }
+
+  Files& files_;
+  const std::string& path_;
+  const FileFacts& facts_;
+  std::vector<std::uint8_t> pattern_;
+  bool attributesChanged_ = false;
+};
+
+}  // namespace
+
+Shred shredFile(Files& files, const std::string& path, int passes) {
+  FileFacts facts;
+  const FileStatus found = files.fileFacts(path, facts);
+  // A file that vanished is not recreated just to be deleted again.
+  if (found.code == FileErrc::NotFound) return {ShredEnd::Missing, reasonOf(found, "it does not exist")};
+  if (!found.ok()) return {ShredEnd::NotWiped, reasonOf(found, "it could not be examined")};
+  if (facts.link) {
+    if (!facts.surrogate) return {ShredEnd::NotWiped, kDataLinkReason};
+    const FileStatus removed = files.removeLink(path);
+    if (removed.ok()) return {ShredEnd::LinkRemoved, "it is a link; the link was removed", true};
+    return {ShredEnd::NotWiped, reasonOf(removed, "the link could not be removed")};
+  }
+  if (facts.directory) return {ShredEnd::NotWiped, "it is a folder"};
+  if (facts.links > 1) return sharedData(files, path);
+  if (passes < 1) {
+    forceDeleteFile(files, path);
+    return {ShredEnd::NotWiped, "no pass was made"};
+  }
+  return Overwrite(files, path, facts).run(passes);
+}
+
+bool forceDeleteFile(Files& files, const std::string& path) {
+  const auto status = forceDelete(files, path);
   return status.ok() || status.code == FileErrc::NotFound;
 }
 

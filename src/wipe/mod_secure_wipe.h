@@ -4,9 +4,24 @@
 
 namespace vellox {
 
-// Overwrites the file with `passes` passes of 0x01 blocks, then deletes it.
-// True when every pass overwrote the whole file and the file is gone.
-bool shredFile(Files& files, const std::string& path, int passes);
+enum class ShredEnd {
+  Wiped,        // every pass reached the device, then the file was deleted
+  Missing,      // there was no such file
+  SharedData,   // other names share its data: not written, only this name deleted (when it could be)
+  LinkRemoved,  // a link: the link itself was removed, what it leads to was left alone
+  NotWiped,     // left in place, its attributes as they were
+};
+
+struct Shred {
+  ShredEnd end = ShredEnd::NotWiped;
+  std::string reason;        // why it was not wiped
+  bool nameRemoved = false;  // SharedData: whether this name is gone
+  explicit operator bool() const { return end == ShredEnd::Wiped; }
+};
+
+// Overwrites the file with `passes` passes of 0x01 blocks, each forced to the device,
+// then deletes it. A file that could not be overwritten completely is left in place.
+Shred shredFile(Files& files, const std::string& path, int passes);
 
 // Deletes the file; after an access refusal, resets its attributes and tries once more.
 bool forceDeleteFile(Files& files, const std::string& path);

@@ -4,8 +4,10 @@
 #include "app/frmmain.h"
 #include "platform/files.h"
 #include "platform/ui.h"
+#include "wipe/left_behind.h"
 #include "wipe/mod_enum_files.h"
 #include "wipe/mod_secure_wipe.h"
+#include "wipe/wipe_targets.h"
 
 namespace vellox {
 
@@ -13,12 +15,13 @@ namespace {
 
 constexpr const char* kWarning =
     "Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
-// How many of the files left behind a folder wipe names.
+// How many of the items left behind a folder wipe names.
 constexpr std::size_t kNamedFailures = 5;
 
 struct FolderOutcome {
   std::size_t wiped = 0;
-  std::vector<std::string> failed;
+  std::size_t linksRemoved = 0;
+  std::vector<LeftBehind> leftBehind;
 };
 
 std::string nameOf(const std::string& path, char separator) {
@@ -27,70 +30,107 @@ std::string nameOf(const std::string& path, char separator) {
 }
 
 // Every file of foundFiles, in order, with its path in the status bar meanwhile.
-FolderOutcome shredFound(Files& files, StatusBar& status, int passes) {
-  FolderOutcome outcome;
+void shredFound(Files& files, StatusBar& status, int passes, FolderOutcome& outcome) {
   for (std::size_t i = 1; i < foundFiles.size(); ++i) {
-    status.setText("Currently wiping" + foundFiles[i]);
-    if (shredFile(files, foundFiles[i], passes)) {
+    status.setText("Currently wiping" + shownPath(foundFiles[i]));
+    const Shred shred = shredFile(files, foundFiles[i], passes);
+    if (shred) {
       ++outcome.wiped;
+    } else if (shred.end == ShredEnd::LinkRemoved) {
+      ++outcome.linksRemoved;
     } else {
-      outcome.failed.push_back(foundFiles[i]);
+      outcome.leftBehind.push_back({foundFiles[i], shred.reason});
     }
     status.setText("");
   }
-  return outcome;
+}
+
+// Links go as names; what they lead to is never touched.
+void removeLinks(Files& files, const std::vector<std::string>& links, FolderOutcome& outcome) {
+  for (const auto& link : links) {
+    const FileStatus removed = files.removeLink(link);
+    if (removed.ok()) {
+      ++outcome.linksRemoved;
+    } else {
+      outcome.leftBehind.push_back({link, "the link could not be removed: " + removed.description});
+    }
+  }
 }
 
 std::string folderMessage(const FolderOutcome& outcome) {
   std::string text = std::to_string(outcome.wiped) + "File(s) wiped";
-  if (outcome.failed.empty()) return text;
-  text.append("\n").append(std::to_string(outcome.failed.size())).append(" file(s) could not be wiped:");
-  for (std::size_t i = 0; i < outcome.failed.size() && i < kNamedFailures; ++i)
-    text.append("\n").append(outcome.failed[i]);
-  if (outcome.failed.size() > kNamedFailures) text += "\n...";
+  if (outcome.linksRemoved > 0)
+    text += "\n" + std::to_string(outcome.linksRemoved) + " link(s) removed; what they lead to was left alone";
+  const auto& left = outcome.leftBehind;
+  if (left.empty()) return text;
+  text.append("\n").append(std::to_string(left.size())).append(" item(s) could not be wiped:");
+  for (std::size_t i = 0; i < left.size() && i < kNamedFailures; ++i)
+    text.append("\n").append(shownPath(left[i].path)).append(": ").append(left[i].reason);
+  if (left.size() > kNamedFailures) text += "\n...";
   return text;
+}
+
+std::string fileMessage(const std::string& name, const Shred& shred) {
+  switch (shred.end) {
+    case ShredEnd::Wiped:
+      return name + " wiped";
+    case ShredEnd::LinkRemoved:
+      return name + " was a link: the link was removed, and what it leads to was left alone.";
+    case ShredEnd::SharedData:
+      return name + " was not wiped: " + kSharedDataReason + ". " +
+             (shred.nameRemoved ? "Only this name was deleted." : "This name was left in place.");
+    default:
+      return name + " could not be wiped: " + shred.reason;
+  }
 }
 
 }  // namespace
 
 void frmmain::cmdWipe_Click() {
+  const WipeTargets targets = wipeTargets(services_.files, txtFileToWipe.text(), txtFolderToWipe.text());
+  // Nothing is wiped unless both fields name what they mean.
+  if (!targets.refused.empty()) {
+    services_.ui.messageBox(refusalMessage(targets.refused), kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok,
+                            view().nativeHandle());
+    return;
+  }
+  const std::string line = targetLine(targets);
   // The warning offers a way back: only OK wipes.
-  const auto answer = services_.ui.messageBox(kWarning, kAppTitle, MsgIcon::Exclamation, MsgButtons::OkCancel,
-                                              view().nativeHandle());
+  const auto answer = services_.ui.messageBox(line.empty() ? kWarning : kWarning + ("\n" + line), kAppTitle,
+                                              MsgIcon::Exclamation, MsgButtons::OkCancel, view().nativeHandle());
   if (answer == MsgAnswer::Ok) wipeOut();
 }
 
 void frmmain::wipeOut() {
   const int passes = optQuick.value() ? 3 : 7;
   auto& files = services_.files;
-  const std::string file = txtFileToWipe.text();
-  if (!file.empty() && fileHasData(file)) {
-    bool wiped = false;
+  const WipeTargets targets = wipeTargets(files, txtFileToWipe.text(), txtFolderToWipe.text());
+  if (!targets.refused.empty()) return;
+  if (!targets.file.empty() && fileHasData(targets.file)) {
+    Shred shred;
     {
       BusyPointer busy(pointer);
-      wiped = shredFile(files, file, passes);
+      shred = shredFile(files, targets.file, passes);
     }
-    const std::string name = nameOf(file, files.separator());
-    if (wiped) {
-      services_.ui.messageBox(name + " wiped", kAppTitle, MsgIcon::Information, MsgButtons::Ok, view().nativeHandle());
-    } else {
-      services_.ui.messageBox(name + " could not be wiped: it may be in use by another program, or protected.",
-                              kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok, view().nativeHandle());
-    }
+    const bool clean = shred || shred.end == ShredEnd::LinkRemoved;
+    services_.ui.messageBox(fileMessage(nameOf(targets.file, files.separator()), shred), kAppTitle,
+                            clean ? MsgIcon::Information : MsgIcon::Exclamation, MsgButtons::Ok,
+                            view().nativeHandle());
   }
-  const std::string folder = txtFolderToWipe.text();
-  if (folder.empty()) return;
+  if (targets.folder.empty()) return;
   FolderOutcome outcome;
   {
     BusyPointer busy(pointer);
     foundFiles.assign(1, "");
-    std::string walked = folder;
-    enumFiles(files, walked);
-    outcome = shredFound(files, sbar, passes);
+    std::string walked = targets.folder;
+    WalkResult walk = enumFiles(files, walked);
+    shredFound(files, sbar, passes, outcome);
+    removeLinks(files, walk.links, outcome);
+    outcome.leftBehind.insert(outcome.leftBehind.end(), walk.skipped.begin(), walk.skipped.end());
   }
   services_.ui.messageBox(folderMessage(outcome), kAppTitle,
-                          outcome.failed.empty() ? MsgIcon::Information : MsgIcon::Exclamation, MsgButtons::Ok,
-                          view().nativeHandle());
+                          outcome.leftBehind.empty() ? MsgIcon::Information : MsgIcon::Exclamation,
+                          MsgButtons::Ok, view().nativeHandle());
 }
 
 bool frmmain::fileHasData(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "fakes/fake_files.h"
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace vellox::test {
@@ -9,6 +10,9 @@ FileStatus error(FileErrc code, long native, const char* text) { return {code, n
 const FileStatus kNotFound = error(FileErrc::NotFound, 2, "The system cannot find the file specified.");
 const FileStatus kDenied = error(FileErrc::AccessDenied, 5, "Access is denied.");
 const FileStatus kShared = error(FileErrc::Other, 32, "The process cannot access the file because it is being used by another process.");
+const FileStatus kNotALink = error(FileErrc::Other, 4390, "The file or directory is not a reparse point.");
+const FileStatus kLinkRefused = error(FileErrc::Other, 1920, "The file is a link; nothing is written through it.");
+const FileStatus kListingFailed = error(FileErrc::Other, 1117, "The request could not be performed because of an I/O device error.");
 }  // namespace
 
 class FakeWritableFile : public WritableFile {
@@ -35,6 +39,7 @@ class FakeWritableFile : public WritableFile {
     session.flushedAfterLastWrite = true;
     return true;
   }
+  std::uint32_t linkCount() override { return files_.exists(path_) ? files_.node(path_).links : 0; }
 
  private:
   FakeFiles& files_;
@@ -42,30 +47,52 @@ class FakeWritableFile : public WritableFile {
   std::size_t session_;
 };
 
-std::string FakeFiles::parentOf(const std::string& path) const {
-  auto cut = path.find_last_of('\\');
-  return cut == std::string::npos ? std::string() : path.substr(0, cut);
+std::string FakeFiles::keyOf(const std::string& path) {
+  if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + path.substr(8);
+  if (path.rfind("\\\\?\\", 0) == 0) return path.substr(4);
+  return path;
 }
 
-void FakeFiles::link(const std::string& path) {
-  auto parent = parentOf(path);
+std::optional<std::string> FakeFiles::literalPath(const std::string& text) {
+  if (text.rfind("\\\\?\\", 0) == 0) return text;
+  const bool drive = text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
+                     text[2] == '\\';
+  const bool unc = text.size() >= 3 && text[0] == '\\' && text[1] == '\\' && text[2] != '?' && text[2] != '.' &&
+                   text[2] != '\\';
+  if (drive) return "\\\\?\\" + text;
+  if (unc) return "\\\\?\\UNC\\" + text.substr(2);
+  return std::nullopt;
+}
+
+std::string FakeFiles::parentOf(const std::string& key) const {
+  auto cut = key.find_last_of('\\');
+  return cut == std::string::npos ? std::string() : key.substr(0, cut);
+}
+
+void FakeFiles::link(const std::string& key) {
+  auto parent = parentOf(key);
   if (!parent.empty() && !exists(parent)) addFolder(parent);
   auto& names = children_[parent];
-  auto name = path.substr(parent.size() + (parent.empty() ? 0 : 1));
-  names.push_back(name);  // only new nodes are linked
+  names.push_back(key.substr(parent.size() + (parent.empty() ? 0 : 1)));  // only new nodes are linked
+}
+
+void FakeFiles::unlink(const std::string& key) {
+  nodes_.erase(key);
+  auto& names = children_[parentOf(key)];
+  names.erase(std::find(names.begin(), names.end(), key.substr(key.find_last_of('\\') + 1)));
 }
 
 void FakeFiles::addFolder(const std::string& path) {
   if (exists(path)) return;
-  nodes_[path].directory = true;
-  link(path);
+  nodes_[keyOf(path)].directory = true;
+  link(keyOf(path));
 }
 
 FakeFiles::Node& FakeFiles::addFile(const std::string& path, std::size_t size, std::uint8_t fill) {
   const bool known = exists(path);
-  auto& n = nodes_[path];
+  auto& n = nodes_[keyOf(path)];
   n.data.assign(size, fill);
-  if (!known) link(path);
+  if (!known) link(keyOf(path));
   return n;
 }
 
@@ -76,8 +103,9 @@ FakeFiles::Node& FakeFiles::addFile(const std::string& path, const std::string& 
 }
 
 FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, std::size_t maxBytes) {
-  auto it = nodes_.find(path);
+  auto it = nodes_.find(keyOf(path));
   if (it == nodes_.end() || it->second.directory) return kNotFound;
+  if (it->second.link || it->second.dataLink) return kLinkRefused;
   if (it->second.locked) return kShared;
   const auto& data = it->second.data;
   contents.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, data.size())));
@@ -85,69 +113,126 @@ FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, s
 }
 
 std::unique_ptr<WritableFile> FakeFiles::openForWrite(const std::string& path, FileStatus& status) {
-  auto it = nodes_.find(path);
+  const std::string key = keyOf(path);
+  auto it = nodes_.find(key);
   if (it == nodes_.end()) {
-    if (!exists(parentOf(path))) {
+    if (!exists(parentOf(key))) {
       status = error(FileErrc::NotFound, 3, "The system cannot find the path specified.");
       return nullptr;
     }
-    addFile(path);
-    it = nodes_.find(path);
+    addFile(key);
+    it = nodes_.find(key);
   }
-  if (it->second.directory || it->second.readOnly) {
+  const Node& n = it->second;
+  if (n.link || n.dataLink) {
+    status = kLinkRefused;
+    return nullptr;
+  }
+  if (n.directory || n.readOnly) {
     status = kDenied;
     return nullptr;
   }
-  if (it->second.locked) {
+  if (n.locked) {
     status = kShared;
     return nullptr;
   }
   status = {};
-  sessions.push_back({path, it->second.data.size(), {}, 0, false});
-  return std::make_unique<FakeWritableFile>(*this, path, sessions.size() - 1);
+  sessions.push_back({key, n.data.size(), {}, 0, false});
+  return std::make_unique<FakeWritableFile>(*this, key, sessions.size() - 1);
 }
 
 FileStatus FakeFiles::deleteFile(const std::string& path) {
-  deletes.push_back(path);
-  auto it = nodes_.find(path);
-  if (it == nodes_.end() || it->second.directory) return kNotFound;
+  const std::string key = keyOf(path);
+  deletes.push_back(key);
+  auto it = nodes_.find(key);
+  if (it == nodes_.end()) return kNotFound;
+  if (it->second.directory && !it->second.link) return kDenied;
   if (it->second.readOnly) return kDenied;
   if (it->second.locked) return kShared;
-  deletedData[path] = std::move(it->second.data);
-  nodes_.erase(it);
-  auto& names = children_[parentOf(path)];
-  names.erase(std::find(names.begin(), names.end(), path.substr(path.find_last_of('\\') + 1)));
+  deletedData[key] = std::move(it->second.data);
+  unlink(key);
+  return {};
+}
+
+FileStatus FakeFiles::removeLink(const std::string& path) {
+  const std::string key = keyOf(path);
+  auto it = nodes_.find(key);
+  if (it == nodes_.end()) return kNotFound;
+  if (!it->second.link) return kNotALink;
+  unlink(key);
   return {};
 }
 
 FileStatus FakeFiles::setNormalAttributes(const std::string& path) {
-  attributeResets.push_back(path);
-  auto it = nodes_.find(path);
+  attributeResets.push_back(keyOf(path));
+  return setAttributes(path, 0);
+}
+
+FileStatus FakeFiles::setAttributes(const std::string& path, std::uint32_t attributes) {
+  auto it = nodes_.find(keyOf(path));
   if (it == nodes_.end()) return kNotFound;
-  it->second.readOnly = it->second.hidden = it->second.system = false;
+  Node& n = it->second;
+  if (n.directory || n.link || n.dataLink) return kLinkRefused;
+  n.readOnly = attributes & kReadOnly;
+  n.hidden = attributes & kHidden;
+  n.system = attributes & kSystem;
+  return {};
+}
+
+FileStatus FakeFiles::fileFacts(const std::string& path, FileFacts& facts) {
+  auto it = nodes_.find(keyOf(path));
+  if (it == nodes_.end()) return kNotFound;
+  const Node& n = it->second;
+  facts.links = n.links;
+  facts.attributes = (n.readOnly ? kReadOnly : 0) | (n.hidden ? kHidden : 0) | (n.system ? kSystem : 0);
+  facts.readOnly = n.readOnly;
+  facts.directory = n.directory;
+  facts.link = n.link || n.dataLink;
+  facts.surrogate = n.link;
   return {};
 }
 
 FileStatus FakeFiles::fileLength(const std::string& path, std::uint64_t& length) {
-  if (auto e = lengthErrors.find(path); e != lengthErrors.end()) return e->second;
-  auto it = nodes_.find(path);
+  const std::string key = keyOf(path);
+  if (auto e = lengthErrors.find(key); e != lengthErrors.end()) return e->second;
+  auto it = nodes_.find(key);
   if (it == nodes_.end() || it->second.directory) return kNotFound;
   length = it->second.data.size();
   return {};
 }
 
-std::optional<std::vector<DirEntry>> FakeFiles::listFolder(const std::string& folder) {
-  std::string key = folder;
+FolderListing FakeFiles::readFolder(const std::string& folder) {
+  FolderListing listing;
+  std::string key = keyOf(folder);
   while (!key.empty() && key.back() == '\\') key.pop_back();
-  if (std::find(unlistable.begin(), unlistable.end(), key) != unlistable.end()) return std::nullopt;
-  auto it = nodes_.find(key);
-  if (it == nodes_.end() || !it->second.directory) return std::nullopt;
-  std::vector<DirEntry> entries;
-  for (const auto& name : children_[key]) {
-    const auto& n = nodes_.at(key + "\\" + name);
-    entries.push_back({name, n.directory, n.link, n.readOnly, n.hidden, n.system});
+  if (std::find(unlistable.begin(), unlistable.end(), key) != unlistable.end()) {
+    listing.status = kDenied;
+    return listing;
   }
-  return entries;
+  auto it = nodes_.find(key);
+  if (it == nodes_.end() || !it->second.directory) {
+    listing.status = error(FileErrc::NotFound, 3, "The system cannot find the path specified.");
+    return listing;
+  }
+  listing.opened = true;
+  const auto stop = listingStopsAfter.find(key);
+  for (const auto& name : children_[key]) {
+    if (stop != listingStopsAfter.end() && listing.entries.size() == stop->second) {
+      listing.status = kListingFailed;
+      break;
+    }
+    const auto& n = nodes_.at(key + "\\" + name);
+    DirEntry entry;
+    entry.name = name;
+    entry.directory = n.directory;
+    entry.link = n.link || n.dataLink;
+    entry.surrogate = n.link;
+    entry.readOnly = n.readOnly;
+    entry.hidden = n.hidden;
+    entry.system = n.system;
+    listing.entries.push_back(std::move(entry));
+  }
+  return listing;
 }
 
 std::string FakeFiles::createUniqueFile(const std::string& folder, const std::string& prefix) {

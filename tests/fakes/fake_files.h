@@ -7,17 +7,23 @@
 
 namespace vellox::test {
 
-// An in-memory file system with "\" paths. Folders list their entries in the
-// order they were created. Every open for writing is recorded as one session.
+// An in-memory file system with "\" paths, which also takes them in the literal "\\?\" form.
+// Folders list their entries in the order they were created. Every open for writing is
+// recorded as one session.
 class FakeFiles : public Files {
  public:
+  // The attribute bits of fileFacts, as Windows numbers them.
+  static constexpr std::uint32_t kReadOnly = 1, kHidden = 2, kSystem = 4;
+
   struct Node {
     bool directory = false;
-    bool link = false;
+    bool link = false;      // a symbolic link or junction: a name of another place
+    bool dataLink = false;  // a reparse point that holds data (placeholder, deduplicated file)
     bool readOnly = false;
     bool hidden = false;
     bool system = false;
     bool locked = false;  // held open by another program without write sharing
+    std::uint32_t links = 1;  // names of the file, counting those outside the fake
     std::vector<std::uint8_t> data;
   };
   struct Write {
@@ -33,20 +39,26 @@ class FakeFiles : public Files {
   };
 
   char separator() const override { return '\\'; }
+  std::optional<std::string> literalPath(const std::string& text) override;
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
+  FileStatus removeLink(const std::string& path) override;
   FileStatus setNormalAttributes(const std::string& path) override;
+  FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override;
+  FileStatus fileFacts(const std::string& path, FileFacts& facts) override;
   FileStatus fileLength(const std::string& path, std::uint64_t& length) override;
   FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override;
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override;
+  FolderListing readFolder(const std::string& folder) override;
   std::string tempPath() override { return temp; }
 
   // Set-up helpers; parent folders are created as needed.
   void addFolder(const std::string& path);
   Node& addFile(const std::string& path, std::size_t size = 0, std::uint8_t fill = 'x');
   Node& addFile(const std::string& path, const std::string& contents);
-  bool exists(const std::string& path) const { return nodes_.count(path) != 0; }
-  Node& node(const std::string& path) { return nodes_.at(path); }
+  bool exists(const std::string& path) const { return nodes_.count(keyOf(path)) != 0; }
+  Node& node(const std::string& path) { return nodes_.at(keyOf(path)); }
+  // The plain form of a path, "\\?\C:\x" as "C:\x".
+  static std::string keyOf(const std::string& path);
 
   std::vector<Session> sessions;
   std::vector<std::string> deletes;  // every delete attempt, in order
@@ -54,14 +66,17 @@ class FakeFiles : public Files {
   // The bytes each file held when it was deleted.
   std::map<std::string, std::vector<std::uint8_t>> deletedData;
   std::string temp;
-  // Folders that refuse to be listed, and the error a length query gives.
+  // Folders that refuse to be listed, folders whose listing fails after that many entries,
+  // and the error a length query gives.
   std::vector<std::string> unlistable;
+  std::map<std::string, std::size_t> listingStopsAfter;
   std::map<std::string, FileStatus> lengthErrors;
 
  private:
   friend class FakeWritableFile;
-  std::string parentOf(const std::string& path) const;
-  void link(const std::string& path);
+  std::string parentOf(const std::string& key) const;
+  void link(const std::string& key);
+  void unlink(const std::string& key);
 
   std::map<std::string, Node> nodes_;
   std::map<std::string, std::vector<std::string>> children_;  // folder -> entry names in order

@@ -8,9 +8,17 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-Paths walk(Files& files, std::string folder) {
+// The walk's paths are literal: "\\?\" and the full path.
+Paths literal(Paths paths) {
+  for (auto& path : paths)
+    if (!path.empty()) path = "\\\\?\\" + path;
+  return paths;
+}
+
+Paths walk(Files& files, std::string folder, WalkResult* result = nullptr) {
   foundFiles.assign(1, "");
-  enumFiles(files, folder);
+  auto walked = enumFiles(files, folder);
+  if (result) *result = walked;
   return foundFiles;
 }
 
@@ -24,8 +32,8 @@ TEST(EnumFiles, DepthFirstPreOrderInListingOrderWithTrailingSeparator) {
   foundFiles.assign(1, "");
   enumFiles(files, folder);
   EXPECT_EQ(folder, "C:\\data\\");
-  EXPECT_EQ(foundFiles,
-            (Paths{"", "C:\\data\\a.txt", "C:\\data\\sub\\b.txt", "C:\\data\\sub\\deeper\\c.txt", "C:\\data\\z.txt"}));
+  EXPECT_EQ(foundFiles, literal({"", "C:\\data\\a.txt", "C:\\data\\sub\\b.txt", "C:\\data\\sub\\deeper\\c.txt",
+                                 "C:\\data\\z.txt"}));
 
   std::string already = "C:\\data\\";
   foundFiles.assign(1, "");
@@ -41,7 +49,7 @@ TEST(EnumFiles, ListsEveryKindOfFileButNoFolders) {
   files.addFile("C:\\d\\readonly").readOnly = true;
   files.addFolder("C:\\d\\empty1");
   files.addFolder("C:\\d\\empty2\\empty3");
-  EXPECT_EQ(walk(files, "C:\\d"), (Paths{"", "C:\\d\\hidden", "C:\\d\\system", "C:\\d\\readonly"}));
+  EXPECT_EQ(walk(files, "C:\\d"), literal({"", "C:\\d\\hidden", "C:\\d\\system", "C:\\d\\readonly"}));
 
   FakeFiles onlyFolders;
   onlyFolders.addFolder("C:\\e\\x\\y");
@@ -49,43 +57,58 @@ TEST(EnumFiles, ListsEveryKindOfFileButNoFolders) {
   EXPECT_EQ(walk(onlyFolders, "C:\\e"), Paths{""});
 }
 
-TEST(EnumFiles, LinksAreNeitherListedNorFollowed) {
+// Links are never followed: name links are handed back for removal as names, links that
+// hold data are left behind, and so are folders that could not be listed whole.
+TEST(EnumFiles, LinksAndUnreadFoldersAreReportedNeverFollowed) {
   FakeFiles files;
   files.addFile("C:\\d\\keep.txt");
   files.addFolder("C:\\d\\junction");
   files.node("C:\\d\\junction").link = true;
   files.addFile("C:\\d\\junction\\outside.txt");  // what the junction leads to
   files.addFile("C:\\d\\filelink").link = true;
-  files.addFile("C:\\d\\last.txt");
-  EXPECT_EQ(walk(files, "C:\\d"), (Paths{"", "C:\\d\\keep.txt", "C:\\d\\last.txt"}));
-}
-
-TEST(EnumFiles, AFolderThatCannotBeListedAddsNothingAndTheWalkGoesOn) {
-  FakeFiles files;
-  files.addFile("C:\\d\\a");
+  files.addFile("C:\\d\\cloud.docx").dataLink = true;
   files.addFile("C:\\d\\locked\\hidden.txt");
-  files.addFile("C:\\d\\z");
   files.unlistable.push_back("C:\\d\\locked");
-  EXPECT_EQ(walk(files, "C:\\d"), (Paths{"", "C:\\d\\a", "C:\\d\\z"}));
-  EXPECT_EQ(walk(files, "C:\\missing"), Paths{""});
+  files.addFile("C:\\d\\broken\\first.txt");
+  files.addFile("C:\\d\\broken\\never-seen.txt");
+  files.listingStopsAfter["C:\\d\\broken"] = 1;
+  files.addFile("C:\\d\\last.txt");
+  WalkResult result;
+  EXPECT_EQ(walk(files, "C:\\d", &result),
+            literal({"", "C:\\d\\keep.txt", "C:\\d\\broken\\first.txt", "C:\\d\\last.txt"}));
+  EXPECT_EQ(result.links, literal({"C:\\d\\junction", "C:\\d\\filelink"}));
+  std::vector<std::pair<std::string, std::string>> skipped;
+  for (const auto& item : result.skipped) skipped.emplace_back(item.path, item.reason);
+  EXPECT_EQ(skipped, (std::vector<std::pair<std::string, std::string>>{
+                         {"\\\\?\\C:\\d\\cloud.docx", kDataLinkReason},
+                         {"\\\\?\\C:\\d\\locked\\", "the folder could not be listed: Access is denied."},
+                         {"\\\\?\\C:\\d\\broken\\",
+                          "the folder's listing stopped early: The request could not be performed because of an I/O "
+                          "device error."}}));
+
+  // A folder that is not there leaves nothing behind.
+  EXPECT_EQ(walk(files, "C:\\missing", &result), Paths{""});
+  EXPECT_TRUE(result.skipped.empty());
 }
 
 class CountingFiles : public ForwardingFiles {
  public:
   using ForwardingFiles::ForwardingFiles;
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
+  FolderListing readFolder(const std::string& folder) override {
     listed.push_back(folder);
-    return inner_.listFolder(folder);
+    return inner_.readFolder(folder);
   }
   Paths listed;
 };
 
-TEST(EnumFiles, EmptyTextNeverReachesTheWalk) {
+// Empty text, or text that is not a full path, would be taken from the current folder.
+TEST(EnumFiles, EmptyOrRelativeTextNeverReachesTheWalk) {
   FakeFiles fake;
   fake.addFile("a.txt");  // a file at the top of the fake drive
+  fake.addFile("C:\\x.txt");
   CountingFiles files(fake);
-  for (std::string text : {"", "  ", "\t"}) {
-    EXPECT_EQ(walk(files, text), Paths{""});
+  for (std::string text : {"", "  ", "\t", "a.txt", "C:", "\\"}) {
+    EXPECT_EQ(walk(files, text), Paths{""}) << text;
   }
   EXPECT_TRUE(files.listed.empty());
 }
@@ -96,8 +119,8 @@ TEST(EnumFiles, NoLimitOnTheNumberOfFiles) {
   for (int i = 0; i < kCount; ++i) files.addFile("C:\\many\\f" + std::to_string(i));
   const auto found = walk(files, "C:\\many");
   ASSERT_EQ(found.size(), kCount + 1u);
-  EXPECT_EQ(found[32768], "C:\\many\\f32767");
-  EXPECT_EQ(found.back(), "C:\\many\\f39999");
+  EXPECT_EQ(found[32768], "\\\\?\\C:\\many\\f32767");
+  EXPECT_EQ(found.back(), "\\\\?\\C:\\many\\f39999");
 }
 
 TEST(EnumFiles, DeepTreesAreWalkedWhole) {
@@ -106,7 +129,7 @@ TEST(EnumFiles, DeepTreesAreWalkedWhole) {
   for (int i = 0; i < 3000; ++i) path += "\\d";
   files.addFile(path + "\\bottom.txt");
   const auto found = walk(files, "C:\\deep");
-  EXPECT_EQ(found, (Paths{"", path + "\\bottom.txt"}));
+  EXPECT_EQ(found, literal({"", path + "\\bottom.txt"}));
 }
 
 TEST(TrimAtNul, KeepsTheTextBeforeTheFirstNul) {

@@ -13,20 +13,24 @@ class ForwardingFiles : public Files {
  public:
   explicit ForwardingFiles(Files& inner) : inner_(inner) {}
   char separator() const override { return inner_.separator(); }
+  std::optional<std::string> literalPath(const std::string& text) override { return inner_.literalPath(text); }
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     return inner_.openForWrite(path, status);
   }
   FileStatus deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
+  FileStatus removeLink(const std::string& path) override { return inner_.removeLink(path); }
   FileStatus setNormalAttributes(const std::string& path) override { return inner_.setNormalAttributes(path); }
+  FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override {
+    return inner_.setAttributes(path, attributes);
+  }
+  FileStatus fileFacts(const std::string& path, FileFacts& facts) override { return inner_.fileFacts(path, facts); }
   FileStatus fileLength(const std::string& path, std::uint64_t& length) override {
     return inner_.fileLength(path, length);
   }
   FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) override {
     return inner_.readFile(path, contents, maxBytes);
   }
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
-    return inner_.listFolder(folder);
-  }
+  FolderListing readFolder(const std::string& folder) override { return inner_.readFolder(folder); }
   std::string tempPath() override { return inner_.tempPath(); }
   std::string createUniqueFile(const std::string& folder, const std::string& prefix) override {
     return inner_.createUniqueFile(folder, prefix);
@@ -62,14 +66,15 @@ class PassRecorder : public ForwardingFiles {
 
   std::deque<Pass> passes;
   std::vector<std::string> deleted;  // what each deleted file held
-  // Makes the write of the given pass (1-based) fail, as a full disk would.
+  // Makes the writes, or the flush, of the given pass (1-based) fail, as a full disk would.
   int failWritesInPass = 0;
+  int failFlushInPass = 0;
 };
 
 class RecordingFile : public WritableFile {
  public:
-  RecordingFile(std::unique_ptr<WritableFile> inner, PassRecorder::Pass& pass, bool failWrites)
-      : inner_(std::move(inner)), pass_(pass), failWrites_(failWrites) {}
+  RecordingFile(std::unique_ptr<WritableFile> inner, PassRecorder::Pass& pass, bool failWrites, bool failFlush)
+      : inner_(std::move(inner)), pass_(pass), failWrites_(failWrites), failFlush_(failFlush) {}
   std::optional<std::uint64_t> length() override { return inner_->length(); }
   bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
     if (offset != pass_.end) pass_.contiguousFromZero = false;
@@ -82,13 +87,15 @@ class RecordingFile : public WritableFile {
   bool flush() override {
     ++pass_.flushes;
     pass_.flushedAfterLastWrite = true;
-    return inner_->flush();
+    return inner_->flush() && !failFlush_;
   }
+  std::uint32_t linkCount() override { return inner_->linkCount(); }
 
  private:
   std::unique_ptr<WritableFile> inner_;
   PassRecorder::Pass& pass_;
   bool failWrites_;
+  bool failFlush_;
 };
 
 inline std::unique_ptr<WritableFile> PassRecorder::openForWrite(const std::string& path, FileStatus& status) {
@@ -96,8 +103,9 @@ inline std::unique_ptr<WritableFile> PassRecorder::openForWrite(const std::strin
   if (!file) return file;
   passes.push_back({});
   passes.back().lengthAtOpen = file->length().value_or(0);
-  const bool fail = static_cast<int>(passes.size()) == failWritesInPass;
-  return std::make_unique<RecordingFile>(std::move(file), passes.back(), fail);
+  const int pass = static_cast<int>(passes.size());
+  return std::make_unique<RecordingFile>(std::move(file), passes.back(), pass == failWritesInPass,
+                                         pass == failFlushInPass);
 }
 
 }  // namespace vellox::test

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "fakes/fake_files.h"
 #include "wipe/forwarding_files.h"
+#include "wipe/left_behind.h"
 #include "wipe/mod_secure_wipe.h"
 
 namespace vellox::test {
@@ -91,14 +92,87 @@ TEST(Shredder, VanishedFileIsNotWipedAndNotRecreated) {
   EXPECT_TRUE(files.sessions.empty());
 }
 
-TEST(Shredder, AFailedWriteMeansNotWipedEvenThoughTheFileIsGone) {
-  FakeFiles fake;
-  fake.addFile(kPath, 5000);
-  PassRecorder files(fake);
-  files.failWritesInPass = 2;
-  EXPECT_FALSE(shredFile(files, kPath, 3));
-  EXPECT_EQ(files.passes.size(), 3u);  // the remaining passes are still made
-  EXPECT_FALSE(fake.exists(kPath));
+// A file is deleted only when every pass reached the device; otherwise it stays, its
+// attributes as they were, and the reason comes back.
+TEST(Shredder, AFailedPassLeavesTheFileInPlaceWithItsAttributes) {
+  struct Case {
+    const char* what;
+    bool readOnly, locked;
+    int failWrites, failFlush;
+    std::size_t passesMade;
+  };
+  const Case cases[] = {{"write fails", false, false, 2, 0, 2},
+                        {"flush fails", false, false, 0, 1, 1},
+                        {"read-only, write fails", true, false, 3, 0, 3},
+                        {"read-only and held open", true, true, 0, 0, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeFiles fake;
+    auto& node = fake.addFile(kPath, 5000);
+    node.readOnly = c.readOnly;
+    node.hidden = true;
+    node.locked = c.locked;
+    PassRecorder files(fake);
+    files.failWritesInPass = c.failWrites;
+    files.failFlushInPass = c.failFlush;
+    const Shred shred = shredFile(files, kPath, 3);
+    EXPECT_EQ(shred.end, ShredEnd::NotWiped);
+    EXPECT_FALSE(shred.reason.empty());
+    EXPECT_EQ(files.passes.size(), c.passesMade);
+    ASSERT_TRUE(fake.exists(kPath));
+    EXPECT_TRUE(fake.deletes.empty());
+    EXPECT_EQ(fake.node(kPath).readOnly, c.readOnly);
+    EXPECT_TRUE(fake.node(kPath).hidden);
+  }
+}
+
+// Only the name is deleted when others share the data: nothing is written, no attribute changes,
+// even when the second name appears after the first look (the count is read on the write handle).
+TEST(Shredder, AFileWithOtherNamesIsNeverWrittenAndOnlyThisNameGoes) {
+  class StaleFacts : public ForwardingFiles {
+   public:
+    using ForwardingFiles::ForwardingFiles;
+    FileStatus fileFacts(const std::string& path, FileFacts& facts) override {
+      auto status = inner_.fileFacts(path, facts);
+      facts.links = 1;  // as it was before another name was made
+      return status;
+    }
+  };
+  for (bool readOnly : {false, true}) {
+    for (bool stale : {false, true}) {
+      SCOPED_TRACE(std::string(readOnly ? "read-only" : "writable") + (stale ? ", linked meanwhile" : ""));
+      FakeFiles fake;
+      auto& node = fake.addFile(kPath, 3000, 'k');
+      node.links = 2;
+      node.readOnly = readOnly;
+      StaleFacts staleFiles(fake);
+      Files& files = stale ? static_cast<Files&>(staleFiles) : fake;
+      const Shred shred = shredFile(files, kPath, 7);
+      EXPECT_EQ(shred.end, ShredEnd::SharedData);
+      EXPECT_EQ(shred.reason, "other names share its data");
+      EXPECT_TRUE(fake.sessions.empty() || fake.sessions[0].writes.empty());
+      EXPECT_TRUE(fake.attributeResets.empty() || stale);
+      // A read-only name cannot go without changing the shared attributes: it stays.
+      EXPECT_EQ(shred.nameRemoved, !readOnly);
+      EXPECT_EQ(fake.exists(kPath), readOnly);
+      if (readOnly) EXPECT_TRUE(fake.node(kPath).readOnly);
+      if (readOnly) EXPECT_EQ(fake.node(kPath).data, std::vector<std::uint8_t>(3000, 'k'));
+    }
+  }
+}
+
+TEST(Shredder, ANamedLinkGoesAsANameAndADataLinkIsNeverOpened) {
+  FakeFiles files;
+  files.addFile("C:\\d\\link").link = true;
+  files.addFile("C:\\d\\cloud.docx", 10).dataLink = true;
+  EXPECT_EQ(shredFile(files, "C:\\d\\link", 3).end, ShredEnd::LinkRemoved);
+  EXPECT_FALSE(files.exists("C:\\d\\link"));
+  const Shred cloud = shredFile(files, "C:\\d\\cloud.docx", 3);
+  EXPECT_EQ(cloud.end, ShredEnd::NotWiped);
+  EXPECT_EQ(cloud.reason, kDataLinkReason);
+  EXPECT_TRUE(files.exists("C:\\d\\cloud.docx"));
+  EXPECT_TRUE(files.sessions.empty());
+  EXPECT_EQ(files.deletes, std::vector<std::string>{});
 }
 
 // A file service whose one file is too large to hold in memory: it only counts.
@@ -114,9 +188,11 @@ class HugeFile : public Files {
       return true;
     }
     bool flush() override { return true; }
+    std::uint32_t linkCount() override { return 1; }
     HugeFile& owner;
   };
   char separator() const override { return '\\'; }
+  std::optional<std::string> literalPath(const std::string& text) override { return text; }
   std::unique_ptr<WritableFile> openForWrite(const std::string&, FileStatus& status) override {
     status = {};
     end = 0;
@@ -126,13 +202,16 @@ class HugeFile : public Files {
     deleted = true;
     return {};
   }
+  FileStatus removeLink(const std::string&) override { return {}; }
   FileStatus setNormalAttributes(const std::string&) override { return {}; }
+  FileStatus setAttributes(const std::string&, std::uint32_t) override { return {}; }
+  FileStatus fileFacts(const std::string&, FileFacts&) override { return {}; }
   FileStatus fileLength(const std::string&, std::uint64_t& size) override {
     size = length;
     return {};
   }
   FileStatus readFile(const std::string&, std::string&, std::size_t) override { return {}; }
-  std::optional<std::vector<DirEntry>> listFolder(const std::string&) override { return std::nullopt; }
+  FolderListing readFolder(const std::string&) override { return {}; }
   std::string tempPath() override { return ""; }
   std::string createUniqueFile(const std::string&, const std::string&) override { return ""; }
 

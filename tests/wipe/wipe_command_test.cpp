@@ -2,10 +2,12 @@
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
 #include "wipe/forwarding_files.h"
+#include "wipe/left_behind.h"
 
 namespace vellox::test {
 namespace {
 
+const std::string kBusy = "The process cannot access the file because it is being used by another process.";
 const std::string kWarning =
     "Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
 
@@ -36,7 +38,7 @@ TEST(WipeCommand, WarnsFirstAndOnlyOkWipes) {
     tab.wipe(answer);
     ASSERT_FALSE(tab.env.ui.messages.empty());
     const auto& warning = tab.env.ui.messages[0];
-    EXPECT_EQ(warning.text, kWarning);
+    EXPECT_EQ(warning.text, kWarning + "\nTargets: the file C:\\dir\\a.txt, and every file in C:\\folder\\");
     EXPECT_EQ(warning.caption, " Tarn Vellox");
     EXPECT_EQ(warning.icon, MsgIcon::Exclamation);
     EXPECT_EQ(warning.buttons, MsgButtons::OkCancel);
@@ -72,16 +74,60 @@ TEST(WipeCommand, FileTargetMessagesAreHonest) {
   tab.view.txtFileToWipe.setText("C:\\dir\\busy.doc");
   tab.wipe();
   ASSERT_EQ(tab.env.ui.messages.size(), 2u);
-  EXPECT_EQ(tab.env.ui.messages[1].text.rfind("busy.doc could not be wiped", 0), 0u);
+  EXPECT_EQ(tab.env.ui.messages[1].text,
+            "busy.doc could not be wiped: The process cannot access the file because it is being used by another "
+            "process.");
   EXPECT_EQ(tab.env.ui.messages[1].icon, MsgIcon::Exclamation);
   EXPECT_TRUE(tab.env.files.exists("C:\\dir\\busy.doc"));
 
-  WipeTab bare;
-  bare.env.files.addFile("plain.txt", 5);
-  bare.view.txtFileToWipe.setText("plain.txt");
-  bare.wipe();
-  ASSERT_EQ(bare.env.ui.messages.size(), 2u);
-  EXPECT_EQ(bare.env.ui.messages[1].text, "plain.txt wiped");
+  WipeTab shared;
+  shared.env.files.addFile("C:\\dir\\shared.bin", 50).links = 3;
+  shared.view.txtFileToWipe.setText("C:\\dir\\shared.bin");
+  shared.wipe();
+  ASSERT_EQ(shared.env.ui.messages.size(), 2u);
+  EXPECT_EQ(shared.env.ui.messages[1].text,
+            "shared.bin was not wiped: other names share its data. Only this name was deleted.");
+  EXPECT_EQ(shared.env.ui.messages[1].icon, MsgIcon::Exclamation);
+  EXPECT_TRUE(shared.env.files.sessions.empty());
+}
+
+// A target must name one place whatever the current folder; when either does not, nothing is wiped.
+TEST(WipeCommand, TextThatIsNotAFullPathIsRefusedAndNothingIsWiped) {
+  const char* refused[] = {"a.txt", "C:", "C:folder", "\\folder", "  dir\\x  "};
+  for (bool inFileField : {true, false}) {
+    for (const char* text : refused) {
+      SCOPED_TRACE(std::string(text) + (inFileField ? " as file" : " as folder"));
+      WipeTab tab;
+      tab.env.files.addFile("C:\\ok\\file.txt", 10);
+      tab.env.files.addFile("C:\\ok\\in\\inner.txt", 10);
+      tab.view.txtFileToWipe.setText(inFileField ? text : "C:\\ok\\file.txt");
+      tab.view.txtFolderToWipe.setText(inFileField ? "C:\\ok\\in" : text);
+      tab.view.cmdWipe.click();
+      ASSERT_EQ(tab.env.ui.messages.size(), 1u);
+      const auto& refusal = tab.env.ui.messages[0];
+      std::string trimmedText = text;
+      trimmedText.erase(0, trimmedText.find_first_not_of(' '));
+      trimmedText.erase(trimmedText.find_last_not_of(' ') + 1);
+      EXPECT_EQ(refusal.text, "Nothing was wiped. This is not a full path:\n" + trimmedText +
+                                  "\nGive the whole path, from a drive such as C:\\ or from \\\\server\\share.");
+      EXPECT_EQ(refusal.icon, MsgIcon::Exclamation);
+      EXPECT_TRUE(tab.env.files.sessions.empty());
+      EXPECT_TRUE(tab.env.files.deletes.empty());
+    }
+  }
+
+  // Whole drives and shares are full paths; blanks around the text do not count.
+  const std::pair<const char*, const char*> allowed[] = {
+      {"E:\\", "Target: every file in E:\\"},
+      {"\\\\server\\share\\dir", "Target: every file in \\\\server\\share\\dir\\"},
+      {"  C:\\f  ", "Target: every file in C:\\f\\"}};
+  for (const auto& [text, line] : allowed) {
+    WipeTab tab;
+    tab.view.txtFolderToWipe.setText(text);
+    tab.wipe(MsgAnswer::Cancel);
+    ASSERT_EQ(tab.env.ui.messages.size(), 1u);
+    EXPECT_EQ(tab.env.ui.messages[0].text, kWarning + "\n" + line);
+  }
 }
 
 TEST(WipeCommand, FileTargetWithoutDataIsPassedOverSilentlyUnlessItsLengthFails) {
@@ -144,19 +190,50 @@ TEST(WipeCommand, FolderMessageCountsOnlyWipedFilesAndNamesTheFirstFailures) {
   tab.wipe();
   ASSERT_EQ(tab.env.ui.messages.size(), 2u);
   EXPECT_EQ(tab.env.ui.messages[1].text,
-            "2File(s) wiped\n7 file(s) could not be wiped:\nC:\\f\\locked0\nC:\\f\\locked1\nC:\\f\\locked2\n"
-            "C:\\f\\locked3\nC:\\f\\locked4\n...");
+            "2File(s) wiped\n7 item(s) could not be wiped:\nC:\\f\\locked0: " + kBusy + "\nC:\\f\\locked1: " + kBusy +
+                "\nC:\\f\\locked2: " + kBusy + "\nC:\\f\\locked3: " + kBusy + "\nC:\\f\\locked4: " + kBusy + "\n...");
   EXPECT_EQ(tab.env.ui.messages[1].icon, MsgIcon::Exclamation);
+}
+
+// Links go as names and count apart; what was left behind is listed with its reason, and the
+// information icon shows only when nothing was.
+TEST(WipeCommand, FolderMessageCountsRemovedLinksAndListsWhatWasLeftBehind) {
+  WipeTab tab;
+  tab.env.files.addFile("C:\\f\\plain", 10);
+  tab.env.files.addFile("C:\\f\\shared", 10, 's').links = 2;
+  tab.env.files.addFolder("C:\\f\\junction");
+  tab.env.files.node("C:\\f\\junction").link = true;
+  tab.env.files.addFile("C:\\f\\sub\\link").link = true;
+  tab.env.files.addFile("C:\\f\\cloud", 10).dataLink = true;
+  tab.view.txtFolderToWipe.setText("C:\\f");
+  tab.wipe();
+  ASSERT_EQ(tab.env.ui.messages.size(), 2u);
+  EXPECT_EQ(tab.env.ui.messages[1].text,
+            "1File(s) wiped\n2 link(s) removed; what they lead to was left alone\n2 item(s) could not be wiped:\n"
+            "C:\\f\\shared: other names share its data\nC:\\f\\cloud: " +
+                std::string(kDataLinkReason));
+  EXPECT_EQ(tab.env.ui.messages[1].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(tab.shredOrder(), std::vector<std::string>{"C:\\f\\plain"});
+  for (const char* gone : {"C:\\f\\shared", "C:\\f\\junction", "C:\\f\\sub\\link"})
+    EXPECT_FALSE(tab.env.files.exists(gone)) << gone;
+  EXPECT_TRUE(tab.env.files.exists("C:\\f\\cloud"));
+
+  WipeTab onlyLinks;
+  onlyLinks.env.files.addFile("C:\\g\\link").link = true;
+  onlyLinks.view.txtFolderToWipe.setText("C:\\g");
+  onlyLinks.wipe();
+  EXPECT_EQ(onlyLinks.env.ui.messages.at(1).text, "0File(s) wiped\n1 link(s) removed; what they lead to was left alone");
+  EXPECT_EQ(onlyLinks.env.ui.messages.at(1).icon, MsgIcon::Information);
 }
 
 // Removes one file right after the folder was listed, as another program might.
 class VanishingFiles : public ForwardingFiles {
  public:
   VanishingFiles(FakeFiles& inner, std::string victim) : ForwardingFiles(inner), victim_(std::move(victim)) {}
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
-    auto entries = inner_.listFolder(folder);
+  FolderListing readFolder(const std::string& folder) override {
+    auto listing = inner_.readFolder(folder);
     inner_.deleteFile(victim_);
-    return entries;
+    return listing;
   }
 
  private:
@@ -175,7 +252,8 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   env.views.main->txtFolderToWipe.setText("C:\\f");
   form.cmdWipe_Click();
   ASSERT_EQ(env.ui.messages.size(), 2u);
-  EXPECT_EQ(env.ui.messages[1].text, "2File(s) wiped\n1 file(s) could not be wiped:\nC:\\f\\b");
+  EXPECT_EQ(env.ui.messages[1].text,
+            "2File(s) wiped\n1 item(s) could not be wiped:\nC:\\f\\b: The system cannot find the file specified.");
   EXPECT_FALSE(env.files.exists("C:\\f\\b"));
 }
 

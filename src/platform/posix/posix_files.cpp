@@ -68,6 +68,11 @@ class PosixWritableFile : public WritableFile {
     }
     return true;
   }
+  std::uint32_t linkCount() override {
+    struct stat st {};
+    if (::fstat(fd_.get(), &st) != 0) return 0;
+    return static_cast<std::uint32_t>(st.st_nlink);
+  }
 
  private:
   Descriptor fd_;
@@ -90,25 +95,38 @@ Descriptor openRegular(const std::string& path, int flags, FileStatus& status) {
   return fd;
 }
 
-DirEntry entryOf(int dirFd, const char* name) {
+// The entry's kind from the name itself; nothing when it is gone meanwhile.
+std::optional<DirEntry> entryOf(int dirFd, const dirent& item) {
   DirEntry entry;
-  entry.name = name;
-  entry.hidden = name[0] == '.';
+  entry.name = item.d_name;
+  entry.hidden = item.d_name[0] == '.';
   struct stat st {};
-  if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-    // Gone meanwhile, or unknowable: safest to pass it over like a link.
-    entry.link = true;
+  if (::fstatat(dirFd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    // Unknowable: only a kind the directory itself names is trusted, anything else is passed over.
+    entry.link = item.d_type != DT_REG && item.d_type != DT_DIR;
+    entry.surrogate = item.d_type == DT_LNK;
+    entry.directory = item.d_type == DT_DIR;
     return entry;
   }
-  entry.link = S_ISLNK(st.st_mode);
+  entry.link = entry.surrogate = S_ISLNK(st.st_mode);
   entry.directory = S_ISDIR(st.st_mode);
   entry.readOnly = (st.st_mode & S_IWUSR) == 0;
   return entry;
 }
 
+FileStatus chmodFile(const std::string& path, mode_t mode) {
+  return ::fchmodat(AT_FDCWD, path.c_str(), mode, AT_SYMLINK_NOFOLLOW) == 0 ? FileStatus{} : lastStatus();
+}
+
 class PosixFiles : public Files {
  public:
   char separator() const override { return '/'; }
+
+  std::optional<std::string> literalPath(const std::string& text) override {
+    if (text.empty() || text.front() != '/') return std::nullopt;
+    return text;  // names are never reinterpreted here
+  }
 
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     auto fd = openRegular(path, O_WRONLY | O_CREAT, status);
@@ -122,12 +140,36 @@ class PosixFiles : public Files {
     return ::unlink(path.c_str()) == 0 ? FileStatus{} : lastStatus();
   }
 
+  FileStatus removeLink(const std::string& path) override {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return lastStatus();
+    if (!S_ISLNK(st.st_mode)) return statusOf(EINVAL);
+    return ::unlink(path.c_str()) == 0 ? FileStatus{} : lastStatus();
+  }
+
   FileStatus setNormalAttributes(const std::string& path) override {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) return lastStatus();
     if (S_ISLNK(st.st_mode)) return statusOf(ELOOP);
-    const mode_t mode = (st.st_mode & 07777 & ~(S_ISUID | S_ISGID | S_ISVTX)) | S_IRUSR | S_IWUSR;
-    return ::fchmodat(AT_FDCWD, path.c_str(), mode, AT_SYMLINK_NOFOLLOW) == 0 ? FileStatus{} : lastStatus();
+    return chmodFile(path, (st.st_mode & 07777 & ~(S_ISUID | S_ISGID | S_ISVTX)) | S_IRUSR | S_IWUSR);
+  }
+
+  FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return lastStatus();
+    if (S_ISLNK(st.st_mode) || S_ISDIR(st.st_mode)) return statusOf(ELOOP);
+    return chmodFile(path, static_cast<mode_t>(attributes & 07777));
+  }
+
+  FileStatus fileFacts(const std::string& path, FileFacts& facts) override {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return lastStatus();
+    facts.links = static_cast<std::uint32_t>(st.st_nlink);
+    facts.attributes = st.st_mode & 07777;
+    facts.readOnly = (st.st_mode & S_IWUSR) == 0;
+    facts.directory = S_ISDIR(st.st_mode);
+    facts.link = facts.surrogate = S_ISLNK(st.st_mode);
+    return {};
   }
 
   FileStatus fileLength(const std::string& path, std::uint64_t& length) override {
@@ -153,18 +195,30 @@ class PosixFiles : public Files {
     return {};
   }
 
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
+  FolderListing readFolder(const std::string& folder) override {
+    FolderListing listing;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd.valid()) return std::nullopt;
-    std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd.get()));
-    if (!dir) return std::nullopt;
-    fd.release();  // the stream owns it now
-    std::vector<DirEntry> entries;
-    while (const dirent* item = ::readdir(dir.get())) {
-      if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
-      entries.push_back(entryOf(::dirfd(dir.get()), item->d_name));
+    if (!fd.valid()) {
+      listing.status = lastStatus();
+      return listing;
     }
-    return entries;
+    std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd.get()));
+    if (!dir) {
+      listing.status = lastStatus();
+      return listing;
+    }
+    fd.release();  // the stream owns it now
+    listing.opened = true;
+    for (;;) {
+      errno = 0;  // readdir tells its end from its failure only through errno
+      const dirent* item = ::readdir(dir.get());
+      if (!item) {
+        if (errno != 0) listing.status = lastStatus();
+        return listing;
+      }
+      if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
+      if (auto entry = entryOf(::dirfd(dir.get()), *item)) listing.entries.push_back(std::move(*entry));
+    }
   }
 
   std::string tempPath() override {

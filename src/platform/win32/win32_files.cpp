@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <algorithm>
+#include <cwctype>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -11,19 +12,43 @@ namespace vellox::win32 {
 
 namespace {
 
-// The full path in the \\?\ form, which lifts the 260-character limit.
+constexpr const wchar_t* kLiteralPrefix = L"\\\\?\\";
+
+bool isSlash(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+// "X:\..." or "\\server\share...": the only texts that name one place whatever the current folder.
+bool isAbsolute(const std::wstring& path) {
+  const bool drive = path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && isSlash(path[2]);
+  const bool unc = path.size() >= 3 && isSlash(path[0]) && isSlash(path[1]) && path[2] != L'?' && path[2] != L'.' &&
+                   !isSlash(path[2]);
+  return drive || unc;
+}
+
+std::wstring fullPathOf(const std::wstring& path) {
+  const DWORD need = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (need == 0) return L"";
+  std::wstring full(need, L'\0');
+  const DWORD got = GetFullPathNameW(path.c_str(), need, full.data(), nullptr);
+  if (got == 0 || got >= need) return L"";
+  full.resize(got);
+  return full;
+}
+
+// The \\?\ form of a full path: no length limit, and names taken literally.
+std::wstring literalForm(const std::wstring& full) {
+  if (full.rfind(L"\\\\", 0) == 0) return kLiteralPrefix + std::wstring(L"UNC\\") + full.substr(2);
+  return kLiteralPrefix + full;
+}
+
+// The path as the service's calls take it. A literal path is used as it is; any other text is
+// made full first, which also lifts the 260-character limit.
 std::wstring longPath(const std::string& path) {
   std::wstring wide = widen(path);
-  if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
-  const DWORD need = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (need == 0) return wide;
-  std::wstring full(need, L'\0');
-  const DWORD got = GetFullPathNameW(wide.c_str(), need, full.data(), nullptr);
-  if (got == 0 || got >= need) return wide;
-  full.resize(got);
+  if (wide.rfind(kLiteralPrefix, 0) == 0) return wide;
+  const std::wstring full = fullPathOf(wide);
+  if (full.empty()) return wide;
   if (full.rfind(L"\\\\.\\", 0) == 0) return full;  // a device path stays as it is
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
+  return literalForm(full);
 }
 
 std::string describe(DWORD error) {
@@ -49,9 +74,25 @@ FileStatus refusedLink() {
   return {FileErrc::Other, ERROR_CANT_ACCESS_FILE, "The file is a link; nothing is written through it."};
 }
 
+FileStatus notALink() { return {FileErrc::Other, ERROR_NOT_A_REPARSE_POINT, describe(ERROR_NOT_A_REPARSE_POINT)}; }
+
+// Opens the name itself, never what a link leads to, for queries and the given access.
+UniqueHandle openName(const std::wstring& path, DWORD access) {
+  return UniqueHandle(CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// Whether an open reparse point only names another place; the tag tells.
+bool isNameSurrogate(HANDLE handle) {
+  FILE_ATTRIBUTE_TAG_INFO tag{};
+  if (!GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag)) return false;
+  return (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(tag.ReparseTag);
+}
+
 class Win32WritableFile : public WritableFile {
  public:
-  explicit Win32WritableFile(UniqueHandle handle) : handle_(std::move(handle)) {}
+  Win32WritableFile(UniqueHandle handle, DWORD links) : handle_(std::move(handle)), links_(links) {}
   std::optional<std::uint64_t> length() override {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(handle_.get(), &size)) return std::nullopt;
@@ -73,9 +114,11 @@ class Win32WritableFile : public WritableFile {
     return true;
   }
   bool flush() override { return FlushFileBuffers(handle_.get()) != 0; }
+  std::uint32_t linkCount() override { return links_; }
 
  private:
   UniqueHandle handle_;
+  DWORD links_;  // read from this handle when it was opened
 };
 
 DirEntry entryOf(const WIN32_FIND_DATAW& data) {
@@ -83,6 +126,8 @@ DirEntry entryOf(const WIN32_FIND_DATAW& data) {
   entry.name = narrow(std::wstring_view(data.cFileName, wcsnlen(data.cFileName, MAX_PATH)));
   entry.directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  // With the reparse attribute, dwReserved0 holds the reparse tag.
+  entry.surrogate = entry.link && IsReparseTagNameSurrogate(data.dwReserved0);
   entry.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
   entry.hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
   entry.system = (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
@@ -100,6 +145,16 @@ HANDLE findFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
 class Win32Files : public Files {
  public:
   char separator() const override { return '\\'; }
+
+  std::optional<std::string> literalPath(const std::string& text) override {
+    const std::wstring wide = widen(text);
+    if (wide.rfind(kLiteralPrefix, 0) == 0) return text;
+    if (!isAbsolute(wide)) return std::nullopt;
+    // Made full once, here; every name appended later is taken as listed.
+    const std::wstring full = fullPathOf(wide);
+    if (full.empty() || full.rfind(L"\\\\.\\", 0) == 0) return std::nullopt;  // a device, not a path
+    return narrow(literalForm(full));
+  }
 
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     // The reparse flag opens a link itself, so it can be refused instead of followed.
@@ -119,20 +174,49 @@ class Win32Files : public Files {
       return nullptr;
     }
     status = {};
-    return std::make_unique<Win32WritableFile>(std::move(file));
+    return std::make_unique<Win32WritableFile>(std::move(file), info.nNumberOfLinks);
   }
 
   FileStatus deleteFile(const std::string& path) override {
     return DeleteFileW(longPath(path).c_str()) ? FileStatus{} : lastStatus();
   }
 
+  FileStatus removeLink(const std::string& path) override {
+    UniqueHandle link = openName(longPath(path), DELETE);
+    if (!link) return lastStatus();
+    // Checked on the handle that deletes, so nothing else can take the link's place meanwhile.
+    if (!isNameSurrogate(link.get())) return notALink();
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    if (!SetFileInformationByHandle(link.get(), FileDispositionInfo, &disposition, sizeof disposition))
+      return lastStatus();
+    return {};
+  }
+
   FileStatus setNormalAttributes(const std::string& path) override {
+    return setAttributes(path, FILE_ATTRIBUTE_NORMAL);
+  }
+
+  FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override {
     const std::wstring wide = longPath(path);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return lastStatus();
+    const DWORD now = GetFileAttributesW(wide.c_str());
+    if (now == INVALID_FILE_ATTRIBUTES) return lastStatus();
     // Folders and links keep theirs: only files are made writable for the wipe.
-    if (attributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return refusedLink();
-    return SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL) ? FileStatus{} : lastStatus();
+    if (now & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return refusedLink();
+    return SetFileAttributesW(wide.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL) ? FileStatus{}
+                                                                                          : lastStatus();
+  }
+
+  FileStatus fileFacts(const std::string& path, FileFacts& facts) override {
+    UniqueHandle name = openName(longPath(path), 0);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!name || !GetFileInformationByHandle(name.get(), &info)) return lastStatus();
+    facts.links = info.nNumberOfLinks;
+    facts.attributes = info.dwFileAttributes;
+    facts.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    facts.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    facts.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    facts.surrogate = facts.link && isNameSurrogate(name.get());
+    return {};
   }
 
   FileStatus fileLength(const std::string& path, std::uint64_t& length) override {
@@ -158,24 +242,32 @@ class Win32Files : public Files {
     return {};
   }
 
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) override {
+  FolderListing readFolder(const std::string& folder) override {
+    FolderListing listing;
     std::wstring pattern = longPath(folder);
-    if (pattern.empty()) return std::nullopt;
+    if (pattern.empty()) {
+      listing.status = statusOf(ERROR_PATH_NOT_FOUND);
+      return listing;
+    }
     if (pattern.back() != L'\\') pattern += L'\\';
     pattern += L'*';
     WIN32_FIND_DATAW data{};
     UniqueFindHandle found(findFirst(pattern, data));
-    std::vector<DirEntry> entries;
     if (!found) {
+      const DWORD error = GetLastError();
       // No match at all is an empty folder (a drive root has no "." entry).
-      if (GetLastError() == ERROR_FILE_NOT_FOUND) return entries;
-      return std::nullopt;
+      listing.opened = error == ERROR_FILE_NOT_FOUND;
+      if (!listing.opened) listing.status = statusOf(error);
+      return listing;
     }
+    listing.opened = true;
     do {
       auto entry = entryOf(data);
-      if (entry.name != "." && entry.name != "..") entries.push_back(std::move(entry));
+      if (entry.name != "." && entry.name != "..") listing.entries.push_back(std::move(entry));
     } while (FindNextFileW(found.get(), &data));
-    return entries;
+    // Anything but the end of the entries means some were never seen.
+    if (const DWORD error = GetLastError(); error != ERROR_NO_MORE_FILES) listing.status = statusOf(error);
+    return listing;
   }
 
   std::string tempPath() override {

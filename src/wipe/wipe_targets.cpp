@@ -1,0 +1,50 @@
+#include "wipe/wipe_targets.h"
+#include "wipe/left_behind.h"
+
+namespace vellox {
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+  constexpr const char* kBlanks = " \t\r\n";
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The literal path of a field's text, or the text in `refused`.
+std::string literalOf(Files& files, const std::string& text, std::vector<std::string>& refused) {
+  const std::string target = trimmed(text);
+  if (target.empty()) return "";
+  auto literal = files.literalPath(target);
+  if (!literal) refused.push_back(target);
+  return literal.value_or("");
+}
+
+}  // namespace
+
+WipeTargets wipeTargets(Files& files, const std::string& fileText, const std::string& folderText) {
+  WipeTargets targets;
+  targets.file = literalOf(files, fileText, targets.refused);
+  targets.folder = literalOf(files, folderText, targets.refused);
+  if (!targets.folder.empty() && targets.folder.back() != files.separator()) targets.folder += files.separator();
+  return targets;
+}
+
+std::string targetLine(const WipeTargets& targets) {
+  const std::string file = "the file " + shownPath(targets.file);
+  const std::string folder = "every file in " + shownPath(targets.folder);
+  if (!targets.file.empty() && !targets.folder.empty()) return "Targets: " + file + ", and " + folder;
+  if (!targets.file.empty()) return "Target: " + file;
+  if (!targets.folder.empty()) return "Target: " + folder;
+  return "";
+}
+
+std::string refusalMessage(const std::vector<std::string>& refused) {
+  std::string text = refused.size() == 1 ? "Nothing was wiped. This is not a full path:"
+                                         : "Nothing was wiped. These are not full paths:";
+  for (const auto& target : refused) text += "\n" + target;
+  return text + "\nGive the whole path, from a drive such as C:\\ or from \\\\server\\share.";
+}
+
+}  // namespace vellox
