@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
+#include "app/frmmain.h"
+#include "fakes/test_env.h"
 #include "platform/posix/posix_files.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/mod_enum_files.h"
@@ -47,37 +49,43 @@ TEST(ShredOnDisk, ReadOnlyFileIsOverwrittenThenDeleted) {
   EXPECT_FALSE(fs::exists(path));
 }
 
-// Everything outside the chosen folder, and the links inside it, stay as they were.
-TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinks) {
+// Nothing outside the chosen folder changes: links inside it go as names, a file with a
+// name outside keeps its data and attributes, and the message says what was left.
+TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
   TempDir dir;
   const std::string target = dir / "target", outside = dir / "outside";
   writeText(outside + "/secret.txt", "outside file");
   writeText(outside + "/dir/inner.txt", "outside folder");
+  writeText(outside + "/store.bin", "shared data");
   writeText(target + "/a.txt", "a");
   writeText(target + "/sub/b.txt", "b");
   fs::create_symlink(outside + "/secret.txt", target + "/file_link");
   fs::create_directory_symlink(outside + "/dir", target + "/dir_link");
   fs::create_directory_symlink(target, target + "/sub/loop");
   fs::create_symlink(dir / "nowhere", target + "/dangling");
+  fs::create_hard_link(outside + "/store.bin", target + "/sub/checkout.bin");
+  fs::permissions(outside + "/store.bin", fs::perms::owner_read);
 
+  TestEnv env;
   auto files = posix::makeFiles();
-  foundFiles.assign(1, "");
-  std::string folder = target;
-  enumFiles(*files, folder);
-  std::vector<std::string> found(foundFiles.begin() + 1, foundFiles.end());
-  std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (std::vector<std::string>{target + "/a.txt", target + "/sub/b.txt"}));
-  for (const auto& path : found) EXPECT_TRUE(shredFile(*files, path, 3));
+  Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,
+                    *files,   env.urlCache, env.urlHistory, env.download, env.instance};
+  frmmain form(services, [] {});
+  env.views.main->txtFolderToWipe.setText(target);
+  env.ui.answers.push_back(MsgAnswer::Ok);
+  form.cmdWipe_Click();
 
-  // Named directly, a link is not written through either.
-  EXPECT_FALSE(shredFile(*files, target + "/file_link", 3));
-
+  ASSERT_EQ(env.ui.messages.size(), 2u);
+  EXPECT_EQ(env.ui.messages[1].text, "2File(s) wiped\n4 link(s) removed; what they lead to was left alone\n"
+                                     "1 item(s) could not be wiped:\n" +
+                                         target + "/sub/checkout.bin: other names share its data");
   EXPECT_EQ(readText(outside + "/secret.txt"), "outside file");
   EXPECT_EQ(readText(outside + "/dir/inner.txt"), "outside folder");
-  EXPECT_TRUE(fs::is_symlink(target + "/dir_link"));
-  EXPECT_TRUE(fs::is_symlink(target + "/sub/loop"));
+  EXPECT_EQ(readText(outside + "/store.bin"), "shared data");
+  EXPECT_EQ(fs::status(outside + "/store.bin").permissions() & fs::perms::all, fs::perms::owner_read);
+  for (const char* gone : {"a.txt", "sub/b.txt", "file_link", "dir_link", "sub/loop", "dangling", "sub/checkout.bin"})
+    EXPECT_EQ(fs::symlink_status(target + "/" + gone).type(), fs::file_type::not_found) << gone;
   EXPECT_TRUE(fs::is_directory(target + "/sub"));
-  EXPECT_FALSE(fs::exists(target + "/a.txt"));
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ std::optional<std::string> showOpenFileDialog(HWND owner, const std::string& fil
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = kLongPathChars;
-  dialog.Flags = OFN_EXPLORER;
+  // The picked name is the file itself, a shortcut included; the current folder stays ours.
+  dialog.Flags = OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   return narrow(name.c_str());
 }
