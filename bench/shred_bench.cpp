@@ -53,7 +53,7 @@ bool gnuShred(const std::string& path) { return run("shred -n " + std::to_string
 
 bool ours(const std::string& path) {
   auto files = vellox::posix::makeFiles();
-  return vellox::shredFile(*files, path, kPasses);
+  return static_cast<bool>(vellox::shredFile(*files, path, kPasses));
 }
 
 template <class Method>

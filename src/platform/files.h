@@ -74,6 +74,9 @@ class Files {
   virtual FileStatus deleteFile(const std::string& path) = 0;
   // Removes a link itself, for a file or a folder, never what it leads to; refuses anything else.
   virtual FileStatus removeLink(const std::string& path) = 0;
+  // Removes this one name of a file that has others, even a read-only one, and leaves the
+  // file's attributes to its other names as they were. Folders are refused.
+  virtual FileStatus deleteOneName(const std::string& path) = 0;
   // Clears read-only, hidden, system and archive.
   virtual FileStatus setNormalAttributes(const std::string& path) = 0;
   // Puts back attributes read with fileFacts. Links and folders keep theirs.

@@ -29,7 +29,7 @@ std::string reasonOf(const FileStatus& status, const char* fallback) {
 
 // Only this name goes: neither the data nor the attributes that the other names share are touched.
 Shred sharedData(Files& files, const std::string& path) {
-  return {ShredEnd::SharedData, kSharedDataReason, files.deleteFile(path).ok()};
+  return {ShredEnd::SharedData, kSharedDataReason, files.deleteOneName(path).ok()};
 }
 
 // The passes over one file, which either all reach the device or leave the file in place.

@@ -154,6 +154,18 @@ FileStatus FakeFiles::deleteFile(const std::string& path) {
   return {};
 }
 
+// As on Windows, the read-only attribute does not keep this one name: only a lock or a folder does.
+FileStatus FakeFiles::deleteOneName(const std::string& path) {
+  const std::string key = keyOf(path);
+  deletes.push_back(key);
+  auto it = nodes_.find(key);
+  if (it == nodes_.end()) return kNotFound;
+  if (it->second.directory) return kDenied;
+  if (it->second.locked) return kShared;
+  unlink(key);
+  return {};
+}
+
 FileStatus FakeFiles::removeLink(const std::string& path) {
   const std::string key = keyOf(path);
   auto it = nodes_.find(key);

@@ -43,6 +43,7 @@ class FakeFiles : public Files {
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
   FileStatus removeLink(const std::string& path) override;
+  FileStatus deleteOneName(const std::string& path) override;
   FileStatus setNormalAttributes(const std::string& path) override;
   FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override;
   FileStatus fileFacts(const std::string& path, FileFacts& facts) override;

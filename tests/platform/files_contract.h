@@ -10,7 +10,7 @@
 //   Files& files(); std::string path(name); bool makeFile(path, contents); bool makeFolder(path);
 //   bool makeReadOnly(path); bool hardLink(existing, path); bool symlink(target, path, folder);
 //   std::string contents(path); bool exists(path);
-//   static constexpr bool kSymlinks, kReadOnlyRefusesWrites, kReadOnlyRefusesDelete.
+//   bool readOnlyRefusesWrites(); static constexpr bool kSymlinks, kReadOnlyRefusesDelete.
 namespace vellox::test {
 
 template <class Harness>
@@ -48,7 +48,7 @@ TYPED_TEST_P(FilesContract, ReadOnlyIsRefusedUntilResetAndCanBePutBack) {
   EXPECT_TRUE(facts.readOnly);
   EXPECT_FALSE(facts.directory || facts.link);
   FileStatus status;
-  if (TypeParam::kReadOnlyRefusesWrites) {
+  if (this->h.readOnlyRefusesWrites()) {
     EXPECT_EQ(files.openForWrite(path, status), nullptr);
     EXPECT_EQ(status.code, FileErrc::AccessDenied);
   }
@@ -77,9 +77,16 @@ TYPED_TEST_P(FilesContract, LinkCountIsReadFromTheNameAndFromTheWriteHandle) {
     ASSERT_NE(file, nullptr) << status.description;
     EXPECT_EQ(file->linkCount(), links) << path;
   }
-  // Deleting one name leaves the other with the data.
-  ASSERT_TRUE(files.deleteFile(shared).ok());
-  EXPECT_EQ(this->h.contents(this->h.path("other-name.txt")), "2");
+  // One name goes, even a read-only one; the other keeps the data and the attributes.
+  ASSERT_TRUE(this->h.makeReadOnly(shared));
+  ASSERT_TRUE(files.deleteOneName(shared).ok());
+  EXPECT_FALSE(this->h.exists(shared));
+  const std::string other = this->h.path("other-name.txt");
+  EXPECT_EQ(this->h.contents(other), "2");
+  FileFacts facts;
+  ASSERT_TRUE(files.fileFacts(other, facts).ok());
+  EXPECT_TRUE(facts.readOnly);
+  EXPECT_FALSE(files.deleteOneName(this->h.path("")).ok()) << "a folder is refused";
 }
 
 TYPED_TEST_P(FilesContract, ListsEachKindOfEntryAndTheLiteralPathReachesIt) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
 #include "files_temp_dir.h"
+#include "platform/files_contract.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/pass_checks.h"
@@ -111,17 +113,26 @@ TEST(Win32Shred, ReadOnlyFileIsOverwrittenThenDeleted) {
   EXPECT_FALSE(fileExists(path));
 }
 
+// A read-only file held open by another program is left as it was, its attributes put back.
 TEST(Win32Shred, FileLockedByAnotherHolderIsReportedAndLeftInPlace) {
   WinTempDir dir;
   auto files = win32::makeFiles();
   const std::string path = dir / "locked.txt";
   ASSERT_TRUE(makeFile(path, "still here"));
+  const DWORD attributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  ASSERT_TRUE(SetFileAttributesW(longForm(path).c_str(), attributes));
   HANDLE holder = CreateFileW(longForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(shredFile(*files, path, 3));
+  const Shred shred = shredFile(*files, path, 3);
   CloseHandle(holder);
+  EXPECT_EQ(shred.end, ShredEnd::NotWiped);
+  std::wstring sharing(256, L'\0');
+  sharing.resize(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                ERROR_SHARING_VIOLATION, 0, sharing.data(), 256, nullptr));
+  EXPECT_EQ(shred.reason.substr(0, 10), toUtf8(sharing).substr(0, 10)) << shred.reason;
   EXPECT_EQ(fileContents(path), "still here");
+  EXPECT_EQ(GetFileAttributesW(longForm(path).c_str()) & attributes, attributes);
 }
 
 TEST(Win32Shred, VanishedFileIsNotRecreated) {
@@ -130,6 +141,49 @@ TEST(Win32Shred, VanishedFileIsNotRecreated) {
   EXPECT_FALSE(shredFile(*files, dir / "gone.txt", 3));
   EXPECT_FALSE(fileExists(dir / "gone.txt"));
 }
+
+}  // namespace
+}  // namespace vellox::test
+
+namespace vellox::test {
+namespace {
+
+// The Win32 side of the file service's contract. Wine 8 shows no links of its own making.
+class Win32Harness {
+ public:
+  static constexpr bool kSymlinks = false, kReadOnlyRefusesDelete = true;
+  // Windows refuses to open a read-only file for writing; Wine run by the superuser does not.
+  bool readOnlyRefusesWrites() {
+    const std::string probe = dir_ / "probe";
+    if (!makeFile(probe, "") || !makeReadOnly(probe)) return true;
+    HANDLE file = CreateFileW(longForm(probe).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return true;
+    CloseHandle(file);
+    return false;
+  }
+  Files& files() { return *files_; }
+  std::string path(std::string name) {
+    std::replace(name.begin(), name.end(), '/', '\\');
+    return dir_ / name;
+  }
+  bool makeFile(const std::string& path, const std::string& contents) { return test::makeFile(path, contents); }
+  bool makeFolder(const std::string& path) { return CreateDirectoryW(longForm(path).c_str(), nullptr); }
+  bool makeReadOnly(const std::string& path) {
+    return SetFileAttributesW(longForm(path).c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+  bool hardLink(const std::string& existing, const std::string& path) {
+    return CreateHardLinkW(longForm(path).c_str(), longForm(existing).c_str(), nullptr);
+  }
+  bool symlink(const std::string&, const std::string&, bool) { return false; }
+  std::string contents(const std::string& path) { return fileContents(path); }
+  bool exists(const std::string& path) { return fileExists(path); }
+
+ private:
+  WinTempDir dir_;
+  std::unique_ptr<Files> files_ = win32::makeFiles();
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32FilesContract, FilesContract, Win32Harness);
 
 }  // namespace
 }  // namespace vellox::test

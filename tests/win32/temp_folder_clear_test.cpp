@@ -19,6 +19,7 @@ bool folderExists(const std::string& path) {
 TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay) {
   WinTempDir dir;
   ASSERT_FALSE(dir.path().empty());
+  WinTempDir elsewhere;  // made before TMP points into the test folder
   TempVariables pointedAtTheTestFolder(toWide(dir.path() + "\\"));
   auto realFiles = win32::makeFiles();
   // Never go on unless the temporary folder is the test's own.
@@ -31,6 +32,10 @@ TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay)
   ASSERT_TRUE(makeFile(dir / "one\\two\\d.tmp", "dee"));
   ASSERT_TRUE(SetFileAttributesW(longForm(dir / "one\\two\\d.tmp").c_str(), FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(CreateDirectoryW(longForm(dir / "empty").c_str(), nullptr));
+  // A name in the temporary folder for data that lives on elsewhere.
+  ASSERT_TRUE(makeFile(elsewhere / "kept.bin", "shared data"));
+  ASSERT_TRUE(CreateHardLinkW(longForm(dir / "one\\linked.bin").c_str(), longForm(elsewhere / "kept.bin").c_str(),
+                              nullptr));
 
   TestEnv env;
   PassRecorder files(*realFiles);
@@ -40,13 +45,14 @@ TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay)
   frmmain window(services, [] {});
   window.chkdeltempfiles.setValue(1);
 
-  for (const char* name : {"a.tmp", "one\\b.tmp", "one\\two\\c.tmp", "one\\two\\d.tmp"})
+  for (const char* name : {"a.tmp", "one\\b.tmp", "one\\two\\c.tmp", "one\\two\\d.tmp", "one\\linked.bin"})
     EXPECT_FALSE(fileExists(dir / name)) << name;
   for (const char* name : {"one", "one\\two", "empty"}) EXPECT_TRUE(folderExists(dir / name)) << name;
   EXPECT_TRUE(folderExists(dir.path()));
 
-  ASSERT_EQ(files.passes.size(), 4u) << "one pass per file";
-  ASSERT_EQ(files.deleted.size(), 4u);
+  EXPECT_EQ(fileContents(elsewhere / "kept.bin"), "shared data");
+  ASSERT_EQ(files.passes.size(), 4u) << "one pass per file, none for the shared one";
+  ASSERT_EQ(files.deleted.size(), 4u) << "the shared one goes as a name";
   bool sawBig = false;
   for (const auto& contents : files.deleted) {
     EXPECT_EQ(contents.find_first_not_of('\x01'), std::string::npos) << "deleted only after the overwrite";

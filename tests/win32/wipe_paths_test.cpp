@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include "app/frmmain.h"
+#include "fakes/test_env.h"
 #include "files_temp_dir.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/mod_enum_files.h"
@@ -30,7 +32,8 @@ TEST(Win32Wipe, UnicodeNamesAndLongPathsAreWalkedAndShredded) {
   enumFiles(*files, folder);
   std::vector<std::string> found(foundFiles.begin() + 1, foundFiles.end());
   std::sort(found.begin(), found.end());
-  std::vector<std::string> expected{longFile, unicodeFile};
+  // Literal paths: the walk's root made full once, with the names appended as listed.
+  std::vector<std::string> expected{"\\\\?\\" + longFile, "\\\\?\\" + unicodeFile};
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(found, expected);
 
@@ -38,6 +41,68 @@ TEST(Win32Wipe, UnicodeNamesAndLongPathsAreWalkedAndShredded) {
   EXPECT_FALSE(fileExists(unicodeFile));
   EXPECT_FALSE(fileExists(longFile));
   EXPECT_TRUE(fileExists(deep));  // folders stay
+}
+
+}  // namespace
+}  // namespace vellox::test
+
+namespace vellox::test {
+namespace {
+
+// Wipes `folder` through the window's command with OK to the warning; the messages shown.
+std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
+  TestEnv env;
+  Services services{env.ui,  env.views,    env.settings,   env.registry, env.shell,
+                    files,   env.urlCache, env.urlHistory, env.download, env.instance};
+  frmmain form(services, [] {});
+  env.views.main->txtFolderToWipe.setText(folder);
+  env.ui.answers.push_back(MsgAnswer::Ok);
+  form.cmdWipe_Click();
+  return env.ui.messages;
+}
+
+// Names that Windows would trim or take for a device are wiped themselves, once each.
+TEST(Win32Wipe, ListedNamesAreTakenLiterally) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  const std::string target = dir / "target";
+  for (const char* name : {"a", "a.", "a ", "NUL", "con.txt"}) ASSERT_TRUE(makeFile(target + "\\" + name, name)) << name;
+  const auto messages = wipeFolder(*files, target);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text.substr(messages[0].text.find('\n') + 1), "Target: every file in " + target + "\\");
+  EXPECT_EQ(messages[1].text, "5File(s) wiped");
+  for (const char* name : {"a", "a.", "a ", "NUL", "con.txt"}) EXPECT_FALSE(fileExists(target + "\\" + name)) << name;
+}
+
+// A file that shares its data with a name outside the folder keeps its data and attributes there.
+TEST(Win32Wipe, HardLinkedFilesKeepTheirDataAndOnlyTheirNameGoes) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  const std::string outside = dir / "store", target = dir / "target";
+  ASSERT_TRUE(makeFile(outside + "\\object.bin", "shared data"));
+  ASSERT_TRUE(makeFile(outside + "\\kept.ro", "read-only data"));
+  ASSERT_TRUE(makeFile(target + "\\own.txt", "own"));
+  ASSERT_TRUE(CreateDirectoryW(longForm(target + "\\sub").c_str(), nullptr));
+  ASSERT_TRUE(CreateHardLinkW(longForm(target + "\\sub\\object.bin").c_str(), longForm(outside + "\\object.bin").c_str(),
+                              nullptr));
+  ASSERT_TRUE(CreateHardLinkW(longForm(target + "\\kept.ro").c_str(), longForm(outside + "\\kept.ro").c_str(), nullptr));
+  ASSERT_TRUE(SetFileAttributesW(longForm(outside + "\\kept.ro").c_str(), FILE_ATTRIBUTE_READONLY));
+
+  const auto messages = wipeFolder(*files, target);
+  ASSERT_EQ(messages.size(), 2u);
+  // In the order the folder lists them, which is the file system's own.
+  const std::string& text = messages[1].text;
+  EXPECT_EQ(text.rfind("1File(s) wiped\n2 item(s) could not be wiped:\n", 0), 0u) << text;
+  for (const char* name : {"\\sub\\object.bin", "\\kept.ro"})
+    EXPECT_NE(text.find("\n" + target + name + ": other names share its data"), std::string::npos) << text;
+  EXPECT_EQ(messages[1].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(fileContents(outside + "\\object.bin"), "shared data");
+  EXPECT_EQ(fileContents(outside + "\\kept.ro"), "read-only data");
+  EXPECT_NE(GetFileAttributesW(longForm(outside + "\\kept.ro").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  // Only the names inside the folder went, the read-only one too.
+  EXPECT_FALSE(fileExists(target + "\\sub\\object.bin"));
+  EXPECT_FALSE(fileExists(target + "\\kept.ro"));
+  EXPECT_FALSE(fileExists(target + "\\own.txt"));
 }
 
 }  // namespace

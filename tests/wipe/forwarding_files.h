@@ -19,6 +19,7 @@ class ForwardingFiles : public Files {
   }
   FileStatus deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
   FileStatus removeLink(const std::string& path) override { return inner_.removeLink(path); }
+  FileStatus deleteOneName(const std::string& path) override { return inner_.deleteOneName(path); }
   FileStatus setNormalAttributes(const std::string& path) override { return inner_.setNormalAttributes(path); }
   FileStatus setAttributes(const std::string& path, std::uint32_t attributes) override {
     return inner_.setAttributes(path, attributes);

@@ -147,6 +147,9 @@ class PosixFiles : public Files {
     return ::unlink(path.c_str()) == 0 ? FileStatus{} : lastStatus();
   }
 
+  // The mode belongs to the file, and unlinking a name never needs it changed.
+  FileStatus deleteOneName(const std::string& path) override { return deleteFile(path); }
+
   FileStatus setNormalAttributes(const std::string& path) override {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) return lastStatus();

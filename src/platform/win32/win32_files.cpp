@@ -83,6 +83,32 @@ UniqueHandle openName(const std::wstring& path, DWORD access) {
                                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
+// FileDispositionInfoEx and its flags, which the headers show only to newer targets.
+constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+constexpr DWORD kDispositionDelete = 0x1, kDispositionIgnoreReadOnly = 0x10;
+struct DispositionEx {
+  DWORD flags;
+};
+
+// Zero times leave the file's times as they are.
+bool setAttributesThrough(HANDLE handle, DWORD attributes) {
+  FILE_BASIC_INFO basic{};
+  basic.FileAttributes = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+  return SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic) != 0;
+}
+
+// Marks the open name for deletion. A read-only attribute is lifted only for the moment the
+// mark needs, and put back through the same handle before the name goes, for the other names.
+FileStatus deleteThroughHandle(HANDLE handle, DWORD attributes) {
+  const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
+  if (readOnly && !setAttributesThrough(handle, attributes & ~FILE_ATTRIBUTE_READONLY)) return lastStatus();
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  const bool marked = SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
+  const FileStatus status = marked ? FileStatus{} : lastStatus();
+  if (readOnly) setAttributesThrough(handle, attributes);
+  return status;
+}
+
 // Whether an open reparse point only names another place; the tag tells.
 bool isNameSurrogate(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tag{};
@@ -190,6 +216,18 @@ class Win32Files : public Files {
     if (!SetFileInformationByHandle(link.get(), FileDispositionInfo, &disposition, sizeof disposition))
       return lastStatus();
     return {};
+  }
+
+  FileStatus deleteOneName(const std::string& path) override {
+    UniqueHandle name = openName(longPath(path), DELETE | FILE_WRITE_ATTRIBUTES);
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!name || !GetFileInformationByHandle(name.get(), &info)) return lastStatus();
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return statusOf(ERROR_ACCESS_DENIED);
+    // Newer systems delete a read-only name as it is.
+    DispositionEx ignoringReadOnly{kDispositionDelete | kDispositionIgnoreReadOnly};
+    if (SetFileInformationByHandle(name.get(), kFileDispositionInfoEx, &ignoringReadOnly, sizeof ignoringReadOnly))
+      return {};
+    return deleteThroughHandle(name.get(), info.dwFileAttributes);
   }
 
   FileStatus setNormalAttributes(const std::string& path) override {
