@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <map>
 #include "fakes/fake_files.h"
-#include "platform/files_contract.h"
+#include "contracts/files_contract.h"
 #include "platform/posix/posix_files.h"
 #include "wipe/temp_dir.h"
 

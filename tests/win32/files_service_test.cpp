@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <map>
 #include "files_temp_dir.h"
-#include "platform/files_contract.h"
+#include "contracts/files_contract.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/pass_checks.h"
