@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
+#include "wipe/services_with_files.h"
 #include "files_temp_dir.h"
 #include "platform/win32/win32_services.h"
 #include "wipe/mod_enum_files.h"
@@ -52,8 +53,7 @@ namespace {
 // Wipes `folder` through the window's command with OK to the warning; the messages shown.
 std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
   TestEnv env;
-  Services services{env.ui,  env.views,    env.settings,   env.registry, env.shell,
-                    files,   env.urlCache, env.urlHistory, env.download, env.instance};
+  Services services = servicesWithFiles(env, files);
   frmmain form(services, [] {});
   env.views.main->txtFolderToWipe.setText(folder);
   env.ui.answers.push_back(MsgAnswer::Ok);

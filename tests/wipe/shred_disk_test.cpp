@@ -4,6 +4,7 @@
 #include <filesystem>
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
+#include "wipe/services_with_files.h"
 #include "platform/posix/posix_files.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/mod_enum_files.h"
@@ -68,8 +69,7 @@ TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
 
   TestEnv env;
   auto files = posix::makeFiles();
-  Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,
-                    *files,   env.urlCache, env.urlHistory, env.download, env.instance};
+  Services services = servicesWithFiles(env, *files);
   frmmain form(services, [] {});
   env.views.main->txtFolderToWipe.setText(target);
   env.ui.answers.push_back(MsgAnswer::Ok);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
+#include "wipe/services_with_files.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/left_behind.h"
 
@@ -246,8 +247,7 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   env.files.addFile("C:\\f\\b", 10);
   env.files.addFile("C:\\f\\c", 10);
   VanishingFiles files(env.files, "C:\\f\\b");
-  Services services{env.ui, env.views, env.settings, env.registry, env.shell, files,
-                    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
+  Services services = servicesWithFiles(env, files);
   frmmain form(services, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
   form.cmdWipe_Click();
