@@ -1,0 +1,122 @@
+// The Secure Wipe tab as a person meets it: what the warning names, a target refused, and
+// a folder whose files share data with names outside it.
+#include <string>
+#include "e2e/vellox_fixture.h"
+#include "ui/win32/resources/resource.h"
+
+namespace vellox::e2e {
+namespace {
+
+constexpr size_t kSecureWipeTab = 4;
+const std::wstring kWarning =
+    L"Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
+
+// A folder of the test's own on the prefix's C: drive, removed afterwards.
+class Scratch {
+ public:
+  Scratch() : root_(L"C:\\vellox-e2e-wipe-" + std::to_wstring(GetCurrentProcessId())) { CreateDirectoryW(root_.c_str(), nullptr); }
+  ~Scratch() { removeTree(root_); }
+  std::wstring operator/(const std::wstring& name) const { return root_ + L"\\" + name; }
+
+ private:
+  static void removeTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE found = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    if (found != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring name = data.cFileName, path = folder + L"\\" + name;
+        if (name == L"." || name == L"..") continue;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
+        else DeleteFileW(path.c_str());
+      } while (FindNextFileW(found, &data));
+      FindClose(found);
+    }
+    RemoveDirectoryW(folder.c_str());
+  }
+  std::wstring root_;
+};
+
+bool writeFile(const std::wstring& path, const std::string& contents) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == contents.size();
+}
+
+std::string readFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<unreadable>";
+  std::string contents(4096, '\0');
+  DWORD got = 0;
+  ReadFile(file, contents.data(), static_cast<DWORD>(contents.size()), &got, nullptr);
+  CloseHandle(file);
+  contents.resize(got);
+  return contents;
+}
+
+class WipeTab : public VelloxTest {
+ protected:
+  // Opens the Secure Wipe tab, fills both fields and clicks "&Wipe"; the box that follows.
+  std::optional<MessageBoxView> wipe(const std::wstring& file, const std::wstring& folder) {
+    const HWND main = openFromTray(TrayChoice::Show);
+    if (main == nullptr || !vellox().clickTab(main, kSecureWipeTab)) return std::nullopt;
+    const HWND page = findControl(main, IDC_PAGE_WIPE);
+    SendMessageW(findControl(page, IDC_TXTFILETOWIPE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.c_str()));
+    SendMessageW(findControl(page, IDC_TXTFOLDERTOWIPE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    if (!pressButton(page, IDC_CMDWIPE)) return std::nullopt;
+    return vellox().messageBox();
+  }
+
+  // Answers a box and waits for the next one.
+  std::optional<MessageBoxView> answer(const MessageBoxView& box, int button) {
+    if (!pressButton(box.window, button) || !waitUntil([&] { return !IsWindow(box.window); }, kPatience))
+      return std::nullopt;
+    return vellox().messageBox();
+  }
+};
+
+TEST_F(WipeTab, TextThatIsNotAFullPathIsRefusedBeforeAnyWarning) {
+  Scratch scratch;
+  ASSERT_TRUE(writeFile(scratch / L"kept.txt", "kept"));
+  const auto refusal = wipe(scratch / L"kept.txt", L"C:folder");
+  ASSERT_TRUE(refusal.has_value());
+  EXPECT_EQ(refusal->text,
+            L"Nothing was wiped. This is not a full path:\nC:folder\n"
+            L"Give the whole path, from a drive such as C:\\ or from \\\\server\\share.");
+  EXPECT_TRUE(waitUntil([&] { return nearestSystemIcon(refusal->iconControl) == IDI_WARNING; }, kPatience));
+  EXPECT_EQ(refusal->buttons, std::vector<std::wstring>{L"OK"});
+  ASSERT_TRUE(pressButton(refusal->window, IDOK));
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(refusal->window); }, kPatience));
+  EXPECT_FALSE(vellox().messageBox(Millis(500)).has_value()) << "no warning follows";
+  EXPECT_EQ(readFile(scratch / L"kept.txt"), "kept");
+}
+
+TEST_F(WipeTab, TheWarningNamesTheTargetAndSharedDataIsLeftAndListed) {
+  Scratch scratch;
+  ASSERT_TRUE(CreateDirectoryW((scratch / L"store").c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((scratch / L"target").c_str(), nullptr));
+  ASSERT_TRUE(writeFile(scratch / L"store\\object.bin", "shared data"));
+  ASSERT_TRUE(writeFile(scratch / L"target\\own.txt", "own"));
+  ASSERT_TRUE(CreateHardLinkW((scratch / L"target\\object.bin").c_str(), (scratch / L"store\\object.bin").c_str(),
+                              nullptr));
+
+  const auto warning = wipe(L"", L"  " + (scratch / L"target") + L" ");
+  ASSERT_TRUE(warning.has_value());
+  EXPECT_EQ(warning->text, kWarning + L"\nTarget: every file in " + (scratch / L"target\\"));
+  EXPECT_EQ(warning->buttons, (std::vector<std::wstring>{L"OK", L"Cancel"}));
+  const auto outcome = answer(*warning, IDOK);
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->text, L"1File(s) wiped\n1 item(s) could not be wiped:\n" + (scratch / L"target\\object.bin") +
+                               L": other names share its data");
+  EXPECT_TRUE(waitUntil([&] { return nearestSystemIcon(outcome->iconControl) == IDI_WARNING; }, kPatience));
+  ASSERT_TRUE(pressButton(outcome->window, IDOK));
+  EXPECT_EQ(readFile(scratch / L"store\\object.bin"), "shared data");
+  EXPECT_EQ(GetFileAttributesW((scratch / L"target\\own.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW((scratch / L"target\\object.bin").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace vellox::e2e
