@@ -34,6 +34,24 @@ bool anyTempFileLeft(TestEnv& env) {
   return false;
 }
 
+// A link in the temporary folder goes as a name; where it leads is kept.
+TEST(SystemAreas, ALinkInTheTemporaryFolderIsRemovedAndItsTargetKept) {
+  TestEnv env;
+  fillTemp(env);
+  env.files.addFolder("C:\\Users\\me\\Temp\\junction");
+  env.files.node("C:\\Users\\me\\Temp\\junction").link = true;
+  env.files.addFile("C:\\Users\\me\\Temp\\junction\\outside.txt", 5);  // what it leads to
+  env.files.addFile("C:\\Users\\me\\Temp\\filelink").link = true;
+  store(env, "autocleartemp", "1");
+  RunningApp run(env);
+  EXPECT_FALSE(env.files.exists("C:\\Users\\me\\Temp\\junction"));
+  EXPECT_FALSE(env.files.exists("C:\\Users\\me\\Temp\\filelink"));
+  EXPECT_TRUE(env.files.exists("C:\\Users\\me\\Other\\keep.txt"));
+  for (const auto& s : env.files.sessions)
+    EXPECT_TRUE(s.path.find("link") == std::string::npos && s.path.find("junction") == std::string::npos) << s.path;
+  EXPECT_EQ(env.files.sessions.size(), kTempFiles.size());
+}
+
 TEST(SystemAreas, BothOptionsOnAtStartUpEmptyTheBinFirstThenClearTemp) {
   TestEnv env;
   fillTemp(env);
