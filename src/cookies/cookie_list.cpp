@@ -40,11 +40,11 @@ void frmmain::EnumCookies(std::string path) {
   if (path.empty()) return;
   const char separator = services_.files.separator();
   if (path.back() != separator) path += separator;
-  const auto entries = services_.files.listFolder(path);
-  if (!entries || entries->empty()) return;
+  const std::vector<DirEntry> entries = services_.files.readFolder(path).entries;
+  if (entries.empty()) return;
 
   listing.beginFill();
-  for (const DirEntry& entry : *entries) {
+  for (const DirEntry& entry : entries) {
     services_.ui.doEvents();
     if (listing.windowGone()) return;
     if (!listable(entry)) continue;

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <string>
 #include <vector>
 
 namespace vellox {
 
-enum class FileErrc { Ok, NotFound, AccessDenied, Other };
+// InUse: another program holds the file open without sharing it, or has it locked.
+enum class FileErrc { Ok, NotFound, AccessDenied, InUse, Other };
 
 struct FileStatus {
   FileErrc code = FileErrc::Ok;
@@ -52,10 +52,10 @@ struct FolderListing {
 class WritableFile {
  public:
   virtual ~WritableFile() = default;
-  virtual std::optional<std::uint64_t> length() = 0;
-  virtual bool writeAt(std::uint64_t offset, const void* data, std::size_t size) = 0;
+  virtual FileStatus length(std::uint64_t& length) = 0;
+  virtual FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) = 0;
   // Forces what was written to the device.
-  virtual bool flush() = 0;
+  virtual FileStatus flush() = 0;
   // The names the open file has; more than one means others share its data. 0 when unknown.
   virtual std::uint32_t linkCount() = 0;
 };
@@ -86,12 +86,6 @@ class Files {
   // Reads at most `maxBytes` from the start of the file.
   virtual FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) = 0;
   virtual FolderListing readFolder(const std::string& folder) = 0;
-  // The entries of one folder, as far as they could be read; nothing when it cannot be opened.
-  std::optional<std::vector<DirEntry>> listFolder(const std::string& folder) {
-    auto listing = readFolder(folder);
-    if (!listing.opened) return std::nullopt;
-    return std::move(listing.entries);
-  }
   // The user's temporary folder ending with the separator; empty when there is none.
   virtual std::string tempPath() = 0;
   // Creates an empty file under a name no other file in `folder` has (the folder

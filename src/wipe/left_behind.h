@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include "platform/files.h"
 
 namespace vellox {
 
@@ -13,6 +14,9 @@ struct LeftBehind {
 inline constexpr const char* kSharedDataReason = "other names share its data";
 // Opening a placeholder would download it; a deduplicated file's data belongs to other files too.
 inline constexpr const char* kDataLinkReason = "its data is held elsewhere (placeholder or deduplicated file)";
+
+// Why a step failed, in plain words for the common causes and in the system's own text otherwise.
+std::string causeOf(const FileStatus& status);
 
 // A path as the user knows it, without the literal-form prefix "\\?\" (or "\\?\UNC\").
 std::string shownPath(const std::string& path);

@@ -17,9 +17,7 @@ struct OpenFolder {
   std::size_t next = 0;
 };
 
-std::string because(const char* what, const FileStatus& status) {
-  return status.description.empty() ? what : std::string(what) + ": " + status.description;
-}
+std::string because(const char* what, const FileStatus& status) { return std::string(what) + ": " + causeOf(status); }
 
 // The folder's entries as far as they could be read; what could not be read is noted.
 // A folder that is not there (any more) leaves nothing behind.
@@ -88,11 +86,5 @@ void enumFolder(Files& files, const std::string& path, WalkResult& result) {
 }
 
 std::string trimAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
-
-std::string shownPath(const std::string& path) {
-  if (path.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + path.substr(8);
-  if (path.rfind("\\\\?\\", 0) == 0) return path.substr(4);
-  return path;
-}
 
 }  // namespace vellox

@@ -1,7 +1,6 @@
 #include "wipe/mod_secure_wipe.h"
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <vector>
 #include "wipe/left_behind.h"
 
@@ -23,10 +22,6 @@ FileStatus forceDelete(Files& files, const std::string& path) {
   return status;
 }
 
-std::string reasonOf(const FileStatus& status, const char* fallback) {
-  return status.description.empty() ? fallback : status.description;
-}
-
 // Only this name goes: neither the data nor the attributes that the other names share are touched.
 Shred sharedData(Files& files, const std::string& path) {
   return {ShredEnd::SharedData, kSharedDataReason, files.deleteOneName(path).ok()};
@@ -42,7 +37,7 @@ class Overwrite {
     for (int pass = 1; pass <= passes; ++pass) {
       FileStatus status;
       auto file = open(status);
-      if (!file) return leaveInPlace(reasonOf(status, "it could not be opened for writing"));
+      if (!file) return leaveInPlace(causeOf(status));
       const std::uint32_t links = file->linkCount();
       if (links != 1) {
         file.reset();
@@ -50,11 +45,11 @@ class Overwrite {
         if (links == 0) return {ShredEnd::NotWiped, "its number of names could not be read"};
         return sharedData(files_, path_);
       }
-      if (auto failure = overwrite(*file)) return leaveInPlace(*failure);
+      if (const FileStatus failure = overwrite(*file); !failure.ok()) return leaveInPlace(causeOf(failure));
     }
     const FileStatus deleted = forceDelete(files_, path_);
     if (deleted.ok() || deleted.code == FileErrc::NotFound) return {ShredEnd::Wiped, "", true};
-    return leaveInPlace("it was overwritten but could not be deleted: " + reasonOf(deleted, "unknown error"));
+    return leaveInPlace("it was overwritten but could not be deleted: " + causeOf(deleted));
   }
 
  private:
@@ -62,25 +57,24 @@ class Overwrite {
   std::unique_ptr<WritableFile> open(FileStatus& status) {
     auto file = files_.openForWrite(path_, status);
     if (file || status.code != FileErrc::AccessDenied || !facts_.readOnly || attributesChanged_) return file;
-    if (!files_.setNormalAttributes(path_).ok()) return nullptr;
+    if (status = files_.setNormalAttributes(path_); !status.ok()) return nullptr;
     attributesChanged_ = true;
     return files_.openForWrite(path_, status);
   }
 
   // One pass: floor(L / 1024) + 1 blocks of the pattern from offset 0, L measured now,
-  // then forced to the device. Nothing when all of it reached the device, else why not.
-  std::optional<std::string> overwrite(WritableFile& file) {
-    const auto length = file.length();
-    if (!length) return "its length could not be read";
-    const std::uint64_t end = (*length / kBlock + 1) * kBlock;
+  // then forced to the device. Why not, when some of it did not reach the device.
+  FileStatus overwrite(WritableFile& file) {
+    std::uint64_t length = 0;
+    if (FileStatus status = file.length(length); !status.ok()) return status;
+    const std::uint64_t end = (length / kBlock + 1) * kBlock;
     grow(end);
     for (std::uint64_t offset = 0; offset < end;) {
       const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern_.size(), end - offset));
-      if (!file.writeAt(offset, pattern_.data(), size)) return "writing over it failed";
+      if (FileStatus status = file.writeAt(offset, pattern_.data(), size); !status.ok()) return status;
       offset += size;
     }
-    if (!file.flush()) return "what was written could not be forced to the disk";
-    return std::nullopt;
+    return file.flush();
   }
 
   // The pattern is as long as the longest write: the pass's end, at most one chunk.
@@ -112,13 +106,13 @@ Shred shredFile(Files& files, const std::string& path, int passes) {
   FileFacts facts;
   const FileStatus found = files.fileFacts(path, facts);
   // A file that vanished is not recreated just to be deleted again.
-  if (found.code == FileErrc::NotFound) return {ShredEnd::Missing, reasonOf(found, "it does not exist")};
-  if (!found.ok()) return {ShredEnd::NotWiped, reasonOf(found, "it could not be examined")};
+  if (found.code == FileErrc::NotFound) return {ShredEnd::Missing, causeOf(found)};
+  if (!found.ok()) return {ShredEnd::NotWiped, causeOf(found)};
   if (facts.link) {
     if (!facts.surrogate) return {ShredEnd::NotWiped, kDataLinkReason};
     const FileStatus removed = files.removeLink(path);
     if (removed.ok()) return {ShredEnd::LinkRemoved, "it is a link; the link was removed", true};
-    return {ShredEnd::NotWiped, reasonOf(removed, "the link could not be removed")};
+    return {ShredEnd::NotWiped, "the link could not be removed: " + causeOf(removed)};
   }
   if (facts.directory) return {ShredEnd::NotWiped, "it is a folder"};
   if (facts.links > 1) return sharedData(files, path);

@@ -52,7 +52,7 @@ void removeLinks(Files& files, const std::vector<std::string>& links, FolderOutc
     if (removed.ok()) {
       ++outcome.linksRemoved;
     } else {
-      outcome.leftBehind.push_back({link, "the link could not be removed: " + removed.description});
+      outcome.leftBehind.push_back({link, "the link could not be removed: " + causeOf(removed)});
     }
   }
 }

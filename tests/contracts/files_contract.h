@@ -9,7 +9,7 @@
 // gives the service, plain paths in its own form, and ways to set up files behind its back:
 //   Files& files(); std::string path(name); bool makeFile(path, contents); bool makeFolder(path);
 //   bool makeReadOnly(path); bool hardLink(existing, path); bool symlink(target, path, folder);
-//   std::string contents(path); bool exists(path);
+//   std::string contents(path); bool exists(path); std::string heldOpenFile() (one another program holds open);
 //   bool readOnlyRefusesWrites(); static constexpr bool kSymlinks, kReadOnlyRefusesDelete.
 namespace vellox::test {
 
@@ -145,6 +145,27 @@ TYPED_TEST_P(FilesContract, LinksAreNeverWrittenThroughAndGoOnlyAsNames) {
   EXPECT_EQ(this->h.contents(this->h.path("target-folder/inner.txt")), "inner");
 }
 
+TYPED_TEST_P(FilesContract, WritesReachTheFileAndAFileHeldElsewhereIsInUse) {
+  auto& files = this->h.files();
+  const std::string path = this->h.path("w.txt");
+  ASSERT_TRUE(this->h.makeFile(path, "abc"));
+  FileStatus status;
+  auto file = files.openForWrite(path, status);
+  ASSERT_NE(file, nullptr) << status.description;
+  std::uint64_t length = 0;
+  ASSERT_TRUE(file->length(length).ok());
+  EXPECT_EQ(length, 3u);
+  EXPECT_TRUE(file->writeAt(1, "ZZZ", 3).ok());
+  EXPECT_TRUE(file->flush().ok());
+  ASSERT_TRUE(file->length(length).ok());
+  EXPECT_EQ(length, 4u);
+  file.reset();
+  EXPECT_EQ(this->h.contents(path), "aZZZ");
+
+  EXPECT_EQ(files.openForWrite(this->h.heldOpenFile(), status), nullptr);
+  EXPECT_EQ(status.code, FileErrc::InUse) << status.description;
+}
+
 TYPED_TEST_P(FilesContract, OnlyFullPathsHaveALiteralForm) {
   auto& files = this->h.files();
   EXPECT_FALSE(files.literalPath("relative.txt").has_value());
@@ -156,6 +177,6 @@ TYPED_TEST_P(FilesContract, OnlyFullPathsHaveALiteralForm) {
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, MissingThingsAreNotFound, ReadOnlyIsRefusedUntilResetAndCanBePutBack,
                             LinkCountIsReadFromTheNameAndFromTheWriteHandle,
                             ListsEachKindOfEntryAndTheLiteralPathReachesIt, LinksAreNeverWrittenThroughAndGoOnlyAsNames,
-                            OnlyFullPathsHaveALiteralForm);
+                            WritesReachTheFileAndAFileHeldElsewhereIsInUse, OnlyFullPathsHaveALiteralForm);
 
 }  // namespace vellox::test

@@ -9,7 +9,7 @@ namespace {
 FileStatus error(FileErrc code, long native, const char* text) { return {code, native, text}; }
 const FileStatus kNotFound = error(FileErrc::NotFound, 2, "The system cannot find the file specified.");
 const FileStatus kDenied = error(FileErrc::AccessDenied, 5, "Access is denied.");
-const FileStatus kShared = error(FileErrc::Other, 32, "The process cannot access the file because it is being used by another process.");
+const FileStatus kShared = error(FileErrc::InUse, 32, "The process cannot access the file because it is being used by another process.");
 const FileStatus kNotALink = error(FileErrc::Other, 4390, "The file or directory is not a reparse point.");
 const FileStatus kLinkRefused = error(FileErrc::Other, 1920, "The file is a link; nothing is written through it.");
 const FileStatus kListingFailed = error(FileErrc::Other, 1117, "The request could not be performed because of an I/O device error.");
@@ -19,25 +19,26 @@ class FakeWritableFile : public WritableFile {
  public:
   FakeWritableFile(FakeFiles& files, std::string path, std::size_t session)
       : files_(files), path_(std::move(path)), session_(session) {}
-  std::optional<std::uint64_t> length() override {
-    if (!files_.exists(path_)) return std::nullopt;
-    return files_.node(path_).data.size();
+  FileStatus length(std::uint64_t& length) override {
+    if (!files_.exists(path_)) return kNotFound;
+    length = files_.node(path_).data.size();
+    return {};
   }
-  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
-    if (!files_.exists(path_)) return false;
+  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+    if (!files_.exists(path_)) return kNotFound;
     auto& bytes = files_.node(path_).data;
     if (bytes.size() < offset + size) bytes.resize(offset + size);
     std::memcpy(bytes.data() + offset, data, size);
     auto& session = files_.sessions[session_];
     session.writes.push_back({offset, size});
     session.flushedAfterLastWrite = false;
-    return true;
+    return {};
   }
-  bool flush() override {
+  FileStatus flush() override {
     auto& session = files_.sessions[session_];
     ++session.flushes;
     session.flushedAfterLastWrite = true;
-    return true;
+    return {};
   }
   std::uint32_t linkCount() override { return files_.exists(path_) ? files_.node(path_).links : 0; }
 

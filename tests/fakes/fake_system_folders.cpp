@@ -69,11 +69,12 @@ FileStatus FakeSystemFolders::storedSpelling(const std::string& path, std::strin
   stored = drive;
   for (std::size_t i = 1; i < parts.size(); ++i) {
     if (!files_.node(stored).directory) return {FileErrc::NotFound};
-    const auto entries = files_.listFolder(stored);
-    if (!entries) return {FileErrc::AccessDenied};
-    auto match = std::find_if(entries->begin(), entries->end(),
+    const FolderListing listing = files_.readFolder(stored);
+    if (!listing.opened) return {FileErrc::AccessDenied};
+    const auto& entries = listing.entries;
+    auto match = std::find_if(entries.begin(), entries.end(),
                               [&](const DirEntry& e) { return sameName(e.name, parts[i]); });
-    if (match == entries->end()) return {FileErrc::NotFound};
+    if (match == entries.end()) return {FileErrc::NotFound};
     stored += "\\" + match->name;
   }
   return {};

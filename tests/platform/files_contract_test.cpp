@@ -53,6 +53,10 @@ class FakeHarness {
     return std::string(data.begin(), data.end());
   }
   bool exists(const std::string& path) { return fake_.exists(path); }
+  std::string heldOpenFile() {
+    fake_.addFile(path("held.txt")).locked = true;
+    return path("held.txt");
+  }
 
  private:
   std::vector<std::string> namesOf(const std::string& path) {
@@ -87,6 +91,8 @@ class PosixHarness {
   }
   std::string contents(const std::string& path) { return readText(path); }
   bool exists(const std::string& path) { return fs::symlink_status(path).type() != fs::file_type::not_found; }
+  // The running program itself: the system refuses to open it for writing. Nothing is written.
+  std::string heldOpenFile() { return fs::read_symlink("/proc/self/exe"); }
 
  private:
   TempDir dir_;

@@ -81,7 +81,7 @@ TEST(EnumFiles, LinksAndUnreadFoldersAreReportedNeverFollowed) {
   for (const auto& item : result.skipped) skipped.emplace_back(item.path, item.reason);
   EXPECT_EQ(skipped, (std::vector<std::pair<std::string, std::string>>{
                          {"\\\\?\\C:\\d\\cloud.docx", kDataLinkReason},
-                         {"\\\\?\\C:\\d\\locked\\", "the folder could not be listed: Access is denied."},
+                         {"\\\\?\\C:\\d\\locked\\", "the folder could not be listed: access denied"},
                          {"\\\\?\\C:\\d\\broken\\",
                           "the folder's listing stopped early: The request could not be performed because of an I/O "
                           "device error."}}));

@@ -8,6 +8,9 @@
 
 namespace vellox::test {
 
+// What a write or flush on a full disk gives.
+inline const FileStatus kDiskFull{FileErrc::Other, 112, "There is not enough space on the disk."};
+
 // Passes every call to another file service; tests override the calls they watch.
 class ForwardingFiles : public Files {
  public:
@@ -76,19 +79,20 @@ class RecordingFile : public WritableFile {
  public:
   RecordingFile(std::unique_ptr<WritableFile> inner, PassRecorder::Pass& pass, bool failWrites, bool failFlush)
       : inner_(std::move(inner)), pass_(pass), failWrites_(failWrites), failFlush_(failFlush) {}
-  std::optional<std::uint64_t> length() override { return inner_->length(); }
-  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+  FileStatus length(std::uint64_t& length) override { return inner_->length(length); }
+  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
     if (offset != pass_.end) pass_.contiguousFromZero = false;
     pass_.end = std::max(pass_.end, offset + size);
     pass_.bytesWritten += size;
     pass_.largestWrite = std::max(pass_.largestWrite, size);
     pass_.flushedAfterLastWrite = false;
-    return !failWrites_ && inner_->writeAt(offset, data, size);
+    return failWrites_ ? kDiskFull : inner_->writeAt(offset, data, size);
   }
-  bool flush() override {
+  FileStatus flush() override {
     ++pass_.flushes;
     pass_.flushedAfterLastWrite = true;
-    return inner_->flush() && !failFlush_;
+    const FileStatus flushed = inner_->flush();
+    return failFlush_ && flushed.ok() ? kDiskFull : flushed;
   }
   std::uint32_t linkCount() override { return inner_->linkCount(); }
 
@@ -103,7 +107,7 @@ inline std::unique_ptr<WritableFile> PassRecorder::openForWrite(const std::strin
   auto file = inner_.openForWrite(path, status);
   if (!file) return file;
   passes.push_back({});
-  passes.back().lengthAtOpen = file->length().value_or(0);
+  file->length(passes.back().lengthAtOpen);
   const int pass = static_cast<int>(passes.size());
   return std::make_unique<RecordingFile>(std::move(file), passes.back(), pass == failWritesInPass,
                                          pass == failFlushInPass);

@@ -100,11 +100,12 @@ TEST(Shredder, AFailedPassLeavesTheFileInPlaceWithItsAttributes) {
     bool readOnly, locked;
     int failWrites, failFlush;
     std::size_t passesMade;
+    std::string reason;
   };
-  const Case cases[] = {{"write fails", false, false, 2, 0, 2},
-                        {"flush fails", false, false, 0, 1, 1},
-                        {"read-only, write fails", true, false, 3, 0, 3},
-                        {"read-only and held open", true, true, 0, 0, 0}};
+  const Case cases[] = {{"write fails", false, false, 2, 0, 2, kDiskFull.description},
+                        {"flush fails", false, false, 0, 1, 1, kDiskFull.description},
+                        {"read-only, write fails", true, false, 3, 0, 3, kDiskFull.description},
+                        {"read-only and held open", true, true, 0, 0, 0, "in use by another program"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     FakeFiles fake;
@@ -118,6 +119,7 @@ TEST(Shredder, AFailedPassLeavesTheFileInPlaceWithItsAttributes) {
     const Shred shred = shredFile(files, kPath, 3);
     EXPECT_EQ(shred.end, ShredEnd::NotWiped);
     EXPECT_FALSE(shred.reason.empty());
+    EXPECT_EQ(shred.reason, c.reason);
     EXPECT_EQ(files.passes.size(), c.passesMade);
     ASSERT_TRUE(fake.exists(kPath));
     EXPECT_TRUE(fake.deletes.empty());
@@ -177,14 +179,17 @@ class HugeFile : public Files {
  public:
   struct Writable : WritableFile {
     explicit Writable(HugeFile& owner) : owner(owner) {}
-    std::optional<std::uint64_t> length() override { return owner.length; }
-    bool writeAt(std::uint64_t offset, const void*, std::size_t size) override {
+    FileStatus length(std::uint64_t& length) override {
+      length = owner.length;
+      return {};
+    }
+    FileStatus writeAt(std::uint64_t offset, const void*, std::size_t size) override {
       if (offset != owner.end) owner.gaps = true;
       owner.end = offset + size;
       owner.length = std::max(owner.length, owner.end);
-      return true;
+      return {};
     }
-    bool flush() override { return true; }
+    FileStatus flush() override { return {}; }
     std::uint32_t linkCount() override { return 1; }
     HugeFile& owner;
   };

@@ -15,6 +15,7 @@ FileStatus statusOf(int error) {
   FileErrc code = FileErrc::Other;
   if (error == ENOENT || error == ENOTDIR) code = FileErrc::NotFound;
   if (error == EACCES || error == EPERM || error == EROFS) code = FileErrc::AccessDenied;
+  if (error == EBUSY || error == ETXTBSY) code = FileErrc::InUse;
   return {code, error, std::strerror(error)};
 }
 
@@ -45,28 +46,30 @@ struct DirCloser {
 class PosixWritableFile : public WritableFile {
  public:
   explicit PosixWritableFile(Descriptor fd) : fd_(std::move(fd)) {}
-  std::optional<std::uint64_t> length() override {
+  FileStatus length(std::uint64_t& length) override {
     struct stat st {};
-    if (::fstat(fd_.get(), &st) != 0) return std::nullopt;
-    return static_cast<std::uint64_t>(st.st_size);
+    if (::fstat(fd_.get(), &st) != 0) return lastStatus();
+    length = static_cast<std::uint64_t>(st.st_size);
+    return {};
   }
-  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
       const ssize_t done = ::pwrite(fd_.get(), bytes, size, static_cast<off_t>(offset));
       if (done < 0 && errno == EINTR) continue;
-      if (done <= 0) return false;
+      if (done < 0) return lastStatus();
+      if (done == 0) return statusOf(EIO);
       bytes += done;
       offset += static_cast<std::uint64_t>(done);
       size -= static_cast<std::size_t>(done);
     }
-    return true;
+    return {};
   }
-  bool flush() override {
+  FileStatus flush() override {
     while (::fdatasync(fd_.get()) != 0) {
-      if (errno != EINTR) return false;
+      if (errno != EINTR) return lastStatus();
     }
-    return true;
+    return {};
   }
   std::uint32_t linkCount() override {
     struct stat st {};

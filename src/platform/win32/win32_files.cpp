@@ -1,10 +1,10 @@
 #include <windows.h>
 #include <algorithm>
 #include <cwctype>
-#include <iterator>
 #include <string>
 #include <utility>
 #include "platform/win32/handle.h"
+#include "platform/win32/system_error_text.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
@@ -52,19 +52,16 @@ std::wstring longPath(const std::string& path) {
 }
 
 std::string describe(DWORD error) {
-  wchar_t buffer[512];
-  DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
-  while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
-    --length;
-  if (length == 0) return "Error " + std::to_string(error) + ".";
-  return narrow(std::wstring_view(buffer, length));
+  std::string text = systemErrorText(error);
+  text.erase(text.find_last_not_of("\r\n ") + 1);
+  return text.empty() ? "Error " + std::to_string(error) + "." : text;
 }
 
 FileStatus statusOf(DWORD error) {
   FileErrc code = FileErrc::Other;
   if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) code = FileErrc::NotFound;
   if (error == ERROR_ACCESS_DENIED) code = FileErrc::AccessDenied;
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) code = FileErrc::InUse;
   return {code, static_cast<long>(error), describe(error)};
 }
 
@@ -119,12 +116,13 @@ bool isNameSurrogate(HANDLE handle) {
 class Win32WritableFile : public WritableFile {
  public:
   Win32WritableFile(UniqueHandle handle, DWORD links) : handle_(std::move(handle)), links_(links) {}
-  std::optional<std::uint64_t> length() override {
+  FileStatus length(std::uint64_t& length) override {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(handle_.get(), &size)) return std::nullopt;
-    return static_cast<std::uint64_t>(size.QuadPart);
+    if (!GetFileSizeEx(handle_.get(), &size)) return lastStatus();
+    length = static_cast<std::uint64_t>(size.QuadPart);
+    return {};
   }
-  bool writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
+  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
       OVERLAPPED at{};
@@ -132,14 +130,15 @@ class Win32WritableFile : public WritableFile {
       at.OffsetHigh = static_cast<DWORD>(offset >> 32);
       const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
       DWORD written = 0;
-      if (!WriteFile(handle_.get(), bytes, chunk, &written, &at) || written == 0) return false;
+      if (!WriteFile(handle_.get(), bytes, chunk, &written, &at)) return lastStatus();
+      if (written == 0) return statusOf(ERROR_WRITE_FAULT);
       bytes += written;
       offset += written;
       size -= written;
     }
-    return true;
+    return {};
   }
-  bool flush() override { return FlushFileBuffers(handle_.get()) != 0; }
+  FileStatus flush() override { return FlushFileBuffers(handle_.get()) ? FileStatus{} : lastStatus(); }
   std::uint32_t linkCount() override { return links_; }
 
  private:

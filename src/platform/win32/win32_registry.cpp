@@ -1,15 +1,12 @@
 #include <windows.h>
 #include "platform/win32/reg_key.h"
+#include "platform/win32/system_error_text.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
 namespace vellox::win32 {
 
 namespace {
-
-struct LocalFreeDeleter {
-  void operator()(wchar_t* p) const { LocalFree(p); }
-};
 
 class Win32RegistryKey : public RegistryKey {
  public:
@@ -72,15 +69,7 @@ class Win32Registry : public Registry {
     return ERROR_SUCCESS;
   }
 
-  std::string errorText(long code) override {
-    wchar_t* raw = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
-    std::unique_ptr<wchar_t, LocalFreeDeleter> owned(raw);
-    if (length == 0 || !owned) return "";
-    return narrow(std::wstring_view(owned.get(), length));
-  }
+  std::string errorText(long code) override { return systemErrorText(static_cast<DWORD>(code)); }
 };
 
 }  // namespace
