@@ -1,6 +1,5 @@
 #include "app/application.h"
 #include "app/app_identity.h"
-#include "cookies/show_index_dat.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
@@ -23,14 +22,14 @@ StartResult Application::startUp() {
                             MsgButtons::Ok);
     return StartResult::AlreadyRunning;
   }
-  showIndexDat = true;
+  state_.showIndexDat = true;
 
   // At logon the shell may not take the icon yet: the tray form keeps trying
   // while start-up goes on.
   tray_ = std::make_unique<frmtray>(*this, services_.views.createTray(), clock_);
   tray_->Form_Load();
 
-  createHistoryStore(services_);
+  createHistoryStore(state_.historyStore, services_);
 
   splash_ = std::make_unique<frmSplash>(services_.views.createSplash(), [this] { finishStartUp(); });
   splash_->Form_Load();
@@ -54,7 +53,7 @@ void Application::finishStartUp() {
 }
 
 void Application::loadMain() {
-  main_ = std::make_unique<frmmain>(services_, [this] { unloadMain(); });
+  main_ = std::make_unique<frmmain>(services_, state_, [this] { unloadMain(); });
   mainLoaded_ = true;
 }
 

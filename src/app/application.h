@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
 #include "app/frmtray.h"
+#include "app/program_state.h"
 #include "platform/instance.h"
 #include "platform/services.h"
 
@@ -35,6 +36,7 @@ class Application {
   frmtray* tray() { return tray_.get(); }
   frmSplash* splash() { return splash_.get(); }
   bool ended() const { return ended_; }
+  ProgramState& state() { return state_; }
 
  private:
   void finishStartUp();
@@ -43,6 +45,9 @@ class Application {
 
   Services& services_;
   SteadyClock clock_;
+  // Declared before the windows, which refer to it, and gone with the application,
+  // before the services.
+  ProgramState state_;
   std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<frmtray> tray_;
   std::unique_ptr<frmSplash> splash_;

@@ -6,8 +6,11 @@
 
 namespace vellox {
 
-frmmain::frmmain(Services& services, std::function<void()> requestUnload)
+frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload)
     : services_(services),
+      foundFiles(state.foundFiles),
+      showIndexDat(state.showIndexDat),
+      historyStore(state.historyStore),
       requestUnload_(std::move(requestUnload)),
       view_(services.views.createMain()),
       SSTab1(view_->controls().SSTab1),

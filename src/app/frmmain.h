@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include "app/program_state.h"
 #include "platform/services.h"
 #include "ui/main_view.h"
 
@@ -14,7 +15,7 @@ namespace vellox {
 class frmmain {
  public:
   // Loads the window (creates it hidden) and runs Form_Load.
-  frmmain(Services& services, std::function<void()> requestUnload);
+  frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload);
   ~frmmain();
   frmmain(const frmmain&) = delete;
   frmmain& operator=(const frmmain&) = delete;
@@ -82,6 +83,10 @@ class frmmain {
   void on(Event& event, void (frmmain::*handler)());
 
   Services& services_;
+  // The program's own state, by the names the handlers use.
+  std::vector<std::string>& foundFiles;
+  bool& showIndexDat;
+  std::unique_ptr<CURLHistory>& historyStore;
   std::function<void()> requestUnload_;
   std::unique_ptr<MainView> view_;
 

@@ -1,6 +1,5 @@
 #include <memory>
 #include "app/frmmain.h"
-#include "cookies/show_index_dat.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 

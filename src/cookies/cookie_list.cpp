@@ -1,7 +1,6 @@
 #include "app/frmmain.h"
 #include "app/mod_reg.h"
 #include "cookies/cookie_listing_scope.h"
-#include "cookies/show_index_dat.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 
@@ -13,7 +12,7 @@ constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentV
 constexpr const char* kCookiesValue = "Cookies";
 constexpr const char* kIndexDat = "index.dat";
 
-bool listable(const DirEntry& entry) {
+bool listable(const DirEntry& entry, bool showIndexDat) {
   // A link is passed over like a folder: deleting through it could reach a file
   // outside the cookie folder.
   if (entry.directory || entry.link) return false;
@@ -47,7 +46,7 @@ void frmmain::EnumCookies(std::string path) {
   for (const DirEntry& entry : entries) {
     services_.ui.doEvents();
     if (listing.windowGone()) return;
-    if (!listable(entry)) continue;
+    if (!listable(entry, showIndexDat)) continue;
     const std::string fullPath = path + entry.name;
     const std::size_t row = lstcookies.addRow(entry.name, fullPath);
     lstcookies.setSubItem(row, 1, fullPath);

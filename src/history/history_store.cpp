@@ -3,14 +3,12 @@
 
 namespace vellox {
 
-std::unique_ptr<CURLHistory> historyStore;
-
-void createHistoryStore(Services& services) {
+void createHistoryStore(std::unique_ptr<CURLHistory>& historyStore, Services& services) {
   HResult ignored = kSOk;
   historyStore = CURLHistory::create(services.urlHistory, ignored);
 }
 
-HResult ensureHistoryStore(Services& services) {
+HResult ensureHistoryStore(std::unique_ptr<CURLHistory>& historyStore, Services& services) {
   if (historyStore) return kSOk;
   HResult hr = kSOk;
   historyStore = CURLHistory::create(services.urlHistory, hr);

@@ -5,15 +5,12 @@
 
 namespace vellox {
 
-// The one shared history collection; null while the store cannot be opened.
-extern std::unique_ptr<CURLHistory> historyStore;
-
 // Creates `historyStore` at start-up. A store that cannot be opened or read
 // leaves the program running: the history tab reports it when it is shown.
-void createHistoryStore(Services& services);
+void createHistoryStore(std::unique_ptr<CURLHistory>& historyStore, Services& services);
 
-// The shared collection, opening the store first when start-up could not.
+// Opens the store into `historyStore` when start-up could not.
 // The error when it still cannot be opened.
-HResult ensureHistoryStore(Services& services);
+HResult ensureHistoryStore(std::unique_ptr<CURLHistory>& historyStore, Services& services);
 
 }  // namespace vellox

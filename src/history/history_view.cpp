@@ -15,8 +15,8 @@ std::string hex(HResult hr) {
   return text;
 }
 
-void fillRows(ListView& list, UrlHistoryService& dates) {
-  for (const auto& item : historyStore->NewEnum()) {
+void fillRows(ListView& list, CURLHistory& historyStore, UrlHistoryService& dates) {
+  for (const auto& item : historyStore.NewEnum()) {
     auto row = list.addRow(item->Title(), "");
     list.setSubItem(row, 1, item->URL());
     // Dates sort by time and flags by value, not by the text shown.
@@ -32,8 +32,8 @@ void fillRows(ListView& list, UrlHistoryService& dates) {
 }
 
 // Refreshes the snapshot and rebuilds the list; empty when the store fails.
-HResult fillHistoryList(Services& services, ListView& list) {
-  HResult hr = ensureHistoryStore(services);
+HResult fillHistoryList(std::unique_ptr<CURLHistory>& historyStore, Services& services, ListView& list) {
+  HResult hr = ensureHistoryStore(historyStore, services);
   if (!failed(hr)) hr = historyStore->Refresh("", 0);
   list.beginUpdate();
   if (!list.sorted()) {
@@ -41,7 +41,7 @@ HResult fillHistoryList(Services& services, ListView& list) {
     list.setSorted(true);
   }
   list.clear();
-  if (!failed(hr)) fillRows(list, services.urlHistory);
+  if (!failed(hr)) fillRows(list, *historyStore, services.urlHistory);
   list.endUpdate();
   return hr;
 }
@@ -57,7 +57,7 @@ void reportStoreFailure(Services& services, std::uintptr_t owner, bool clearing,
 }  // namespace
 
 void frmmain::loadURLHistory() {
-  HResult hr = fillHistoryList(services_, URLs);
+  HResult hr = fillHistoryList(historyStore, services_, URLs);
   if (failed(hr)) reportStoreFailure(services_, view_->nativeHandle(), false, hr);
 }
 
@@ -69,9 +69,9 @@ void frmmain::cmdClearHistory_Click() {
   HResult listed = kSOk;
   {
     BusyPointer busy(pointer);
-    cleared = ensureHistoryStore(services_);
+    cleared = ensureHistoryStore(historyStore, services_);
     if (!failed(cleared)) cleared = historyStore->Clear();
-    listed = fillHistoryList(services_, URLs);
+    listed = fillHistoryList(historyStore, services_, URLs);
   }
   sbar.setText("");
   if (failed(cleared))

@@ -40,7 +40,7 @@ void frmmain::clearTempFolder() {
     return;
   }
   foundFiles.assign(1, std::string());
-  const WalkResult walk = enumFiles(services_.files, path);
+  const WalkResult walk = enumFiles(services_.files, foundFiles, path);
   for (std::size_t i = 1; i < foundFiles.size(); ++i) shredFile(services_.files, foundFiles[i], kTempPasses);
   // A link is a leftover name like any other; removing it never touches where it leads.
   for (const auto& link : walk.links) services_.files.removeLink(link);

@@ -3,8 +3,6 @@
 
 namespace vellox {
 
-std::vector<std::string> foundFiles;
-
 namespace {
 
 bool isBlank(const std::string& text) {
@@ -34,7 +32,7 @@ std::vector<DirEntry> entriesOf(Files& files, const std::string& path, WalkResul
 
 }  // namespace
 
-WalkResult enumFiles(Files& files, std::string& path) {
+WalkResult enumFiles(Files& files, std::vector<std::string>& foundFiles, std::string& path) {
   WalkResult result;
   // Empty text would name the root of the current drive.
   if (isBlank(path)) return result;
@@ -46,13 +44,13 @@ WalkResult enumFiles(Files& files, std::string& path) {
     return result;
   }
   if (literal->back() != files.separator()) *literal += files.separator();
-  enumFolder(files, *literal, result);
+  enumFolder(files, foundFiles, *literal, result);
   return result;
 }
 
 // Depth first and pre-order, as the platform lists each folder. The open folders
 // are kept on a stack of our own, so a deep tree cannot exhaust the call stack.
-void enumFolder(Files& files, const std::string& path, WalkResult& result) {
+void enumFolder(Files& files, std::vector<std::string>& foundFiles, const std::string& path, WalkResult& result) {
   const char separator = files.separator();
   std::vector<OpenFolder> open;
   open.push_back({path, entriesOf(files, path, result)});

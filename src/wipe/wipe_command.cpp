@@ -30,7 +30,8 @@ std::string nameOf(const std::string& path, char separator) {
 }
 
 // Every file of foundFiles, in order, with its path in the status bar meanwhile.
-void shredFound(Files& files, StatusBar& status, int passes, FolderOutcome& outcome) {
+void shredFound(Files& files, const std::vector<std::string>& foundFiles, StatusBar& status, int passes,
+                FolderOutcome& outcome) {
   for (std::size_t i = 1; i < foundFiles.size(); ++i) {
     status.setText("Currently wiping" + shownPath(foundFiles[i]));
     const Shred shred = shredFile(files, foundFiles[i], passes);
@@ -123,8 +124,8 @@ void frmmain::wipeOut() {
     BusyPointer busy(pointer);
     foundFiles.assign(1, "");
     std::string walked = targets.folder;
-    WalkResult walk = enumFiles(files, walked);
-    shredFound(files, sbar, passes, outcome);
+    WalkResult walk = enumFiles(files, foundFiles, walked);
+    shredFound(files, foundFiles, sbar, passes, outcome);
     removeLinks(files, walk.links, outcome);
     outcome.leftBehind.insert(outcome.leftBehind.end(), walk.skipped.begin(), walk.skipped.end());
   }

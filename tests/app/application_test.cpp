@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "app/app_identity.h"
 #include "app/application.h"
-#include "cookies/show_index_dat.h"
 #include "fakes/test_env.h"
 
 namespace vellox::test {
@@ -17,12 +16,23 @@ struct Started {
   }
 };
 
+// The entry point builds the services first and the application last: the history store
+// must go with the application, while the service it came from is still there.
+TEST(ShutDown, TheHistoryStoreIsReleasedWithTheApplication) {
+  TestEnv env;
+  {
+    Application app(env.services);
+    ASSERT_EQ(app.startUp(), StartResult::Running);
+    ASSERT_EQ(env.urlHistory.state->openStores, 1);
+  }
+  EXPECT_EQ(env.urlHistory.state->openStores, 0);
+}
+
 TEST(StartUp, AddsTheIconLoadsTheWindowHiddenAndDropsTheSplash) {
   TestEnv env;
-  showIndexDat = false;
   Application app(env.services);
   ASSERT_EQ(app.startUp(), StartResult::Running);
-  EXPECT_TRUE(showIndexDat);
+  EXPECT_TRUE(app.state().showIndexDat);
   EXPECT_TRUE(env.views.tray->iconShown);
   EXPECT_EQ(env.views.tray->tip, " Tarn Vellox");
   EXPECT_TRUE(env.views.splash->shown);

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 #include "app/frmmain.h"
-#include "cookies/show_index_dat.h"
 #include "fakes/test_env.h"
 
 namespace vellox::test {
@@ -14,12 +13,13 @@ inline constexpr const char* kCookieFolder = "C:\\Users\\u\\Cookies";
 // A loaded main window over fakes whose registry names a cookie folder.
 struct CookieWindow {
   explicit CookieWindow(const std::string& folder = kCookieFolder) {
-    showIndexDat = true;
+    state.showIndexDat = true;
     env.registry.setString(kShellFolders, "Cookies", folder);
     env.files.addFolder(kCookieFolder);
   }
   TestEnv env;
-  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, [] {});
+  ProgramState state;
+  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, state, [] {});
   HeadlessMainView& view = *env.views.main;
   HeadlessListView& list = view.lstcookies;
 

@@ -94,7 +94,10 @@ class FakeEnum : public UrlHistoryEnum {
 
 class FakeStore : public UrlHistoryStore {
  public:
-  explicit FakeStore(std::shared_ptr<FakeUrlHistory::State> state) : state_(std::move(state)) {}
+  explicit FakeStore(std::shared_ptr<FakeUrlHistory::State> state) : state_(std::move(state)) {
+    ++state_->openStores;
+  }
+  ~FakeStore() override { --state_->openStores; }
   HResult addUrl(const std::string& url, const std::string& title, std::uint32_t flags) override {
     if (failed(state_->addResult)) return state_->addResult;
     FakeUrlHistory::Entry e{widen(url), widen(title), 0, 0, 0, flags};

@@ -33,6 +33,7 @@ class FakeUrlHistory : public UrlHistoryService {
     // The success code of the Next that reports the end.
     HResult endResult = kSFalse;
     int enumCalls = 0, clearCalls = 0;
+    int openStores = 0;  // handed out and not yet released
     std::vector<Filter> filters;
     std::vector<std::pair<std::string, std::uint32_t>> deletes;
     std::vector<Entry> added;

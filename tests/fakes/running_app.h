@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "app/application.h"
 #include "fakes/test_env.h"
-#include "history/history_store.h"
 
 namespace vellox::test {
 
@@ -14,8 +13,6 @@ struct RunningApp {
     env.views.splash->onActivate.fire();
     env.ui.runPosted();
   }
-  // The store is process-wide; it must not outlive the fakes its items came from.
-  ~RunningApp() { historyStore.reset(); }
   HeadlessMainView& view() { return *env.views.main; }
   // Closes the window with its close box and lets the posted destruction run.
   void closeBox() {

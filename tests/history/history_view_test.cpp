@@ -10,13 +10,13 @@ namespace {
 struct HistoryTab {
   TestEnv env;
   FakeUrlHistory::State& store = *env.urlHistory.state;
+  ProgramState state;
   std::unique_ptr<frmmain> form;
   HeadlessListView* urls = nullptr;
 
-  ~HistoryTab() { historyStore.reset(); }
   void start() {
-    createHistoryStore(env.services);
-    form = std::make_unique<frmmain>(env.services, [] {});
+    createHistoryStore(state.historyStore, env.services);
+    form = std::make_unique<frmmain>(env.services, state, [] {});
     urls = &env.views.main->URLs;
   }
   void selectHistory() { form->SSTab1.select(kTabHistory); }
@@ -165,7 +165,7 @@ TEST(HistoryView, AStoreThatCannotBeOpenedLetsStartUpRunAndIsOpenedLater) {
   ASSERT_EQ(app.startUp(), StartResult::Running);
   env.views.splash->onActivate.fire();
   env.ui.runPosted();
-  EXPECT_EQ(historyStore, nullptr);
+  EXPECT_EQ(app.state().historyStore, nullptr);
   EXPECT_TRUE(env.ui.messages.empty());
 
   app.showMain(kTabHistory);
@@ -177,7 +177,6 @@ TEST(HistoryView, AStoreThatCannotBeOpenedLetsStartUpRunAndIsOpenedLater) {
   app.mainWindow()->SSTab1.select(kTabHistory);
   EXPECT_EQ(env.views.main->URLs.count(), 1u);
   EXPECT_EQ(env.ui.messages.size(), 1u);
-  historyStore.reset();
 }
 
 }  // namespace

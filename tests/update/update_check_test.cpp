@@ -149,7 +149,8 @@ TEST(UpdateCheck, TheButtonsRunTheConfiguredChecksAndLinks) {
   Check t;
   t.check = configuredUpdateCheck();
   t.publish("1.0");
-  frmmain form(t.env.services, [] {});
+  ProgramState state;
+  frmmain form(t.env.services, state, [] {});
   form.cmdcheckForUpdates.click();
   ASSERT_EQ(t.env.download.requests.size(), 1u);
   EXPECT_EQ(t.env.download.requests[0].url, configuredUpdateCheck().versionUrl);

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include "app/frmmain.h"
-#include "cookies/show_index_dat.h"
 #include "fakes/test_env.h"
 #include "platform/win32/win32_services.h"
 #include "cookies_support.h"
@@ -21,13 +20,14 @@ struct RealCookieServices {
   std::unique_ptr<Files> files = win32::makeFiles();
   Services services{env.ui,    env.views,    env.settings,   *registry,    env.shell,
                     *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
-  frmmain form{services, [] {}};
+  ProgramState state;
+  frmmain form{services, state, [] {}};
   HeadlessListView& list = env.views.main->lstcookies;
 };
 
 TEST(RealCookieServices, ListsTheFolderNamedByShellFoldersAndDeletesReadOnlyFiles) {
-  showIndexDat = true;
   RealCookieServices t;
+  t.state.showIndexDat = true;
   t.folder.write("user@site.test[1].txt");
   t.folder.write("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
   t.folder.write("system.txt", FILE_ATTRIBUTE_SYSTEM);

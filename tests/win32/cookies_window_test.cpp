@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <algorithm>
-#include "cookies/show_index_dat.h"
 #include "cookies_support.h"
 #include "platform/win32/text.h"
 #include "real_window_support.h"
@@ -57,7 +56,6 @@ auto answerWith(int button, Question& seen) {
 }
 
 TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
-  showIndexDat = true;
   CookieFolder folder;
   ShellFoldersCookies value(folder.path());
   for (const char* name : {"user@site.test[1].txt", "index.dat", "keep.txt"}) folder.write(name);
@@ -68,6 +66,7 @@ TEST(CookieWindow, ShowsTheCookieFolderAndDeletesThroughTheQuestion) {
   std::unique_ptr<Registry> registry = win32::makeRegistry();
   std::unique_ptr<Files> files = win32::makeFiles();
   RealMainWindow w(env.services, env.urlCache, *registry, *files);
+  w.state.showIndexDat = true;
   w.view.show();
   w.form->Form_Activate();
   w.selectTab(kTabCookies);

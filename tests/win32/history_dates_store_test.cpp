@@ -63,8 +63,9 @@ TEST(HistoryWineStore, NotImplementedShowsOneMessagePerActionAndNothingBreaks) {
   TestEnv env;
   Services services{env.ui,    env.views,    env.settings, env.registry, env.shell,
                     env.files, env.urlCache, *real,        env.download, env.instance, env.systemFolders};
-  createHistoryStore(services);
-  frmmain form(services, [] {});
+  ProgramState state;
+  createHistoryStore(state.historyStore, services);
+  frmmain form(services, state, [] {});
   form.SSTab1.select(kTabHistory);
   EXPECT_EQ(form.URLs.count(), 0u);
   ASSERT_EQ(env.ui.messages.size(), 1u);
@@ -75,7 +76,6 @@ TEST(HistoryWineStore, NotImplementedShowsOneMessagePerActionAndNothingBreaks) {
   EXPECT_NE(env.ui.messages[1].text.find("could not be cleared"), std::string::npos);
   EXPECT_EQ(form.sbar.text(), "");
   EXPECT_EQ(form.pointer.get(), 0);
-  historyStore.reset();
 }
 
 }  // namespace

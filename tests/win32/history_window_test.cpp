@@ -61,9 +61,10 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
   env.urlHistory.add(u"http://b.example/", u"Bravo", 30);
   env.urlHistory.add(u"http://c.example/", u"Charlie", static_cast<std::uint32_t>(-1));
   env.urlHistory.add(u"http://a.example/", nullptr, 100);
-  createHistoryStore(services);
+  ProgramState state;
+  createHistoryStore(state.historyStore, services);
   {
-    frmmain form(services, [] {});
+    frmmain form(services, state, [] {});
     form.SSTab1.select(kTabHistory);
     auto& window = static_cast<win32::Win32MainView&>(form.view());
     HWND list = GetDlgItem(window.page(kTabHistory), IDC_URLS);
@@ -95,7 +96,6 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
     EXPECT_EQ(column(list, 5), (std::vector<std::string>{"-1", "30", "100"}));
     EXPECT_TRUE(env.ui.messages.empty());
   }
-  historyStore.reset();
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ struct RealMainWindow {
   std::unique_ptr<Ui> ui = win32::makeUi();
   std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
   Services services;
-  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(services, [] {});
+  ProgramState state;
+  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(services, state, [] {});
   win32::Win32MainView& view = dynamic_cast<win32::Win32MainView&>(form->view());
 
   // Picks a tab as a click on it does: the tab control tells its parent of the change.

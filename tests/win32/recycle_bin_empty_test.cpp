@@ -18,7 +18,8 @@ TEST(RecycleBinOnWindows, CheckingTheBoxEmptiesTheBinWithoutAsking) {
   auto shell = win32::makeShell();
   Services services{env.ui,    env.views,    env.settings,   env.registry, *shell,
                     env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
-  frmmain window(services, [] {});
+  ProgramState state;
+  frmmain window(services, state, [] {});
   window.chkEmptyRecycleBin.setValue(1);
 
   EXPECT_FALSE(inTrash(L"binned.txt"));

@@ -82,7 +82,8 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
     MemoryFilesWithRealTemp files(*realFiles);
     Services services{env.ui,       env.views,      env.settings, env.registry, env.shell,   files,
                       env.urlCache, env.urlHistory, env.download, env.instance, *realFolders};
-    frmmain window(services, [] {});
+    ProgramState state;
+    frmmain window(services, state, [] {});
     window.chkdeltempfiles.setValue(1);
 
     if (row.why.empty()) {

@@ -15,7 +15,8 @@ struct RealCacheTab {
   std::unique_ptr<UrlCache> cache = win32::makeUrlCache();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
                     env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders};
-  frmmain form{services, [] {}};
+  ProgramState state;
+  frmmain form{services, state, [] {}};
   HeadlessListBox& list = env.views.main->List1;
 
   std::vector<std::string> listed() const {

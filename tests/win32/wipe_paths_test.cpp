@@ -28,9 +28,9 @@ TEST(Win32Wipe, UnicodeNamesAndLongPathsAreWalkedAndShredded) {
   ASSERT_TRUE(files->fileLength(longFile, length).ok());
   EXPECT_EQ(length, 3000u);
 
-  foundFiles.assign(1, "");
+  std::vector<std::string> foundFiles{""};
   std::string folder = root;
-  enumFiles(*files, folder);
+  enumFiles(*files, foundFiles, folder);
   std::vector<std::string> found(foundFiles.begin() + 1, foundFiles.end());
   std::sort(found.begin(), found.end());
   // Literal paths: the walk's root made full once, with the names appended as listed.
@@ -54,7 +54,8 @@ namespace {
 std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
   TestEnv env;
   Services services = servicesWithFiles(env, files);
-  frmmain form(services, [] {});
+  ProgramState state;
+  frmmain form(services, state, [] {});
   env.views.main->txtFolderToWipe.setText(folder);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();

@@ -16,8 +16,8 @@ Paths literal(Paths paths) {
 }
 
 Paths walk(Files& files, std::string folder, WalkResult* result = nullptr) {
-  foundFiles.assign(1, "");
-  auto walked = enumFiles(files, folder);
+  Paths foundFiles{""};
+  auto walked = enumFiles(files, foundFiles, folder);
   if (result) *result = walked;
   return foundFiles;
 }
@@ -29,15 +29,15 @@ TEST(EnumFiles, DepthFirstPreOrderInListingOrderWithTrailingSeparator) {
   files.addFile("C:\\data\\sub\\deeper\\c.txt");
   files.addFile("C:\\data\\z.txt");
   std::string folder = "C:\\data";
-  foundFiles.assign(1, "");
-  enumFiles(files, folder);
+  Paths foundFiles{""};
+  enumFiles(files, foundFiles, folder);
   EXPECT_EQ(folder, "C:\\data\\");
   EXPECT_EQ(foundFiles, literal({"", "C:\\data\\a.txt", "C:\\data\\sub\\b.txt", "C:\\data\\sub\\deeper\\c.txt",
                                  "C:\\data\\z.txt"}));
 
   std::string already = "C:\\data\\";
   foundFiles.assign(1, "");
-  enumFiles(files, already);
+  enumFiles(files, foundFiles, already);
   EXPECT_EQ(already, "C:\\data\\");
   EXPECT_EQ(foundFiles.size(), 5u);
 }

@@ -70,7 +70,8 @@ TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
   TestEnv env;
   auto files = posix::makeFiles();
   Services services = servicesWithFiles(env, *files);
-  frmmain form(services, [] {});
+  ProgramState state;
+  frmmain form(services, state, [] {});
   env.views.main->txtFolderToWipe.setText(target);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();

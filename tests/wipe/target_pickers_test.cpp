@@ -8,7 +8,8 @@ namespace {
 TEST(FolderPicker, OpensOnTheProgramFolderAndCancelEmptiesTheField) {
   TestEnv env;
   env.instance.folder = "C:\\Program Files\\Tarn Vellox";
-  frmmain form(env.services, [] {});
+  ProgramState state;
+  frmmain form(env.services, state, [] {});
   auto& view = *env.views.main;
 
   env.ui.folderResult = "D:\\Old Stuff";
@@ -26,7 +27,8 @@ TEST(FolderPicker, OpensOnTheProgramFolderAndCancelEmptiesTheField) {
 
 TEST(FilePicker, ShowsEveryFileAndKeepsItsLastNameAcrossUsesAndCancels) {
   TestEnv env;
-  frmmain form(env.services, [] {});
+  ProgramState state;
+  frmmain form(env.services, state, [] {});
   auto& view = *env.views.main;
 
   // Cancelled before any choice: the field is left alone.

@@ -14,7 +14,8 @@ const std::string kWarning =
 
 struct WipeTab {
   TestEnv env;
-  frmmain form{env.services, [] {}};
+  ProgramState state;
+  frmmain form{env.services, state, [] {}};
   HeadlessMainView& view = *env.views.main;
 
   void wipe(MsgAnswer answer = MsgAnswer::Ok) {
@@ -247,7 +248,8 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   env.files.addFile("C:\\f\\c", 10);
   VanishingFiles files(env.files, "C:\\f\\b");
   Services services = servicesWithFiles(env, files);
-  frmmain form(services, [] {});
+  ProgramState state;
+  frmmain form(services, state, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
   form.cmdWipe_Click();
   ASSERT_EQ(env.ui.messages.size(), 2u);
