@@ -8,8 +8,7 @@ namespace vellox::test {
 // A loaded main window over fakes, with the cache tab's controls at hand.
 struct CacheWindow {
   TestEnv env;
-  ProgramState state;
-  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, state, [] {});
+  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, env.state, [] {});
   FakeUrlCache& cache = env.urlCache;
   HeadlessMainView& view = *env.views.main;
   HeadlessListBox& list = view.List1;

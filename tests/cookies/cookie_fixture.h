@@ -13,13 +13,12 @@ inline constexpr const char* kCookieFolder = "C:\\Users\\u\\Cookies";
 // A loaded main window over fakes whose registry names a cookie folder.
 struct CookieWindow {
   explicit CookieWindow(const std::string& folder = kCookieFolder) {
-    state.showIndexDat = true;
+    env.state.showIndexDat = true;
     env.registry.setString(kShellFolders, "Cookies", folder);
     env.files.addFolder(kCookieFolder);
   }
   TestEnv env;
-  ProgramState state;
-  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, state, [] {});
+  std::unique_ptr<frmmain> form = std::make_unique<frmmain>(env.services, env.state, [] {});
   HeadlessMainView& view = *env.views.main;
   HeadlessListView& list = view.lstcookies;
 

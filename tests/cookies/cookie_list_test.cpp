@@ -79,7 +79,7 @@ TEST(CookieList, IndexDatIsListedOnlyUntilTheFirstDeletionRunEvenWhenDeclined) {
 
   w.env.ui.answers = {MsgAnswer::No};
   w.view.cmddelcookies.click();
-  EXPECT_FALSE(w.state.showIndexDat);
+  EXPECT_FALSE(w.env.state.showIndexDat);
   EXPECT_EQ(w.names(), (Names{"Index.Dat", "a.txt"}));
   w.view.SSTab1.select(kTabCache);
   w.view.SSTab1.select(kTabCookies);

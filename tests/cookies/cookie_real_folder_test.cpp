@@ -20,7 +20,7 @@ struct RealCookieFolder {
     root = mkdtemp(pattern.data());
     folder = root + "/Cookies";
     fs::create_directory(folder);
-    state.showIndexDat = true;
+    env.state.showIndexDat = true;
     env.registry.setString(kShellFolders, "Cookies", folder);
   }
   ~RealCookieFolder() {
@@ -42,8 +42,7 @@ struct RealCookieFolder {
   std::unique_ptr<Files> files = posix::makeFiles();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
                     *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
-  ProgramState state;
-  frmmain form{services, state, [] {}};
+  frmmain form{services, env.state, [] {}};
 };
 
 TEST(CookieRealFolder, ListsFilesOnlyAndDeletesTheSelectedOnes) {

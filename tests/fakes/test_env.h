@@ -10,6 +10,7 @@
 #include "fakes/fake_ui.h"
 #include "fakes/fake_url_cache.h"
 #include "fakes/fake_url_history.h"
+#include "app/program_state.h"
 #include "platform/services.h"
 #include "ui/headless/headless_views.h"
 
@@ -29,6 +30,8 @@ struct TestEnv {
   FakeDownload download;
   FakeInstance instance;
   FakeSystemFolders systemFolders{files};
+  // The program's own state, gone before the fakes it refers to.
+  ProgramState state;
   Services services = servicesWith(views);
 
   // The same fakes behind other windows (the real ones, in the Wine tests).

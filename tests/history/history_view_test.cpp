@@ -10,13 +10,12 @@ namespace {
 struct HistoryTab {
   TestEnv env;
   FakeUrlHistory::State& store = *env.urlHistory.state;
-  ProgramState state;
   std::unique_ptr<frmmain> form;
   HeadlessListView* urls = nullptr;
 
   void start() {
-    createHistoryStore(state.historyStore, env.services);
-    form = std::make_unique<frmmain>(env.services, state, [] {});
+    createHistoryStore(env.state.historyStore, env.services);
+    form = std::make_unique<frmmain>(env.services, env.state, [] {});
     urls = &env.views.main->URLs;
   }
   void selectHistory() { form->SSTab1.select(kTabHistory); }

@@ -33,10 +33,7 @@ TEST(PosixFiles, WritesAtSixtyFourBitOffsetsAndCreatesMissingFiles) {
   auto file = files->openForWrite(dir / "sparse.bin", status);
   ASSERT_NE(file, nullptr) << status.description;
   // What the open file measures now; all ones when it cannot say.
-  auto measured = [&file] {
-    std::uint64_t size = ~0ull;
-    return file->length(size).ok() ? size : ~0ull;
-  };
+  auto measured = [&file] { std::uint64_t n = ~0ull; return file->length(n).ok() ? n : ~0ull; };
   EXPECT_EQ(measured(), 0u);
   const std::uint64_t far = 5ull * 1024 * 1024 * 1024;
   ASSERT_TRUE(file->writeAt(far, "x", 1).ok());

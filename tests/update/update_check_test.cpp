@@ -149,8 +149,7 @@ TEST(UpdateCheck, TheButtonsRunTheConfiguredChecksAndLinks) {
   Check t;
   t.check = configuredUpdateCheck();
   t.publish("1.0");
-  ProgramState state;
-  frmmain form(t.env.services, state, [] {});
+  frmmain form(t.env.services, t.env.state, [] {});
   form.cmdcheckForUpdates.click();
   ASSERT_EQ(t.env.download.requests.size(), 1u);
   EXPECT_EQ(t.env.download.requests[0].url, configuredUpdateCheck().versionUrl);

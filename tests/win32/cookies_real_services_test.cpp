@@ -20,14 +20,13 @@ struct RealCookieServices {
   std::unique_ptr<Files> files = win32::makeFiles();
   Services services{env.ui,    env.views,    env.settings,   *registry,    env.shell,
                     *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
-  ProgramState state;
-  frmmain form{services, state, [] {}};
+  frmmain form{services, env.state, [] {}};
   HeadlessListView& list = env.views.main->lstcookies;
 };
 
 TEST(RealCookieServices, ListsTheFolderNamedByShellFoldersAndDeletesReadOnlyFiles) {
   RealCookieServices t;
-  t.state.showIndexDat = true;
+  t.env.state.showIndexDat = true;
   t.folder.write("user@site.test[1].txt");
   t.folder.write("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
   t.folder.write("system.txt", FILE_ATTRIBUTE_SYSTEM);

@@ -38,10 +38,7 @@ TEST(Win32Files, WritesFlushesAndMeasuresBeyondFourGibibytes) {
   auto file = files->openForWrite(dir / "new.bin", status);
   ASSERT_NE(file, nullptr) << status.description;
   // What the open file measures now; all ones when it cannot say.
-  auto measured = [&file] {
-    std::uint64_t size = ~0ull;
-    return file->length(size).ok() ? size : ~0ull;
-  };
+  auto measured = [&file] { std::uint64_t n = ~0ull; return file->length(n).ok() ? n : ~0ull; };
   EXPECT_EQ(measured(), 0u);
   ASSERT_TRUE(file->writeAt(0, "abc", 3).ok());
   ASSERT_TRUE(file->writeAt(1, "Z", 1).ok());

@@ -63,9 +63,8 @@ TEST(HistoryWineStore, NotImplementedShowsOneMessagePerActionAndNothingBreaks) {
   TestEnv env;
   Services services{env.ui,    env.views,    env.settings, env.registry, env.shell,
                     env.files, env.urlCache, *real,        env.download, env.instance, env.systemFolders};
-  ProgramState state;
-  createHistoryStore(state.historyStore, services);
-  frmmain form(services, state, [] {});
+  createHistoryStore(env.state.historyStore, services);
+  frmmain form(services, env.state, [] {});
   form.SSTab1.select(kTabHistory);
   EXPECT_EQ(form.URLs.count(), 0u);
   ASSERT_EQ(env.ui.messages.size(), 1u);

@@ -61,10 +61,9 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
   env.urlHistory.add(u"http://b.example/", u"Bravo", 30);
   env.urlHistory.add(u"http://c.example/", u"Charlie", static_cast<std::uint32_t>(-1));
   env.urlHistory.add(u"http://a.example/", nullptr, 100);
-  ProgramState state;
-  createHistoryStore(state.historyStore, services);
+  createHistoryStore(env.state.historyStore, services);
   {
-    frmmain form(services, state, [] {});
+    frmmain form(services, env.state, [] {});
     form.SSTab1.select(kTabHistory);
     auto& window = static_cast<win32::Win32MainView&>(form.view());
     HWND list = GetDlgItem(window.page(kTabHistory), IDC_URLS);

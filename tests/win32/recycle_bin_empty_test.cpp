@@ -18,8 +18,7 @@ TEST(RecycleBinOnWindows, CheckingTheBoxEmptiesTheBinWithoutAsking) {
   auto shell = win32::makeShell();
   Services services{env.ui,    env.views,    env.settings,   env.registry, *shell,
                     env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
-  ProgramState state;
-  frmmain window(services, state, [] {});
+  frmmain window(services, env.state, [] {});
   window.chkEmptyRecycleBin.setValue(1);
 
   EXPECT_FALSE(inTrash(L"binned.txt"));

@@ -82,8 +82,7 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
     MemoryFilesWithRealTemp files(*realFiles);
     Services services{env.ui,       env.views,      env.settings, env.registry, env.shell,   files,
                       env.urlCache, env.urlHistory, env.download, env.instance, *realFolders};
-    ProgramState state;
-    frmmain window(services, state, [] {});
+    frmmain window(services, env.state, [] {});
     window.chkdeltempfiles.setValue(1);
 
     if (row.why.empty()) {

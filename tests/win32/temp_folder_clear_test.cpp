@@ -42,8 +42,7 @@ TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay)
   auto realSystemFolders = win32::makeSystemFolders();  // the test's own folder passes the real guard
   Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,        files,
                     env.urlCache, env.urlHistory, env.download, env.instance, *realSystemFolders};
-  ProgramState state;
-  frmmain window(services, state, [] {});
+  frmmain window(services, env.state, [] {});
   window.chkdeltempfiles.setValue(1);
 
   for (const char* name : {"a.tmp", "one\\b.tmp", "one\\two\\c.tmp", "one\\two\\d.tmp", "one\\linked.bin"})

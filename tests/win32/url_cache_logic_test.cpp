@@ -15,8 +15,7 @@ struct RealCacheTab {
   std::unique_ptr<UrlCache> cache = win32::makeUrlCache();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
                     env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders};
-  ProgramState state;
-  frmmain form{services, state, [] {}};
+  frmmain form{services, env.state, [] {}};
   HeadlessListBox& list = env.views.main->List1;
 
   std::vector<std::string> listed() const {

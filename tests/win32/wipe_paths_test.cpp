@@ -54,8 +54,7 @@ namespace {
 std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
   TestEnv env;
   Services services = servicesWithFiles(env, files);
-  ProgramState state;
-  frmmain form(services, state, [] {});
+  frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText(folder);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();

@@ -70,8 +70,7 @@ TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
   TestEnv env;
   auto files = posix::makeFiles();
   Services services = servicesWithFiles(env, *files);
-  ProgramState state;
-  frmmain form(services, state, [] {});
+  frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText(target);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();

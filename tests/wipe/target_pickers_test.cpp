@@ -8,8 +8,7 @@ namespace {
 TEST(FolderPicker, OpensOnTheProgramFolderAndCancelEmptiesTheField) {
   TestEnv env;
   env.instance.folder = "C:\\Program Files\\Tarn Vellox";
-  ProgramState state;
-  frmmain form(env.services, state, [] {});
+  frmmain form(env.services, env.state, [] {});
   auto& view = *env.views.main;
 
   env.ui.folderResult = "D:\\Old Stuff";
@@ -27,8 +26,7 @@ TEST(FolderPicker, OpensOnTheProgramFolderAndCancelEmptiesTheField) {
 
 TEST(FilePicker, ShowsEveryFileAndKeepsItsLastNameAcrossUsesAndCancels) {
   TestEnv env;
-  ProgramState state;
-  frmmain form(env.services, state, [] {});
+  frmmain form(env.services, env.state, [] {});
   auto& view = *env.views.main;
 
   // Cancelled before any choice: the field is left alone.

@@ -14,8 +14,7 @@ const std::string kWarning =
 
 struct WipeTab {
   TestEnv env;
-  ProgramState state;
-  frmmain form{env.services, state, [] {}};
+  frmmain form{env.services, env.state, [] {}};
   HeadlessMainView& view = *env.views.main;
 
   void wipe(MsgAnswer answer = MsgAnswer::Ok) {
@@ -248,8 +247,7 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   env.files.addFile("C:\\f\\c", 10);
   VanishingFiles files(env.files, "C:\\f\\b");
   Services services = servicesWithFiles(env, files);
-  ProgramState state;
-  frmmain form(services, state, [] {});
+  frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
   form.cmdWipe_Click();
   ASSERT_EQ(env.ui.messages.size(), 2u);

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 #include "platform/win32/handle.h"
-#include "platform/win32/system_error_text.h"
+#include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 

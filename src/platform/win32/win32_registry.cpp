@@ -1,6 +1,6 @@
 #include <windows.h>
 #include "platform/win32/reg_key.h"
-#include "platform/win32/system_error_text.h"
+#include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
