@@ -11,6 +11,7 @@
 #include "ui/win32/dialog_registry.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/view_factory.h"
+#include "ui/win32/win32_ui.h"
 
 namespace {
 

@@ -7,52 +7,17 @@
 namespace vellox {
 
 frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload)
-    : services_(services),
+    : frmmain(services, state, std::move(requestUnload), services.views.createMain()) {}
+
+frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload,
+                 std::unique_ptr<MainView> view)
+    : MainControls(view->controls()),
+      services_(services),
       foundFiles(state.foundFiles),
       showIndexDat(state.showIndexDat),
       historyStore(state.historyStore),
       requestUnload_(std::move(requestUnload)),
-      view_(services.views.createMain()),
-      SSTab1(view_->controls().SSTab1),
-      cmdok(view_->controls().cmdok),
-      cmdHelp(view_->controls().cmdHelp),
-      sbar(view_->controls().sbar),
-      pointer(view_->controls().pointer),
-      chkautostart(view_->controls().chkautostart),
-      chkdelOnStart(view_->controls().chkdelOnStart),
-      chkDelOnShutDown(view_->controls().chkDelOnShutDown),
-      Chkautoclearcookies(view_->controls().Chkautoclearcookies),
-      ChkAutoClearCache(view_->controls().ChkAutoClearCache),
-      ChkAutoClearHistory(view_->controls().ChkAutoClearHistory),
-      chkdeltempfiles(view_->controls().chkdeltempfiles),
-      chkEmptyRecycleBin(view_->controls().chkEmptyRecycleBin),
-      txtCookieDir(view_->controls().txtCookieDir),
-      lstcookies(view_->controls().lstcookies),
-      cmdselectallcookies(view_->controls().cmdselectallcookies),
-      cmdselectnocookies(view_->controls().cmdselectnocookies),
-      cmdinvertcookiesselection(view_->controls().cmdinvertcookiesselection),
-      cmddelcookies(view_->controls().cmddelcookies),
-      List1(view_->controls().List1),
-      cmdDelSelFromCache(view_->controls().cmdDelSelFromCache),
-      cmdDelAllFromCache(view_->controls().cmdDelAllFromCache),
-      cmdinvertcachesel(view_->controls().cmdinvertcachesel),
-      chkDelCachedPasswords(view_->controls().chkDelCachedPasswords),
-      URLs(view_->controls().URLs),
-      cmdClearHistory(view_->controls().cmdClearHistory),
-      txtFolderToWipe(view_->controls().txtFolderToWipe),
-      cmdBrowseForFolder(view_->controls().cmdBrowseForFolder),
-      txtFileToWipe(view_->controls().txtFileToWipe),
-      cmdBrowseForFile(view_->controls().cmdBrowseForFile),
-      chkSecureForAll(view_->controls().chkSecureForAll),
-      optQuick(view_->controls().optQuick),
-      optDOD(view_->controls().optDOD),
-      cmdWipe(view_->controls().cmdWipe),
-      lblappname(view_->controls().lblappname),
-      lblproginfo(view_->controls().lblproginfo),
-      lbladdress(view_->controls().lbladdress),
-      lblwarning(view_->controls().lblwarning),
-      lblurl(view_->controls().lblurl),
-      cmdcheckForUpdates(view_->controls().cmdcheckForUpdates) {
+      view_(std::move(view)) {
   bindHandlers();
   Form_Load();
 }

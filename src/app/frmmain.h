@@ -11,8 +11,9 @@ namespace vellox {
 
 // The main window. Its handlers live beside the subsystem that owns them:
 // app/ the window itself and the preferences, cookies/, cache/, history/,
-// wipe/, system_areas/ and update/ the tabs' own.
-class frmmain {
+// wipe/, system_areas/ and update/ the tabs' own. Its controls, by the names the
+// handlers use (SSTab1, chkdeltempfiles, sbar, ...), are those of MainControls.
+class frmmain : public MainControls {
  public:
   // Loads the window (creates it hidden) and runs Form_Load.
   frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload);
@@ -79,6 +80,8 @@ class frmmain {
   void lblurl_Click();
 
  private:
+  frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload,
+          std::unique_ptr<MainView> view);
   void bindHandlers();
   void on(Event& event, void (frmmain::*handler)());
 
@@ -89,51 +92,6 @@ class frmmain {
   std::unique_ptr<CURLHistory>& historyStore;
   std::function<void()> requestUnload_;
   std::unique_ptr<MainView> view_;
-
- public:
-  // The controls, by the names the handlers use.
-  TabControl& SSTab1;
-  Button& cmdok;
-  Button& cmdHelp;
-  StatusBar& sbar;
-  MousePointer& pointer;
-  CheckBox& chkautostart;
-  CheckBox& chkdelOnStart;
-  CheckBox& chkDelOnShutDown;
-  CheckBox& Chkautoclearcookies;
-  CheckBox& ChkAutoClearCache;
-  CheckBox& ChkAutoClearHistory;
-  CheckBox& chkdeltempfiles;
-  CheckBox& chkEmptyRecycleBin;
-  TextBox& txtCookieDir;
-  ListView& lstcookies;
-  Button& cmdselectallcookies;
-  Button& cmdselectnocookies;
-  Button& cmdinvertcookiesselection;
-  Button& cmddelcookies;
-  ListBox& List1;
-  Button& cmdDelSelFromCache;
-  Button& cmdDelAllFromCache;
-  Button& cmdinvertcachesel;
-  CheckBox& chkDelCachedPasswords;
-  ListView& URLs;
-  Button& cmdClearHistory;
-  TextBox& txtFolderToWipe;
-  Button& cmdBrowseForFolder;
-  TextBox& txtFileToWipe;
-  Button& cmdBrowseForFile;
-  CheckBox& chkSecureForAll;
-  OptionButton& optQuick;
-  OptionButton& optDOD;
-  Button& cmdWipe;
-  Label& lblappname;
-  Label& lblproginfo;
-  Label& lbladdress;
-  Label& lblwarning;
-  Label& lblurl;
-  Button& cmdcheckForUpdates;
-
- private:
   // The file-open dialog's last file name: it is shown again and kept on cancel.
   std::string comdlgFileName_;
   // True while the cookie listing lets the event loop run.

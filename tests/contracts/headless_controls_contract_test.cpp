@@ -1,6 +1,6 @@
 #include "contracts/controls_contract.h"
 #include "fakes/fake_text_order.h"
-#include "ui/headless/headless_views.h"
+#include "fakes/headless/headless_views.h"
 
 // The headless window against the contract the real window keeps under Wine.
 namespace vellox::test {

@@ -4,7 +4,7 @@
 #include "contracts/list_box_contract.h"
 #include "contracts/ui_posting_contract.h"
 #include "fakes/fake_ui.h"
-#include "ui/headless/headless_list_box.h"
+#include "fakes/headless/headless_list_box.h"
 
 namespace vellox::test {
 namespace {

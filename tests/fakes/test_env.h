@@ -12,7 +12,7 @@
 #include "fakes/fake_url_history.h"
 #include "app/program_state.h"
 #include "platform/services.h"
-#include "ui/headless/headless_views.h"
+#include "fakes/headless/headless_views.h"
 
 namespace vellox::test {
 

@@ -7,6 +7,7 @@
 #include "ui/win32/resources/resource.h"
 #include "platform/win32/win32_services.h"
 #include "ui/win32/view_factory.h"
+#include "ui/win32/win32_ui.h"
 
 namespace vellox::test {
 namespace {

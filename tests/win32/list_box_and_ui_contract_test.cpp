@@ -8,6 +8,7 @@
 #include "platform/win32/win32_services.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/main_window.h"
+#include "ui/win32/win32_ui.h"
 
 namespace vellox::test {
 namespace {

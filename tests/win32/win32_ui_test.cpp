@@ -4,6 +4,7 @@
 #include "gui_test_util.h"
 #include "platform/win32/win32_services.h"
 #include "ui/win32/guard.h"
+#include "ui/win32/win32_ui.h"
 
 namespace vellox::test {
 namespace {

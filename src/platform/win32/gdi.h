@@ -23,6 +23,15 @@ struct IconTraits {
 };
 using UniqueIcon = UniqueResource<IconTraits>;
 
+// Memory device contexts from CreateCompatibleDC.
+struct MemoryDCTraits {
+  using Type = HDC;
+  static Type invalid() { return nullptr; }
+  static bool isEmpty(Type h) { return h == nullptr; }
+  static bool close(Type h) { return DeleteDC(h) != 0; }
+};
+using UniqueMemoryDC = UniqueResource<MemoryDCTraits>;
+
 struct MenuTraits {
   using Type = HMENU;
   static Type invalid() { return nullptr; }

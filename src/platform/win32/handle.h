@@ -58,4 +58,13 @@ struct FindHandleTraits {
 };
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
 
+// Windows; destroying one destroys its children too.
+struct WindowTraits {
+  using Type = HWND;
+  static Type invalid() { return nullptr; }
+  static bool isEmpty(Type h) { return h == nullptr; }
+  static bool close(Type h) { return DestroyWindow(h) != 0; }
+};
+using UniqueWindow = UniqueResource<WindowTraits>;
+
 }  // namespace vellox::win32

@@ -7,7 +7,6 @@
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/system_folders.h"
-#include "platform/ui.h"
 #include "platform/url_cache.h"
 #include "platform/url_history.h"
 
@@ -22,7 +21,6 @@ std::unique_ptr<UrlCache> makeUrlCache();
 std::unique_ptr<UrlHistoryService> makeUrlHistory();
 std::unique_ptr<Download> makeDownload();
 std::unique_ptr<Instance> makeInstance();
-std::unique_ptr<Ui> makeUi();
 std::unique_ptr<SystemFolders> makeSystemFolders();
 
 }  // namespace vellox::win32

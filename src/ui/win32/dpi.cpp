@@ -1,5 +1,6 @@
 #include "ui/win32/dpi.h"
 #include <cmath>
+#include "platform/win32/gdi.h"
 
 namespace vellox::win32 {
 
@@ -23,9 +24,8 @@ UINT dpiOf(HWND hwnd) {
     const UINT dpi = getDpiForWindow(hwnd);
     if (dpi != 0) return dpi;
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  ScopedGetDC screen(nullptr);
+  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 

@@ -1,7 +1,7 @@
 #include "ui/win32/guard.h"
-#include "app/app_identity.h"
 #include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
+#include "ui/win32/window_classes.h"
 
 namespace vellox::win32 {
 
@@ -16,7 +16,8 @@ void reportUnexpectedError(const std::string& what) noexcept {
   try {
     const std::string text = "An unexpected error occurred: " + what;
     writeStdError(text);
-    MessageBoxW(GetActiveWindow(), widen(text).c_str(), widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+    const std::wstring caption = widen(programTitle(GetModuleHandleW(nullptr)));
+    MessageBoxW(GetActiveWindow(), widen(text).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
   } catch (...) {
   }
 }

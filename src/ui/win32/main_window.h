@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -9,54 +10,59 @@
 #include "ui/win32/win32_controls.h"
 #include "ui/win32/win32_list_box.h"
 #include "ui/win32/win32_list_view.h"
+#include "ui/win32/window.h"
 
 namespace vellox::win32 {
 
-inline constexpr int kPageCount = 6;
-
 // frmmain's window: a modeless dialog with a tab control whose pages are child
 // dialogs. Created hidden; destroyed with this object.
-class Win32MainView : public MainView {
+class Win32MainView : public MainView, public Dialog {
  public:
   explicit Win32MainView(HINSTANCE module);
   ~Win32MainView() override;
-  Win32MainView(const Win32MainView&) = delete;
-  Win32MainView& operator=(const Win32MainView&) = delete;
 
   MainControls& controls() override { return controls_; }
-  void setCaption(const std::string& caption) override { setWindowText(hwnd_, caption); }
-  std::string caption() const override { return windowText(hwnd_); }
+  void setCaption(const std::string& caption) override { setWindowText(hwnd(), caption); }
+  std::string caption() const override { return windowText(hwnd()); }
   void show() override;
-  void hide() override { ShowWindow(hwnd_, SW_HIDE); }
-  bool visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  void hide() override { ShowWindow(hwnd(), SW_HIDE); }
+  bool visible() const override { return IsWindowVisible(hwnd()) != 0; }
   void repaint() override;
-  std::uintptr_t nativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+  std::uintptr_t nativeHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
 
-  HWND hwnd() const { return hwnd_; }
-  HWND page(int index) const { return pages_.at(static_cast<size_t>(index)); }
+  HWND page(int index) const { return pages_.at(static_cast<size_t>(index))->hwnd(); }
   // The DPI the window is laid out for now.
   UINT dpi() const { return dpi_; }
 
  private:
-  static INT_PTR CALLBACK mainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static INT_PTR CALLBACK pageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  bool handleMain(UINT message, WPARAM wParam, LPARAM lParam);
-  bool handleShared(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+  // A tab's page: its controls notify it, and it hands that on to the window.
+  class Page : public Dialog {
+   public:
+    Page(Win32MainView& window, int templateId, int id);
+
+   private:
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+      return window_.handleShared(message, wParam, lParam);
+    }
+    Win32MainView& window_;
+  };
+
+  std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  std::optional<LRESULT> handleShared(UINT message, WPARAM wParam, LPARAM lParam);
   bool handleKeyboard(const MSG& msg);
   std::vector<HWND> tabStops() const;
   bool moveFocusByTab(bool back);
 
   void createPages();
   void attachControls();
+  void detachControls();
   void layout();
   void applyArtworkAndFonts();
   void rememberDesignedLayout();
   void changeDpi(UINT dpi, const RECT& suggested);
-  std::vector<NativeControl*> allControls();
 
   HINSTANCE module_;
-  HWND hwnd_ = nullptr;
-  std::array<HWND, kPageCount> pages_{};
+  std::vector<std::unique_ptr<Page>> pages_;
   Picture picture1_, picture2_;
   GdiObject<HFONT> titleFont_, linkFont_, dialogFont_;
   UINT designedDpi_ = 96, dpi_ = 96;
@@ -64,32 +70,13 @@ class Win32MainView : public MainView {
   std::vector<std::pair<HWND, RECT>> designed_;
 
  public:
-  Win32TabControl SSTab1;
-  Win32Button cmdok, cmdHelp;
-  Win32StatusBar sbar;
-  Win32MousePointer pointer{hwnd_};
-  Win32CheckBox chkautostart, chkdelOnStart, chkDelOnShutDown, Chkautoclearcookies, ChkAutoClearCache,
-      ChkAutoClearHistory, chkdeltempfiles, chkEmptyRecycleBin;
-  Win32TextBox txtCookieDir;
-  Win32ListView lstcookies;
-  Win32Button cmdselectallcookies, cmdselectnocookies, cmdinvertcookiesselection, cmddelcookies;
-  Win32ListBox List1;
-  Win32Button cmdDelSelFromCache, cmdDelAllFromCache, cmdinvertcachesel;
-  Win32CheckBox chkDelCachedPasswords;
-  Win32ListView URLs;
-  Win32Button cmdClearHistory;
-  Win32TextBox txtFolderToWipe;
-  Win32Button cmdBrowseForFolder;
-  Win32TextBox txtFileToWipe;
-  Win32Button cmdBrowseForFile;
-  Win32CheckBox chkSecureForAll;
-  Win32OptionButton optQuick, optDOD;
-  Win32Button cmdWipe;
-  Win32Label lblappname, lblproginfo, lbladdress, lblwarning, lblurl;
-  Win32Button cmdcheckForUpdates;
+#define VELLOX_WIN32_CONTROL(type, name, ...) Win32##type name;
+  VELLOX_MAIN_CONTROLS(VELLOX_WIN32_CONTROL)
+#undef VELLOX_WIN32_CONTROL
+  Win32MousePointer pointer{*this};
 
  private:
-  MainControls controls_;
+  MainControls controls_{VELLOX_MAIN_CONTROLS(VELLOX_CONTROL_NAME) pointer};
 };
 
 }  // namespace vellox::win32

@@ -6,9 +6,6 @@ namespace vellox::win32 {
 
 namespace {
 
-const std::vector<std::string> kTabCaptions = {"General", "Cookies", "Cache", "Browser History", "Secure Wipe",
-                                               "&About"};
-
 // The font of `control`, scaled and weighted.
 GdiObject<HFONT> derivedFont(HWND control, int percent, LONG weight, bool underline) {
   HFONT base = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -27,75 +24,34 @@ void replaceFont(HWND control, GdiObject<HFONT>& owned, GdiObject<HFONT> font) {
   owned = std::move(font);
 }
 
+// What the resources cannot say: a list's columns.
+void design(NativeControl&, std::initializer_list<const char*>) {}
+void design(Win32ListView& list, std::initializer_list<const char*> headers) {
+  list.setColumns({headers.begin(), headers.end()});
+}
+
 }  // namespace
 
 void Win32MainView::attachControls() {
-  auto on = [this](int page, int id) { return GetDlgItem(pages_[static_cast<size_t>(page)], id); };
-  SSTab1.attach(GetDlgItem(hwnd_, IDC_SSTAB1));
-  cmdok.attach(GetDlgItem(hwnd_, IDC_CMDOK));
-  cmdHelp.attach(GetDlgItem(hwnd_, IDC_CMDHELP));
-  sbar.attach(GetDlgItem(hwnd_, IDC_SBAR));
+  const auto parent = [this](int tab) { return tab == kOnWindow ? hwnd() : page(tab); };
+#define VELLOX_ATTACH(type, name, tab, id, ...) \
+  name.init(parent(tab), id);                   \
+  design(name, {__VA_ARGS__});
+  VELLOX_MAIN_CONTROLS(VELLOX_ATTACH)
+#undef VELLOX_ATTACH
 
-  chkautostart.attach(on(kTabGeneral, IDC_CHKAUTOSTART));
-  chkdelOnStart.attach(on(kTabGeneral, IDC_CHKDELONSTART));
-  chkDelOnShutDown.attach(on(kTabGeneral, IDC_CHKDELONSHUTDOWN));
-  Chkautoclearcookies.attach(on(kTabGeneral, IDC_CHKAUTOCLEARCOOKIES));
-  ChkAutoClearCache.attach(on(kTabGeneral, IDC_CHKAUTOCLEARCACHE));
-  ChkAutoClearHistory.attach(on(kTabGeneral, IDC_CHKAUTOCLEARHISTORY));
-  chkdeltempfiles.attach(on(kTabGeneral, IDC_CHKDELTEMPFILES));
-  chkEmptyRecycleBin.attach(on(kTabGeneral, IDC_CHKEMPTYRECYCLEBIN));
-
-  txtCookieDir.attach(on(kTabCookies, IDC_TXTCOOKIEDIR));
-  lstcookies.attach(on(kTabCookies, IDC_LSTCOOKIES));
-  lstcookies.setColumns({"Cookie Name", "Cookie Path"});
-  cmdselectallcookies.attach(on(kTabCookies, IDC_CMDSELECTALLCOOKIES));
-  cmdselectnocookies.attach(on(kTabCookies, IDC_CMDSELECTNOCOOKIES));
-  cmdinvertcookiesselection.attach(on(kTabCookies, IDC_CMDINVERTCOOKIESSELECTION));
-  cmddelcookies.attach(on(kTabCookies, IDC_CMDDELCOOKIES));
-
-  List1.attach(on(kTabCache, IDC_LIST1));
-  cmdDelSelFromCache.attach(on(kTabCache, IDC_CMDDELSELFROMCACHE));
-  cmdDelAllFromCache.attach(on(kTabCache, IDC_CMDDELALLFROMCACHE));
-  cmdinvertcachesel.attach(on(kTabCache, IDC_CMDINVERTCACHESEL));
-  chkDelCachedPasswords.attach(on(kTabCache, IDC_CHKDELCACHEDPASSWORDS));
-
-  URLs.attach(on(kTabHistory, IDC_URLS));
-  URLs.setColumns({"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"});
-  cmdClearHistory.attach(on(kTabHistory, IDC_CMDCLEARHISTORY));
-
-  txtFolderToWipe.attach(on(kTabSecureWipe, IDC_TXTFOLDERTOWIPE));
-  cmdBrowseForFolder.attach(on(kTabSecureWipe, IDC_CMDBROWSEFORFOLDER));
-  txtFileToWipe.attach(on(kTabSecureWipe, IDC_TXTFILETOWIPE));
-  cmdBrowseForFile.attach(on(kTabSecureWipe, IDC_CMDBROWSEFORFILE));
-  chkSecureForAll.attach(on(kTabSecureWipe, IDC_CHKSECUREFORALL));
-  optQuick.attach(on(kTabSecureWipe, IDC_OPTQUICK));
-  optDOD.attach(on(kTabSecureWipe, IDC_OPTDOD));
-  cmdWipe.attach(on(kTabSecureWipe, IDC_CMDWIPE));
-
-  lblappname.attach(on(kTabAbout, IDC_LBLAPPNAME));
-  lblproginfo.attach(on(kTabAbout, IDC_LBLPROGINFO));
-  lbladdress.attach(on(kTabAbout, IDC_LBLADDRESS));
-  lblwarning.attach(on(kTabAbout, IDC_LBLWARNING));
-  lblurl.attach(on(kTabAbout, IDC_LBLURL));
-  cmdcheckForUpdates.attach(on(kTabAbout, IDC_CMDCHECKFORUPDATES));
-
-  // The designed state of a fresh window: "Secure Wipe" shown, Quick chosen.
-  SSTab1.setTabs(kTabCaptions, {pages_.begin(), pages_.end()});
-  SSTab1.showTab(kTabSecureWipe);
+  // The designed state of a fresh window.
+  std::vector<HWND> pages;
+  for (const auto& page : pages_) pages.push_back(page->hwnd());
+  SSTab1.setTabs({std::begin(kTabCaptions), std::end(kTabCaptions)}, std::move(pages));
+  SSTab1.showTab(kFirstTab);
   optQuick.setValue(true);
 }
 
-std::vector<NativeControl*> Win32MainView::allControls() {
-  return {&SSTab1, &cmdok, &cmdHelp, &sbar,
-          &chkautostart, &chkdelOnStart, &chkDelOnShutDown, &Chkautoclearcookies, &ChkAutoClearCache,
-          &ChkAutoClearHistory, &chkdeltempfiles, &chkEmptyRecycleBin,
-          &txtCookieDir, &lstcookies, &cmdselectallcookies, &cmdselectnocookies, &cmdinvertcookiesselection,
-          &cmddelcookies,
-          &List1, &cmdDelSelFromCache, &cmdDelAllFromCache, &cmdinvertcachesel, &chkDelCachedPasswords,
-          &URLs, &cmdClearHistory,
-          &txtFolderToWipe, &cmdBrowseForFolder, &txtFileToWipe, &cmdBrowseForFile, &chkSecureForAll, &optQuick,
-          &optDOD, &cmdWipe,
-          &lblappname, &lblproginfo, &lbladdress, &lblwarning, &lblurl, &cmdcheckForUpdates};
+void Win32MainView::detachControls() {
+#define VELLOX_DETACH(type, name, ...) name.detach();
+  VELLOX_MAIN_CONTROLS(VELLOX_DETACH)
+#undef VELLOX_DETACH
 }
 
 // Pages cover the tab control's display area; the status bar docks itself.
@@ -103,15 +59,15 @@ void Win32MainView::layout() {
   SendMessageW(sbar.hwnd(), WM_SIZE, 0, 0);
   RECT area{};
   GetWindowRect(SSTab1.hwnd(), &area);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&area), 2);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&area), 2);
   SendMessageW(SSTab1.hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-  for (HWND page : pages_)
-    SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+  for (const auto& page : pages_)
+    SetWindowPos(page->hwnd(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainView::applyArtworkAndFonts() {
-  picture1_.show(GetDlgItem(hwnd_, IDC_PICTURE1), module_, IDB_BANNER);
+  picture1_.show(GetDlgItem(hwnd(), IDC_PICTURE1), module_, IDB_BANNER);
   picture2_.show(GetDlgItem(page(kTabAbout), IDC_PICTURE2), module_, IDB_LOGO);
   // From a plain label of the page: it carries the font of the current DPI.
   replaceFont(lblappname.hwnd(), titleFont_, derivedFont(lblproginfo.hwnd(), 150, FW_BOLD, false));

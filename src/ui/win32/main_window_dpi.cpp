@@ -29,29 +29,31 @@ void scaleColumns(HWND list, UINT from, UINT to) {
 // DPI the window was created at. Every later DPI is scaled from it, so moving
 // between monitors back and forth never drifts.
 void Win32MainView::rememberDesignedLayout() {
-  dpi_ = designedDpi_ = dpiOf(hwnd_);
-  HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+  dpi_ = designedDpi_ = dpiOf(hwnd());
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0));
   if (font) GetObjectW(font, sizeof(designedFont_), &designedFont_);
-  const auto remember = [this](HWND parent) {
+  const auto isPage = [this](HWND child) {
+    return std::any_of(pages_.begin(), pages_.end(), [child](const auto& page) { return page->hwnd() == child; });
+  };
+  const auto remember = [&](HWND parent) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      const bool placedByLayout = child == sbar.hwnd() || GetParent(child) != parent ||
-                                  std::find(pages_.begin(), pages_.end(), child) != pages_.end();
+      const bool placedByLayout = child == sbar.hwnd() || GetParent(child) != parent || isPage(child);
       if (!placedByLayout) designed_.push_back({child, rectIn(child, parent)});
     }
   };
-  remember(hwnd_);
-  for (HWND page : pages_) {
-    remember(page);
-    takeOverDialogDpiScaling(page);
+  remember(hwnd());
+  for (const auto& page : pages_) {
+    remember(page->hwnd());
+    takeOverDialogDpiScaling(page->hwnd());
   }
-  takeOverDialogDpiScaling(hwnd_);
+  takeOverDialogDpiScaling(hwnd());
 }
 
 void Win32MainView::changeDpi(UINT dpi, const RECT& suggested) {
   if (dpi == 0 || dpi == dpi_) return;
   const UINT previous = dpi_;
   dpi_ = dpi;
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
   LOGFONTW scaled = designedFont_;
@@ -71,7 +73,7 @@ void Win32MainView::changeDpi(UINT dpi, const RECT& suggested) {
   for (HWND list : {lstcookies.hwnd(), URLs.hwnd()}) scaleColumns(list, previous, dpi);
   layout();
   applyArtworkAndFonts();
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace vellox::win32

@@ -43,9 +43,9 @@ HWND stopOf(HWND control) {
 // the tab strip, the shown page, then "&Ok" and "&Help".
 std::vector<HWND> Win32MainView::tabStops() const {
   std::vector<HWND> stops{SSTab1.hwnd()};
-  for (HWND page : pages_) {
-    if (!(GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE)) continue;
-    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+  for (const auto& page : pages_) {
+    if (!(GetWindowLongW(page->hwnd(), GWL_STYLE) & WS_VISIBLE)) continue;
+    for (HWND child = GetWindow(page->hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
       if (isTabStop(child)) stops.push_back(child);
   }
   for (HWND button : {cmdok.hwnd(), cmdHelp.hwnd()})
@@ -56,9 +56,9 @@ std::vector<HWND> Win32MainView::tabStops() const {
 bool Win32MainView::moveFocusByTab(bool back) {
   HWND focus = GetFocus();
   if (!focus || (SendMessageW(focus, WM_GETDLGCODE, VK_TAB, 0) & DLGC_WANTTAB)) return false;
-  HWND owner = hwnd_;
-  for (HWND page : pages_)
-    if (IsChild(page, focus)) owner = page;
+  HWND owner = hwnd();
+  for (const auto& page : pages_)
+    if (IsChild(page->hwnd(), focus)) owner = page->hwnd();
   const HWND current = stopOf(controlOf(owner, focus));
   const std::vector<HWND> stops = tabStops();
   std::size_t at = 0;

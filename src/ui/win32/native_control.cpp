@@ -1,6 +1,5 @@
 #include "ui/win32/native_control.h"
 #include "platform/win32/text.h"
-#include "ui/win32/guard.h"
 
 namespace vellox::win32 {
 
@@ -25,19 +24,13 @@ NativeControl* NativeControl::fromHwnd(HWND hwnd) {
 
 bool NativeControl::routeCommand(WPARAM wParam, LPARAM lParam) {
   NativeControl* control = fromHwnd(reinterpret_cast<HWND>(lParam));
-  if (!control) return false;
-  bool handled = false;
-  guarded([&] { handled = control->onCommand(HIWORD(wParam)); });
-  return handled;
+  return control && control->onCommand(HIWORD(wParam));
 }
 
 bool NativeControl::routeNotify(LPARAM lParam, LRESULT& result) {
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   NativeControl* control = header ? fromHwnd(header->hwndFrom) : nullptr;
-  if (!control) return false;
-  bool handled = false;
-  guarded([&] { handled = control->onNotify(*header, result); });
-  return handled;
+  return control && control->onNotify(*header, result);
 }
 
 std::string windowText(HWND hwnd) {

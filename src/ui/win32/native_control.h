@@ -15,6 +15,8 @@ class NativeControl {
   NativeControl& operator=(const NativeControl&) = delete;
 
   void attach(HWND hwnd);
+  // Binds the control `id` of the dialog `parent`.
+  void init(HWND parent, int id) { attach(GetDlgItem(parent, id)); }
   // Stops routing notifications to this object; the window itself stays.
   void detach();
   HWND hwnd() const { return hwnd_; }
@@ -23,7 +25,8 @@ class NativeControl {
   virtual bool onCommand(int) { return false; }
   virtual bool onNotify(const NMHDR&, LRESULT&) { return false; }
 
-  // Hands a parent's WM_COMMAND / WM_NOTIFY to the wrapper of the control that sent it.
+  // Hands a parent's WM_COMMAND / WM_NOTIFY to the wrapper of the control that
+  // sent it; called from a window's onMessage, which no exception leaves.
   static bool routeCommand(WPARAM wParam, LPARAM lParam);
   static bool routeNotify(LPARAM lParam, LRESULT& result);
   static NativeControl* fromHwnd(HWND hwnd);

@@ -9,8 +9,8 @@ GdiObject<HBITMAP> scaled(HBITMAP source, int width, int height) {
   BITMAP info{};
   if (!GetObjectW(source, sizeof(info), &info)) return {};
   ScopedGetDC screen(nullptr);
-  HDC from = CreateCompatibleDC(screen.get());
-  HDC to = CreateCompatibleDC(screen.get());
+  UniqueMemoryDC from(CreateCompatibleDC(screen.get()));
+  UniqueMemoryDC to(CreateCompatibleDC(screen.get()));
   // 24 bits, no alpha: common controls 6 would otherwise show a private copy.
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof(format.bmiHeader);
@@ -22,14 +22,12 @@ GdiObject<HBITMAP> scaled(HBITMAP source, int width, int height) {
   void* bits = nullptr;
   GdiObject<HBITMAP> result(CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (from && to && result) {
-    ScopedSelectObject selectFrom(from, source);
-    ScopedSelectObject selectTo(to, result.get());
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);
-    StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    ScopedSelectObject selectFrom(from.get(), source);
+    ScopedSelectObject selectTo(to.get(), result.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
   }
-  if (from) DeleteDC(from);
-  if (to) DeleteDC(to);
   return result;
 }
 
@@ -43,10 +41,10 @@ bool Picture::show(HWND staticControl, HINSTANCE module, int bitmapId) {
   if (!original) return false;
   GdiObject<HBITMAP> fitted = scaled(original.get(), area.right, area.bottom);
   if (!fitted) return false;
-  auto previous = reinterpret_cast<HBITMAP>(
-      SendMessageW(staticControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fitted.get())));
+  GdiObject<HBITMAP> previous(reinterpret_cast<HBITMAP>(
+      SendMessageW(staticControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fitted.get()))));
   // Common controls 6 may have shown a copy of an earlier bitmap: that copy is ours to free.
-  if (previous && previous != bitmap_.get()) DeleteObject(previous);
+  if (previous.get() == bitmap_.get()) previous.release();
   bitmap_ = std::move(fitted);
   return true;
 }

@@ -1,7 +1,4 @@
 #include "ui/win32/splash_window.h"
-#include <stdexcept>
-#include "app/app_identity.h"
-#include "ui/win32/guard.h"
 #include "ui/win32/native_control.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/window_classes.h"
@@ -20,73 +17,59 @@ const UINT kFallbackDelayMs = 3000;
 
 Win32SplashView::Win32SplashView(HINSTANCE module) {
   registerWindowClasses(module);
-  hwnd_ = CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_SPLASH), nullptr, proc, reinterpret_cast<LPARAM>(this));
-  if (!hwnd_) throw std::runtime_error("the splash window could not be created");
+  createDialog(module, IDD_SPLASH, nullptr);
   // No title bar, but the taskbar shows the name.
-  setWindowText(hwnd_, kAppTitle);
-  picture_.show(GetDlgItem(hwnd_, IDC_SPLASH_PICTURE1), module, IDB_SPLASH);
-}
-
-Win32SplashView::~Win32SplashView() {
-  if (!hwnd_) return;
-  KillTimer(hwnd_, kFallbackTimer);
-  SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-  DestroyWindow(hwnd_);
+  setWindowText(hwnd(), programTitle(module));
+  picture_.show(GetDlgItem(hwnd(), IDC_SPLASH_PICTURE1), module, IDB_SPLASH);
 }
 
 void Win32SplashView::setAction(const std::string& text) {
-  HWND label = GetDlgItem(hwnd_, IDC_LBLACTION);
+  HWND label = GetDlgItem(hwnd(), IDC_LBLACTION);
   setWindowText(label, text);
   UpdateWindow(label);
 }
 
-std::string Win32SplashView::action() const { return windowText(GetDlgItem(hwnd_, IDC_LBLACTION)); }
+std::string Win32SplashView::action() const { return windowText(GetDlgItem(hwnd(), IDC_LBLACTION)); }
 
-void Win32SplashView::setVersion(const std::string& text) { setWindowText(GetDlgItem(hwnd_, IDC_LBLVERSION), text); }
+void Win32SplashView::setVersion(const std::string& text) { setWindowText(GetDlgItem(hwnd(), IDC_LBLVERSION), text); }
 
-std::string Win32SplashView::version() const { return windowText(GetDlgItem(hwnd_, IDC_LBLVERSION)); }
+std::string Win32SplashView::version() const { return windowText(GetDlgItem(hwnd(), IDC_LBLVERSION)); }
 
-void Win32SplashView::setGeneral(const std::string& text) { setWindowText(GetDlgItem(hwnd_, IDC_LBLGENERAL), text); }
+void Win32SplashView::setGeneral(const std::string& text) { setWindowText(GetDlgItem(hwnd(), IDC_LBLGENERAL), text); }
 
-std::string Win32SplashView::general() const { return windowText(GetDlgItem(hwnd_, IDC_LBLGENERAL)); }
+std::string Win32SplashView::general() const { return windowText(GetDlgItem(hwnd(), IDC_LBLGENERAL)); }
 
 void Win32SplashView::show() {
   shown_ = true;
-  SetTimer(hwnd_, kFallbackTimer, kFallbackDelayMs, nullptr);
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
-  UpdateWindow(hwnd_);
-  if (GetActiveWindow() == hwnd_) PostMessageW(hwnd_, kActivatedMessage, 0, 0);
+  SetTimer(hwnd(), kFallbackTimer, kFallbackDelayMs, nullptr);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  UpdateWindow(hwnd());
+  if (GetActiveWindow() == hwnd()) PostMessageW(hwnd(), kActivatedMessage, 0, 0);
 }
 
 void Win32SplashView::activated() {
   if (fired_) return;
   fired_ = true;
-  KillTimer(hwnd_, kFallbackTimer);
+  KillTimer(hwnd(), kFallbackTimer);
   // The handler may retire this window: touch nothing of it afterwards.
-  guarded([this] { onActivate.fire(); });
+  onActivate.fire();
 }
 
-INT_PTR CALLBACK Win32SplashView::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    return FALSE;
-  }
-  auto* view = reinterpret_cast<Win32SplashView*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-  if (!view) return FALSE;
+std::optional<LRESULT> Win32SplashView::onMessage(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE && view->shown_) PostMessageW(hwnd, kActivatedMessage, 0, 0);
-      return FALSE;
+      if (LOWORD(wParam) != WA_INACTIVE && shown_) PostMessageW(hwnd(), kActivatedMessage, 0, 0);
+      return std::nullopt;
     case kActivatedMessage:
-      view->activated();
-      return TRUE;
+      activated();
+      return 0;
     case WM_TIMER:
-      if (wParam != kFallbackTimer) return FALSE;
-      view->activated();
-      return TRUE;
+      if (wParam != kFallbackTimer) return std::nullopt;
+      activated();
+      return 0;
     default:
-      return FALSE;
+      return std::nullopt;
   }
 }
 

@@ -4,7 +4,6 @@
 #include <utility>
 #include "platform/win32/text.h"
 #include "ui/win32/dpi.h"
-#include "ui/win32/guard.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/window_classes.h"
 
@@ -18,26 +17,15 @@ Win32TrayView::Win32TrayView(HINSTANCE module)
     : module_(module),
       icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  registerWindowClass(module, VELLOX_TRAY_CLASS, proc);
   // A hidden top-level window rather than a message-only one: the menu needs a
   // window that can take the foreground.
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, VELLOX_TRAY_CLASS, L"Tarn Vellox tray", WS_POPUP, 0, 0, 0, 0, nullptr,
-                          nullptr, module, this);
-}
-
-Win32TrayView::~Win32TrayView() {
-  removeIcon();
-  if (hwnd_) {
-    KillTimer(hwnd_, kRetryTimer);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-  }
+  create(module, VELLOX_TRAY_CLASS, L"Tarn Vellox tray", WS_POPUP, WS_EX_TOOLWINDOW, nullptr);
 }
 
 bool Win32TrayView::notify(DWORD action) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
-  data.hWnd = hwnd_;
+  data.hWnd = hwnd();
   data.uID = VELLOX_TRAY_ICON_ID;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = WM_VELLOX_TRAYICON;
@@ -47,7 +35,6 @@ bool Win32TrayView::notify(DWORD action) {
 }
 
 bool Win32TrayView::addIcon(const std::string& tip) {
-  if (!hwnd_) return false;
   tip_ = widen(tip);
   iconAdded_ = notify(NIM_ADD);
   return iconAdded_;
@@ -68,11 +55,11 @@ void Win32TrayView::removeIcon() {
 }
 
 void Win32TrayView::startRetryTimer(std::chrono::milliseconds interval) {
-  if (hwnd_) SetTimer(hwnd_, kRetryTimer, static_cast<UINT>(interval.count()), nullptr);
+  SetTimer(hwnd(), kRetryTimer, static_cast<UINT>(interval.count()), nullptr);
 }
 
 void Win32TrayView::stopRetryTimer() {
-  if (hwnd_) KillTimer(hwnd_, kRetryTimer);
+  KillTimer(hwnd(), kRetryTimer);
 }
 
 TrayMenuItem Win32TrayView::popupMenu() {
@@ -94,10 +81,10 @@ TrayMenuItem Win32TrayView::popupMenu() {
   const UINT vertical = lowerHalf ? TPM_BOTTOMALIGN : TPM_TOPALIGN;
   const int y = lowerHalf ? at.y - gap : at.y + gap;
   // Without the foreground the menu would not close when the user clicks elsewhere.
-  SetForegroundWindow(hwnd_);
+  SetForegroundWindow(hwnd());
   const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
-      menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | vertical, at.x, y, hwnd_, nullptr));
-  PostMessageW(hwnd_, WM_NULL, 0, 0);
+      menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | vertical, at.x, y, hwnd(), nullptr));
+  PostMessageW(hwnd(), WM_NULL, 0, 0);
   switch (chosen) {
     case IDM_MNUSHOW:
       return TrayMenuItem::Show;
@@ -110,36 +97,30 @@ TrayMenuItem Win32TrayView::popupMenu() {
   }
 }
 
-LRESULT CALLBACK Win32TrayView::proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* view = reinterpret_cast<Win32TrayView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (view && message == WM_VELLOX_TRAYICON) {
-    const auto event = static_cast<std::uint32_t>(LOWORD(lParam));
+std::optional<LRESULT> Win32TrayView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_VELLOX_TRAYICON) {
     // The handler may end the program and destroy this view: nothing of it is used afterwards.
-    if (view->onIconEvent) guarded([&] { view->onIconEvent(event); });
+    if (onIconEvent) onIconEvent(static_cast<std::uint32_t>(LOWORD(lParam)));
     return 0;
   }
-  if (view && message == WM_TIMER && wParam == kRetryTimer) {
-    guarded([&] { view->onRetryTimer.fire(); });
+  if (message == WM_TIMER && wParam == kRetryTimer) {
+    onRetryTimer.fire();
     return 0;
   }
-  if (view && message == view->taskbarCreated_ && view->taskbarCreated_ != 0) {
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     // Explorer restarted: the icon it had is gone. Or the shell has only now
     // come up, and the icon it refused may be added at last.
-    if (view->iconAdded_)
-      view->notify(NIM_ADD);
+    if (iconAdded_)
+      notify(NIM_ADD);
     else
-      guarded([&] { view->onTaskbarCreated.fire(); });
+      onTaskbarCreated.fire();
     return 0;
   }
-  if (view && message == WM_DPICHANGED) {
-    view->reloadIcon(HIWORD(wParam));
+  if (message == WM_DPICHANGED) {
+    reloadIcon(HIWORD(wParam));
     return 0;
   }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
+  return std::nullopt;
 }
 
 }  // namespace vellox::win32

@@ -115,11 +115,12 @@ void Win32TabControl::showSelectedPage() {
 
 void Win32MousePointer::set(int pointer) {
   pointer_ = pointer;
-  if (!root_) return;
+  HWND root = window_.hwnd();
+  if (!root) return;
   POINT at{};
   GetCursorPos(&at);
   HWND under = WindowFromPoint(at);
-  if (!under || (under != root_ && !IsChild(root_, under))) return;
+  if (!under || (under != root && !IsChild(root, under))) return;
   if (pointer_ == kPointerHourglass)
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   else  // let the control under the mouse choose its own pointer again

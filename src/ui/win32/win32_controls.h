@@ -11,6 +11,7 @@
 #include "ui/tab_control.h"
 #include "ui/text_box.h"
 #include "ui/win32/native_control.h"
+#include "ui/win32/window.h"
 
 namespace vellox::win32 {
 
@@ -83,14 +84,14 @@ class Win32TabControl : public Win32Control<TabControl> {
 // window's WM_SETCURSOR asks applyTo().
 class Win32MousePointer : public MousePointer {
  public:
-  explicit Win32MousePointer(HWND& root) : root_(root) {}
+  explicit Win32MousePointer(const Window& window) : window_(window) {}
   void set(int pointer) override;
   int get() const override { return pointer_; }
   // For WM_SETCURSOR: true when the pointer was set here.
   bool applyTo() const;
 
  private:
-  HWND& root_;
+  const Window& window_;
   int pointer_ = kPointerDefault;
 };
 

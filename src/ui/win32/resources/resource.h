@@ -24,6 +24,9 @@
 #define IDD_PAGE_ABOUT 206
 #define IDD_SPLASH 210
 
+// Strings: the program's title, for the windows and boxes the window layer makes.
+#define IDS_APP_TITLE 1
+
 // The main window.
 #define IDC_SSTAB1 1000
 #define IDC_CMDOK 1001

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 #include "platform/text_order.h"
-#include "ui/headless/headless_control.h"
+#include "fakes/headless/headless_control.h"
 #include "ui/list_view.h"
 
 namespace vellox {

@@ -3,7 +3,7 @@
 #include <vector>
 #include "ui/button.h"
 #include "ui/check_box.h"
-#include "ui/headless/headless_control.h"
+#include "fakes/headless/headless_control.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/mouse_pointer.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 #include <vector>
-#include "ui/headless/headless_control.h"
+#include "fakes/headless/headless_control.h"
 #include "ui/list_box.h"
 
 namespace vellox {

@@ -3,9 +3,9 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include "ui/headless/headless_controls.h"
-#include "ui/headless/headless_list_box.h"
-#include "ui/headless/headless_list_view.h"
+#include "fakes/headless/headless_controls.h"
+#include "fakes/headless/headless_list_box.h"
+#include "fakes/headless/headless_list_view.h"
 #include "ui/views.h"
 
 namespace vellox {
@@ -27,30 +27,13 @@ class HeadlessMainView : public MainView {
   std::uintptr_t nativeHandle() const override { return 0; }
 
   HeadlessFocus focus;
-  HeadlessTabControl SSTab1;
-  HeadlessButton cmdok, cmdHelp;
-  HeadlessStatusBar sbar;
-  HeadlessMousePointer pointer;
-  HeadlessCheckBox chkautostart, chkdelOnStart, chkDelOnShutDown, Chkautoclearcookies, ChkAutoClearCache,
-      ChkAutoClearHistory, chkdeltempfiles, chkEmptyRecycleBin;
-  HeadlessTextBox txtCookieDir;
-  HeadlessListView lstcookies;
-  HeadlessButton cmdselectallcookies, cmdselectnocookies, cmdinvertcookiesselection, cmddelcookies;
-  HeadlessListBox List1;
-  HeadlessButton cmdDelSelFromCache, cmdDelAllFromCache, cmdinvertcachesel;
-  HeadlessCheckBox chkDelCachedPasswords;
-  HeadlessListView URLs;
-  HeadlessButton cmdClearHistory;
-  HeadlessTextBox txtFolderToWipe;
-  HeadlessButton cmdBrowseForFolder;
-  HeadlessTextBox txtFileToWipe;
-  HeadlessButton cmdBrowseForFile;
-  HeadlessCheckBox chkSecureForAll;
+  // The window's one group of options, on the Secure Wipe page.
   HeadlessOptionGroup wipeLevel;
-  HeadlessOptionButton optQuick, optDOD;
-  HeadlessButton cmdWipe;
-  HeadlessLabel lblappname, lblproginfo, lbladdress, lblwarning, lblurl;
-  HeadlessButton cmdcheckForUpdates;
+  const TextOrder& order;
+#define VELLOX_HEADLESS_CONTROL(type, name, ...) Headless##type name;
+  VELLOX_MAIN_CONTROLS(VELLOX_HEADLESS_CONTROL)
+#undef VELLOX_HEADLESS_CONTROL
+  HeadlessMousePointer pointer;
 
   int shows = 0;
   int repaints = 0;
@@ -58,7 +41,7 @@ class HeadlessMainView : public MainView {
   bool* destroyedFlag = nullptr;
 
  private:
-  MainControls controls_;
+  MainControls controls_{VELLOX_MAIN_CONTROLS(VELLOX_CONTROL_NAME) pointer};
   std::string caption_;
   bool visible_ = false;
 };

@@ -1,4 +1,4 @@
-#include "ui/headless/headless_list_view.h"
+#include "fakes/headless/headless_list_view.h"
 #include <algorithm>
 #include "ui/cell_order.h"
 

@@ -3,10 +3,10 @@
 #include "platform/win32/dialogs.h"
 #include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
-#include "platform/win32/win32_services.h"
 #include "ui/win32/dialog_registry.h"
 #include "ui/win32/guard.h"
-#include "ui/win32/window_classes.h"
+#include "ui/win32/win32_ui.h"
+#include "ui/win32/window.h"
 
 namespace vellox::win32 {
 
@@ -17,23 +17,11 @@ const wchar_t* kTaskWindowClass = L"TarnVelloxTasks";
 // doEvents handles what is queued, not a stream that never ends.
 const int kMaxMessagesPerPump = 10000;
 
-class Win32Ui : public Ui {
+class Win32Ui : public Ui, public Window {
  public:
-  Win32Ui() {
-    HINSTANCE module = GetModuleHandleW(nullptr);
-    registerWindowClass(module, kTaskWindowClass, proc);
-    // A message-only window: modal loops (message boxes, menus) dispatch its
-    // posted messages too, so tasks run inside them when no handler is running.
-    window_ = CreateWindowExW(0, kTaskWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, module, this);
-  }
-  ~Win32Ui() override {
-    if (window_) {
-      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-      DestroyWindow(window_);
-    }
-  }
-  Win32Ui(const Win32Ui&) = delete;
-  Win32Ui& operator=(const Win32Ui&) = delete;
+  // A message-only window: modal loops (message boxes, menus) dispatch its
+  // posted messages too, so tasks run inside them when no handler is running.
+  Win32Ui() { create(GetModuleHandleW(nullptr), kTaskWindowClass, L"", 0, 0, HWND_MESSAGE); }
 
   MsgAnswer messageBox(const std::string& text, const std::string& caption, MsgIcon icon, MsgButtons buttons,
                        std::uintptr_t owner) override {
@@ -76,31 +64,25 @@ class Win32Ui : public Ui {
 
   void post(std::function<void()> task) override {
     tasks_.push_back(std::move(task));
-    if (window_) PostMessageW(window_, kRunTasks, 0, 0);
+    PostMessageW(hwnd(), kRunTasks, 0, 0);
   }
 
   void quit() override { PostQuitMessage(0); }
 
  private:
-  static LRESULT CALLBACK proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* ui = reinterpret_cast<Win32Ui*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (ui && message == kRunTasks) {
-      ui->runTasks();
-      return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+  std::optional<LRESULT> onMessage(UINT message, WPARAM, LPARAM) override {
+    if (message != kRunTasks) return std::nullopt;
+    runTasks();
+    return 0;
   }
 
   // "After the current event": while a handler runs (and pumps messages, or
   // waits in a message box) the tasks wait, since one of them may destroy the
   // window that handler works on. One at a time from the front otherwise.
   void runTasks() {
-    if (handlerDepth() > 0) {
-      wakeWhenHandlersEnd(window_, kRunTasks);
+    // This message's own handler is one of them.
+    if (handlerDepth() > 1) {
+      wakeWhenHandlersEnd(hwnd(), kRunTasks);
       return;
     }
     while (!tasks_.empty()) {
@@ -110,7 +92,6 @@ class Win32Ui : public Ui {
     }
   }
 
-  HWND window_ = nullptr;
   std::deque<std::function<void()>> tasks_;
 };
 
