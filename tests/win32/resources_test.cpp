@@ -2,9 +2,11 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
+#include "app/app_identity.h"
 #include "gui_test_util.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/resources/resource.h"
+#include "ui/win32/window_classes.h"
 
 namespace vellox::test {
 namespace {
@@ -20,6 +22,12 @@ std::string resourceBytes(LPCWSTR type, LPCWSTR name) {
 
 std::string utf16Bytes(const std::wstring& text) {
   return std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+}
+
+// The window layer names the program from its resources: the splash, and the box
+// that reports an unexpected error.
+TEST(Resources, TheTitleIsTheApplicationsOwn) {
+  EXPECT_EQ(win32::programTitle(GetModuleHandleW(nullptr)), kAppTitle);
 }
 
 TEST(Resources, VersionRecordReadsOnePointZeroForTheProduct) {
@@ -54,17 +62,14 @@ TEST(Resources, ManifestAsksForCommonControlsSixPerMonitorDpiAndNoElevation) {
 
 TEST(Resources, IconHasTheTrayAndWindowSizesAndThePicturesLoad) {
   for (int size : {16, 20, 24, 32, 48, 256}) {
-    HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELLOX), IMAGE_ICON, size, size, 0));
-    ASSERT_NE(icon, nullptr) << size;
+    const win32::UniqueIcon icon = win32::loadProgramIcon(GetModuleHandleW(nullptr), size);
+    ASSERT_TRUE(icon) << size;
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
+    ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+    const win32::GdiObject<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
     BITMAP bitmap{};
     GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
     EXPECT_EQ(bitmap.bmWidth, size);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    DestroyIcon(icon);
   }
   // The icon directory holds an image of exactly each size, not one scaled from another.
   const std::string group = resourceBytes(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_VELLOX));

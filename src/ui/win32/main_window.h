@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
