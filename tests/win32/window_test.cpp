@@ -16,19 +16,22 @@ struct Log {
   std::vector<UINT> messages;
 };
 
-// A plain window and a dialog, each logging its messages and optionally
-// throwing from its constructor once the window exists.
-class PlainWindow : public win32::Window {
+// A window or dialog that logs its messages and may throw from its constructor
+// once the window exists.
+template <class Base>
+class Logged : public Base {
  public:
-  PlainWindow(Log& log, bool fail, HWND parent = nullptr) : log_(log) {
-    create(GetModuleHandleW(nullptr), L"TarnVelloxTestWindow", L"", parent ? WS_CHILD : WS_POPUP, 0, parent);
-    log_.hwnd = hwnd();
-    if (fail) throw std::runtime_error("failed after creation");
-  }
   // As the main window does: the window goes while the object is still whole.
-  ~PlainWindow() override {
+  ~Logged() override {
     log_.messages.push_back(kGone);
-    destroy();
+    this->destroy();
+  }
+
+ protected:
+  explicit Logged(Log& log) : log_(log) {}
+  void made(bool fail) {
+    log_.hwnd = this->hwnd();
+    if (fail) throw std::runtime_error("failed after creation");
   }
 
  private:
@@ -39,25 +42,21 @@ class PlainWindow : public win32::Window {
   Log& log_;
 };
 
-class PlainDialog : public win32::Dialog {
+class PlainWindow : public Logged<win32::Window> {
  public:
-  PlainDialog(Log& log, bool fail, HWND parent = nullptr) : log_(log) {
+  PlainWindow(Log& log, bool fail, HWND parent = nullptr) : Logged(log) {
+    create(GetModuleHandleW(nullptr), L"TarnVelloxTestWindow", L"", parent ? WS_CHILD : WS_POPUP, 0, parent);
+    made(fail);
+  }
+};
+
+class PlainDialog : public Logged<win32::Dialog> {
+ public:
+  PlainDialog(Log& log, bool fail, HWND parent = nullptr) : Logged(log) {
     win32::registerWindowClasses(GetModuleHandleW(nullptr));
     createDialog(GetModuleHandleW(nullptr), parent ? IDD_PAGE_ABOUT : IDD_SPLASH, parent);
-    log_.hwnd = hwnd();
-    if (fail) throw std::runtime_error("failed after creation");
+    made(fail);
   }
-  ~PlainDialog() override {
-    log_.messages.push_back(kGone);
-    destroy();
-  }
-
- private:
-  std::optional<LRESULT> onMessage(UINT message, WPARAM, LPARAM) override {
-    log_.messages.push_back(message);
-    return std::nullopt;
-  }
-  Log& log_;
 };
 
 // The messages logged after the object's destructor ran.
