@@ -14,6 +14,7 @@ struct LeftBehind {
 inline constexpr const char* kSharedDataReason = "other names share its data";
 // Opening a placeholder would download it; a deduplicated file's data belongs to other files too.
 inline constexpr const char* kDataLinkReason = "its data is held elsewhere (placeholder or deduplicated file)";
+inline constexpr const char* kCancelledReason = "the wipe was cancelled before it was done";
 
 // Why a step failed, in plain words for the common causes and in the system's own text otherwise.
 std::string causeOf(const FileStatus& status);

@@ -30,8 +30,8 @@ Shred sharedData(Files& files, const std::string& path) {
 // The passes over one file, which either all reach the device or leave the file in place.
 class Overwrite {
  public:
-  Overwrite(Files& files, const std::string& path, const FileFacts& facts)
-      : files_(files), path_(path), facts_(facts) {}
+  Overwrite(Files& files, const std::string& path, const FileFacts& facts, ShredControl* control)
+      : files_(files), path_(path), facts_(facts), control_(control) {}
 
   Shred run(int passes) {
     for (int pass = 1; pass <= passes; ++pass) {
@@ -46,6 +46,7 @@ class Overwrite {
         return sharedData(files_, path_);
       }
       if (const FileStatus failure = overwrite(*file); !failure.ok()) return leaveInPlace(causeOf(failure));
+      if (cancelled_) return cancelled();
     }
     const FileStatus deleted = forceDelete(files_, path_);
     if (deleted.ok() || deleted.code == FileErrc::NotFound) return {ShredEnd::Wiped, "", true};
@@ -73,6 +74,12 @@ class Overwrite {
       const auto size = static_cast<std::size_t>(std::min<std::uint64_t>(pattern_.size(), end - offset));
       if (FileStatus status = file.writeAt(offset, pattern_.data(), size); !status.ok()) return status;
       offset += size;
+      if (control_ && control_->written) control_->written(size);
+      // What was written so far still goes to the device before the file is left.
+      if (control_ && control_->stopped()) {
+        cancelled_ = true;
+        break;
+      }
     }
     return file.flush();
   }
@@ -81,6 +88,11 @@ class Overwrite {
   void grow(std::uint64_t end) {
     const auto wanted = static_cast<std::size_t>(std::min(kChunk, end));
     if (pattern_.size() < wanted) pattern_.assign(wanted, kPattern);
+  }
+
+  Shred cancelled() {
+    restoreAttributes();
+    return {ShredEnd::Cancelled, kCancelledReason};
   }
 
   Shred leaveInPlace(std::string reason) {
@@ -96,13 +108,16 @@ class Overwrite {
   Files& files_;
   const std::string& path_;
   const FileFacts& facts_;
+  ShredControl* control_;
   std::vector<std::uint8_t> pattern_;
   bool attributesChanged_ = false;
+  bool cancelled_ = false;
 };
 
 }  // namespace
 
-Shred shredFile(Files& files, const std::string& path, int passes) {
+Shred shredFile(Files& files, const std::string& path, int passes, ShredControl* control) {
+  if (control && control->stopped()) return {ShredEnd::Cancelled, kCancelledReason};
   FileFacts facts;
   const FileStatus found = files.fileFacts(path, facts);
   // A file that vanished is not recreated just to be deleted again.
@@ -120,7 +135,18 @@ Shred shredFile(Files& files, const std::string& path, int passes) {
     forceDeleteFile(files, path);
     return {ShredEnd::NotWiped, "no pass was made"};
   }
-  return Overwrite(files, path, facts).run(passes);
+  return Overwrite(files, path, facts, control).run(passes);
+}
+
+std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& paths, std::size_t first, int passes,
+                              ShredControl& control) {
+  std::vector<Shred> results;
+  for (std::size_t i = first; i < paths.size(); ++i) {
+    if (control.started) control.started(i);
+    results.push_back(shredFile(files, paths[i], passes, &control));
+    if (control.finished) control.finished(i, results.back());
+  }
+  return results;
 }
 
 bool forceDeleteFile(Files& files, const std::string& path) {

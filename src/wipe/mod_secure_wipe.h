@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
 #include "platform/files.h"
+#include "wipe/shred_control.h"
 
 namespace vellox {
 
@@ -10,6 +12,7 @@ enum class ShredEnd {
   SharedData,   // other names share its data: not written, only this name deleted (when it could be)
   LinkRemoved,  // a link: the link itself was removed, what it leads to was left alone
   NotWiped,     // left in place, its attributes as they were
+  Cancelled,    // stopped before it was done: left in place, its attributes as they were
 };
 
 struct Shred {
@@ -20,8 +23,14 @@ struct Shred {
 };
 
 // Overwrites the file with `passes` passes of 0x01 blocks, each forced to the device,
-// then deletes it. A file that could not be overwritten completely is left in place.
-Shred shredFile(Files& files, const std::string& path, int passes);
+// then deletes it. A file that could not be overwritten completely, or whose wipe was
+// cancelled through `control`, is left in place.
+Shred shredFile(Files& files, const std::string& path, int passes, ShredControl* control = nullptr);
+
+// Shreds paths[first..] in order, reporting each start and end through `control`;
+// files not yet started when the wipe is cancelled are left untouched (ShredEnd::Cancelled).
+std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& paths, std::size_t first, int passes,
+                              ShredControl& control);
 
 // Deletes the file; after an access refusal, resets its attributes and tries once more.
 bool forceDeleteFile(Files& files, const std::string& path);

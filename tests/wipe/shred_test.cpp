@@ -84,6 +84,37 @@ TEST(Shredder, LockedFileIsReportedNotWipedAndLeftAsItWas) {
   EXPECT_TRUE(files.attributeResets.empty());
 }
 
+// Cancelling stops after the write in progress, which is still flushed; that file stays, read-only
+// again, and the files after it are never opened.
+TEST(Shredder, ACancelledBatchLeavesTheFileInProgressAndTheRestUntouched) {
+  FakeFiles files;
+  files.addFile("C:\\data\\a.bin", 3 * 1024 * 1024).readOnly = true;
+  files.addFile("C:\\data\\b.bin", 10);
+  const std::vector<std::string> paths{"", "C:\\data\\a.bin", "C:\\data\\b.bin"};
+  ShredControl control;
+  std::vector<std::size_t> started, ended;
+  std::uint64_t written = 0;
+  control.started = [&](std::size_t i) { started.push_back(i); };
+  control.finished = [&](std::size_t i, const Shred&) { ended.push_back(i); };
+  control.written = [&](std::uint64_t bytes) {
+    written += bytes;
+    control.cancelled = true;
+  };
+  const auto results = shredFiles(files, paths, 1, 3, control);
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0].end, ShredEnd::Cancelled);
+  EXPECT_EQ(results[1].end, ShredEnd::Cancelled);
+  EXPECT_EQ(started, (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(ended, (std::vector<std::size_t>{1, 2}));
+  ASSERT_EQ(files.sessions.size(), 1u) << "b.bin is never opened";
+  EXPECT_EQ(files.sessions[0].writes.size(), 1u);
+  EXPECT_TRUE(files.sessions[0].flushedAfterLastWrite);
+  EXPECT_EQ(written, files.sessions[0].writes[0].size);
+  EXPECT_TRUE(files.exists("C:\\data\\a.bin"));
+  EXPECT_TRUE(files.node("C:\\data\\a.bin").readOnly);
+  EXPECT_EQ(files.node("C:\\data\\b.bin").data, std::vector<std::uint8_t>(10, 'x'));
+}
+
 TEST(Shredder, VanishedFileIsNotWipedAndNotRecreated) {
   FakeFiles files;
   files.addFolder("C:\\data");
