@@ -38,6 +38,9 @@ struct FileFacts {
   bool directory = false;
   bool link = false;
   bool surrogate = false;  // as in DirEntry
+  // Compressed, sparse or encrypted: the file system may put new writes in new clusters,
+  // so an overwrite need not reach the old ones.
+  bool relocating = false;
 };
 
 // One folder's entries in the platform's order, without "." and "..".
@@ -72,6 +75,12 @@ class Files {
   // Opens an existing file, or creates it empty, for writing. Never through a link.
   virtual std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) = 0;
   virtual FileStatus deleteFile(const std::string& path) = 0;
+  // Gives the file `newName` in its own folder and forces the folder's entry to the device.
+  // Refuses a name that is taken, and a name holding a separator.
+  virtual FileStatus renameInFolder(const std::string& path, const std::string& newName) = 0;
+  // The file's named data streams, each as a path openForWrite takes (the file's path and the
+  // stream's name). None where the file system has no such streams.
+  virtual FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) = 0;
   // Removes a link itself, for a file or a folder, never what it leads to; refuses anything else.
   virtual FileStatus removeLink(const std::string& path) = 0;
   // Removes this one name of a file that has others, even a read-only one, and leaves the

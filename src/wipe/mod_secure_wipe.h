@@ -19,16 +19,21 @@ struct Shred {
   ShredEnd end = ShredEnd::NotWiped;
   std::string reason;        // why it was not wiped
   bool nameRemoved = false;  // SharedData: whether this name is gone
+  // Wiped, but compressed, sparse or encrypted: the file system may have written the passes
+  // to new clusters, so the old ones may still hold the data.
+  bool relocating = false;
   explicit operator bool() const { return end == ShredEnd::Wiped; }
 };
 
-// Overwrites the file with `passes` passes of 0x01 blocks, each forced to the device,
-// then deletes it. A file that could not be overwritten completely, or whose wipe was
+// Overwrites the file, and each of its named data streams, with `passes` passes of 0x01
+// blocks, each forced to the device; then renames it in its folder a few times and deletes it. A file that could not be overwritten completely, or whose wipe was
 // cancelled through `control`, is left in place.
 Shred shredFile(Files& files, const std::string& path, int passes, ShredControl* control = nullptr);
 
-// Shreds paths[first..] in order, reporting each start and end through `control`;
-// files not yet started when the wipe is cancelled are left untouched (ShredEnd::Cancelled).
+// Shreds paths[first..], up to control.workers files at a time, started in order, reporting each
+// start and end through `control`; files not yet started when the wipe is cancelled are left
+// untouched (ShredEnd::Cancelled). Result k is that of paths[first + k]. With more than one
+// worker, `files` is called from several threads at once.
 std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& paths, std::size_t first, int passes,
                               ShredControl& control);
 

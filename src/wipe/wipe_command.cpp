@@ -17,10 +17,13 @@ constexpr const char* kWarning =
     "Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
 // How many of the items left behind a folder wipe names.
 constexpr std::size_t kNamedFailures = 5;
+constexpr const char* kRelocatingWhy =
+    "Windows may write to such files in new places on the disk, so an overwrite may not reach their old data.";
 
 struct FolderOutcome {
   std::size_t wiped = 0;
   std::size_t linksRemoved = 0;
+  std::size_t relocating = 0;  // of those wiped: compressed, sparse or encrypted
   std::vector<LeftBehind> leftBehind;
 };
 
@@ -37,6 +40,7 @@ void shredFound(Files& files, const std::vector<std::string>& foundFiles, Status
     const Shred shred = shredFile(files, foundFiles[i], passes);
     if (shred) {
       ++outcome.wiped;
+      outcome.relocating += shred.relocating;
     } else if (shred.end == ShredEnd::LinkRemoved) {
       ++outcome.linksRemoved;
     } else {
@@ -62,6 +66,8 @@ std::string folderMessage(const FolderOutcome& outcome) {
   std::string text = std::to_string(outcome.wiped) + "File(s) wiped";
   if (outcome.linksRemoved > 0)
     text += "\n" + std::to_string(outcome.linksRemoved) + " link(s) removed; what they lead to was left alone";
+  if (outcome.relocating > 0)
+    text += "\n" + std::to_string(outcome.relocating) + " of them were compressed, sparse or encrypted. " + kRelocatingWhy;
   const auto& left = outcome.leftBehind;
   if (left.empty()) return text;
   text.append("\n").append(std::to_string(left.size())).append(" item(s) could not be wiped:");
@@ -74,6 +80,7 @@ std::string folderMessage(const FolderOutcome& outcome) {
 std::string fileMessage(const std::string& name, const Shred& shred) {
   switch (shred.end) {
     case ShredEnd::Wiped:
+      if (shred.relocating) return name + " wiped\nIt was compressed, sparse or encrypted. " + kRelocatingWhy;
       return name + " wiped";
     case ShredEnd::LinkRemoved:
       return name + " was a link: the link was removed, and what it leads to was left alone.";

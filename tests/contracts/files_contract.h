@@ -174,9 +174,32 @@ TYPED_TEST_P(FilesContract, OnlyFullPathsHaveALiteralForm) {
   EXPECT_TRUE(files.literalPath(root).has_value()) << root;
 }
 
+// A rename stays in the file's folder and never takes a name that is taken; a plain file has
+// no named streams (none of the services here keeps any).
+TYPED_TEST_P(FilesContract, RenamesInTheFoldersOwnPlaceOnlyToAFreeName) {
+  auto& files = this->h.files();
+  const std::string path = this->h.path("ren/secret.txt"), taken = this->h.path("ren/taken.txt");
+  ASSERT_TRUE(this->h.makeFile(path, "data"));
+  ASSERT_TRUE(this->h.makeFile(taken, "keep"));
+  EXPECT_FALSE(files.renameInFolder(path, "taken.txt").ok());
+  std::string sub = "sub";
+  sub += files.separator();
+  EXPECT_FALSE(files.renameInFolder(path, sub + "x.txt").ok());
+  EXPECT_EQ(this->h.contents(path), "data");
+  EXPECT_EQ(this->h.contents(taken), "keep");
+  ASSERT_TRUE(files.renameInFolder(path, "q7w8e9r0t1").ok());
+  EXPECT_FALSE(this->h.exists(path));
+  EXPECT_EQ(this->h.contents(this->h.path("ren/q7w8e9r0t1")), "data");
+  EXPECT_EQ(files.renameInFolder(path, "other").code, FileErrc::NotFound);
+  std::vector<std::string> streams{"stale"};
+  EXPECT_TRUE(files.namedStreams(taken, streams).ok());
+  EXPECT_TRUE(streams.empty());
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, MissingThingsAreNotFound, ReadOnlyIsRefusedUntilResetAndCanBePutBack,
                             LinkCountIsReadFromTheNameAndFromTheWriteHandle,
                             ListsEachKindOfEntryAndTheLiteralPathReachesIt, LinksAreNeverWrittenThroughAndGoOnlyAsNames,
-                            WritesReachTheFileAndAFileHeldElsewhereIsInUse, OnlyFullPathsHaveALiteralForm);
+                            WritesReachTheFileAndAFileHeldElsewhereIsInUse, OnlyFullPathsHaveALiteralForm,
+                            RenamesInTheFoldersOwnPlaceOnlyToAFreeName);
 
 }  // namespace vellox::test

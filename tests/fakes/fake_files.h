@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 #include "platform/files.h"
@@ -9,7 +10,8 @@ namespace vellox::test {
 
 // An in-memory file system with "\" paths, which also takes them in the literal "\\?\" form.
 // Folders list their entries in the order they were created. Every open for writing is
-// recorded as one session.
+// recorded as one session. Safe to call from several threads; the records are read after.
+// A path may name a file's stream as Windows does: "C:\\f.txt:name:$DATA".
 class FakeFiles : public Files {
  public:
   // The attribute bits of fileFacts, as Windows numbers them.
@@ -23,12 +25,19 @@ class FakeFiles : public Files {
     bool hidden = false;
     bool system = false;
     bool locked = false;  // held open by another program without write sharing
+    bool relocating = false;  // compressed, sparse or encrypted
     std::uint32_t links = 1;  // names of the file, counting those outside the fake
     std::vector<std::uint8_t> data;
+    std::map<std::string, std::vector<std::uint8_t>> streams;  // by name, ":name:$DATA"
+    std::string createdAs;  // the key the file was made under, whatever names it had since
   };
   struct Write {
     std::uint64_t offset;
     std::size_t size;
+    int flushesBefore = 0;  // of this session
+  };
+  struct Rename {
+    std::string from, to;  // keys
   };
   struct Session {
     std::string path;
@@ -42,6 +51,8 @@ class FakeFiles : public Files {
   std::optional<std::string> literalPath(const std::string& text) override;
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
+  FileStatus renameInFolder(const std::string& path, const std::string& newName) override;
+  FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) override;
   FileStatus removeLink(const std::string& path) override;
   FileStatus deleteOneName(const std::string& path) override;
   FileStatus setNormalAttributes(const std::string& path) override;
@@ -63,8 +74,10 @@ class FakeFiles : public Files {
 
   std::vector<Session> sessions;
   std::vector<std::string> deletes;  // every delete attempt, in order
+  std::vector<Rename> renames;       // every rename made, in order
   std::vector<std::string> attributeResets;
-  // The bytes each file held when it was deleted.
+  // The bytes each file, and each of its streams, held when it was deleted, by the key it was
+  // made under (and the stream's name).
   std::map<std::string, std::vector<std::uint8_t>> deletedData;
   std::string temp;
   // Folders that refuse to be listed, folders whose listing fails after that many entries,
@@ -78,6 +91,10 @@ class FakeFiles : public Files {
   std::string parentOf(const std::string& key) const;
   void link(const std::string& key);
   void unlink(const std::string& key);
+  // The bytes a file or stream key names; none when it does not exist.
+  std::vector<std::uint8_t>* dataOf(const std::string& key);
+
+  std::recursive_mutex mutex_;
 
   std::map<std::string, Node> nodes_;
   std::map<std::string, std::vector<std::string>> children_;  // folder -> entry names in order

@@ -21,6 +21,12 @@ class ForwardingFiles : public Files {
     return inner_.openForWrite(path, status);
   }
   FileStatus deleteFile(const std::string& path) override { return inner_.deleteFile(path); }
+  FileStatus renameInFolder(const std::string& path, const std::string& newName) override {
+    return inner_.renameInFolder(path, newName);
+  }
+  FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) override {
+    return inner_.namedStreams(path, streams);
+  }
   FileStatus removeLink(const std::string& path) override { return inner_.removeLink(path); }
   FileStatus deleteOneName(const std::string& path) override { return inner_.deleteOneName(path); }
   FileStatus setNormalAttributes(const std::string& path) override { return inner_.setNormalAttributes(path); }

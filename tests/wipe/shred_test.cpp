@@ -41,6 +41,12 @@ TEST_P(ShredPasses, EachPassCoversTheFileMeasuredAnewAndIsFlushed) {
     }
     EXPECT_EQ(next, (blocks0 + static_cast<std::uint64_t>(k)) * kBlock);
     EXPECT_TRUE(session.flushedAfterLastWrite);
+    // The present bytes are overwritten in place and flushed before the file grows.
+    const std::uint64_t present = session.lengthAtOpen;
+    for (const auto& write : session.writes) {
+      EXPECT_EQ(write.flushesBefore, present > 0 && write.offset >= present ? 1 : 0) << write.offset;
+      if (write.offset < present) EXPECT_LE(write.offset + write.size, present);
+    }
   }
   EXPECT_FALSE(files.exists(kPath));
   const auto& last = files.deletedData.at(kPath);
@@ -92,6 +98,7 @@ TEST(Shredder, ACancelledBatchLeavesTheFileInProgressAndTheRestUntouched) {
   files.addFile("C:\\data\\b.bin", 10);
   const std::vector<std::string> paths{"", "C:\\data\\a.bin", "C:\\data\\b.bin"};
   ShredControl control;
+  control.workers = 1;  // one file at a time: b.bin can only be reached after a.bin
   std::vector<std::size_t> started, ended;
   std::uint64_t written = 0;
   control.started = [&](std::size_t i) { started.push_back(i); };
@@ -235,6 +242,8 @@ class HugeFile : public Files {
     deleted = true;
     return {};
   }
+  FileStatus renameInFolder(const std::string&, const std::string&) override { return {}; }
+  FileStatus namedStreams(const std::string&, std::vector<std::string>&) override { return {}; }
   FileStatus removeLink(const std::string&) override { return {}; }
   FileStatus deleteOneName(const std::string&) override { return {}; }
   FileStatus setNormalAttributes(const std::string&) override { return {}; }

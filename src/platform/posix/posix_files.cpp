@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -122,6 +123,30 @@ FileStatus chmodFile(const std::string& path, mode_t mode) {
   return ::fchmodat(AT_FDCWD, path.c_str(), mode, AT_SYMLINK_NOFOLLOW) == 0 ? FileStatus{} : lastStatus();
 }
 
+std::string folderOf(const std::string& path) {
+  const auto cut = path.find_last_of('/');
+  if (cut == std::string::npos) return ".";
+  return cut == 0 ? "/" : path.substr(0, cut);
+}
+
+FileStatus syncFolder(const std::string& folder) {
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.valid()) return lastStatus();
+  while (::fsync(fd.get()) != 0) {
+    if (errno != EINTR) return lastStatus();
+  }
+  return {};
+}
+
+// Never replaces what has the new name. A file system without the no-replace rename gets a
+// new link and loses the old one, which refuses a taken name the same way.
+FileStatus renameNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+  if (errno != EINVAL && errno != ENOSYS) return lastStatus();
+  if (::link(from.c_str(), to.c_str()) != 0) return lastStatus();
+  return ::unlink(from.c_str()) == 0 ? FileStatus{} : lastStatus();
+}
+
 class PosixFiles : public Files {
  public:
   char separator() const override { return '/'; }
@@ -141,6 +166,21 @@ class PosixFiles : public Files {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return statusOf(EISDIR);
     return ::unlink(path.c_str()) == 0 ? FileStatus{} : lastStatus();
+  }
+
+  FileStatus renameInFolder(const std::string& path, const std::string& newName) override {
+    if (newName.empty() || newName.find('/') != std::string::npos) return statusOf(EINVAL);
+    const std::string folder = folderOf(path);
+    const std::string to = (folder == "/" ? "" : folder) + "/" + newName;
+    if (FileStatus renamed = renameNoReplace(path, to); !renamed.ok()) return renamed;
+    return syncFolder(folder);
+  }
+
+  // The files here hold one stream of data only.
+  FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) override {
+    streams.clear();
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? FileStatus{} : lastStatus();
   }
 
   FileStatus removeLink(const std::string& path) override {

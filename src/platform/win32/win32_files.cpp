@@ -167,6 +167,20 @@ HANDLE findFirst(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
   return found;
 }
 
+// The folder part of a path, with its separator.
+std::wstring folderOf(const std::wstring& path) {
+  const auto cut = path.find_last_of(L'\\');
+  return cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
+}
+
+// Errors by which a file system says it keeps no named streams.
+bool noStreamsHere(DWORD error) {
+  return error == ERROR_HANDLE_EOF || error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
+         error == ERROR_CALL_NOT_IMPLEMENTED || error == ERROR_NOT_SUPPORTED;
+}
+
+constexpr DWORD kRelocating = FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE | FILE_ATTRIBUTE_ENCRYPTED;
+
 class Win32Files : public Files {
  public:
   char separator() const override { return '\\'; }
@@ -204,6 +218,29 @@ class Win32Files : public Files {
 
   FileStatus deleteFile(const std::string& path) override {
     return DeleteFileW(longPath(path).c_str()) ? FileStatus{} : lastStatus();
+  }
+
+  FileStatus renameInFolder(const std::string& path, const std::string& newName) override {
+    if (newName.empty() || newName.find_first_of("\\/:") != std::string::npos)
+      return statusOf(ERROR_INVALID_NAME);
+    const std::wstring from = longPath(path);
+    const std::wstring to = folderOf(from) + widen(newName);
+    // Without MOVEFILE_REPLACE_EXISTING a taken name is refused; write-through flushes the entry.
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) ? FileStatus{} : lastStatus();
+  }
+
+  FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) override {
+    streams.clear();
+    WIN32_FIND_STREAM_DATA data{};
+    UniqueFindHandle found(FindFirstStreamW(longPath(path).c_str(), FindStreamInfoStandard, &data, 0));
+    if (!found) return noStreamsHere(GetLastError()) ? FileStatus{} : lastStatus();
+    do {
+      // "::$DATA" is the file's own data; named ones read ":name:$DATA".
+      const std::wstring name(data.cStreamName, wcsnlen(data.cStreamName, MAX_PATH + 36));
+      if (name != L"::$DATA") streams.push_back(path + narrow(name));
+    } while (FindNextStreamW(found.get(), &data));
+    if (const DWORD error = GetLastError(); error != ERROR_HANDLE_EOF) return statusOf(error);
+    return {};
   }
 
   FileStatus removeLink(const std::string& path) override {
@@ -253,6 +290,7 @@ class Win32Files : public Files {
     facts.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     facts.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     facts.surrogate = facts.link && isNameSurrogate(name.get());
+    facts.relocating = (info.dwFileAttributes & kRelocating) != 0;
     return {};
   }
 
