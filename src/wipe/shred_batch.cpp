@@ -27,10 +27,12 @@ std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& path
     }
   };
   const std::size_t workers = std::min<std::size_t>(std::max(control.workers, 1u), std::max<std::size_t>(count, 1));
-  std::vector<std::thread> helpers;
-  for (std::size_t i = 1; i < workers; ++i) helpers.emplace_back(work);
-  work();
-  for (auto& helper : helpers) helper.join();
+  {
+    // Joined on the way out, also when this thread's share throws.
+    std::vector<std::jthread> helpers;
+    for (std::size_t i = 1; i < workers; ++i) helpers.emplace_back(work);
+    work();
+  }
   return results;
 }
 
