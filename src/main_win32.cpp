@@ -1,9 +1,13 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <exception>
+#include <memory>
 #include <string>
+#include <vector>
 #include "app/app_identity.h"
 #include "app/application.h"
+#include "app/command_line.h"
 #include "platform/win32/com_scope.h"
 #include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
@@ -19,6 +23,7 @@ using namespace vellox;
 
 // Exit codes: a second instance that stepped aside ends normally.
 constexpr int kExitOk = 0;
+constexpr int kExitBadArguments = 1;
 constexpr int kExitNoDisplay = 2;
 constexpr int kExitFailed = 4;
 
@@ -35,6 +40,19 @@ bool displayAvailable() {
   if (!probe) return false;
   DestroyWindow(probe);
   return GetSystemMetrics(SM_CXSCREEN) > 0;
+}
+
+// The arguments after the program's own name, split as Windows splits them.
+std::vector<std::string> arguments() {
+  struct LocalFreeDeleter {
+    void operator()(LPWSTR* block) const { LocalFree(block); }
+  };
+  int count = 0;
+  const std::unique_ptr<LPWSTR, LocalFreeDeleter> argv(CommandLineToArgvW(GetCommandLineW(), &count));
+  if (!argv) return {};
+  std::vector<std::string> args;
+  for (int i = 1; i < count; ++i) args.push_back(win32::narrow(argv.get()[i]));
+  return args;
 }
 
 int messageLoop() {
@@ -79,8 +97,14 @@ int run(HINSTANCE module) {
                     *urlCache, *urlHistory, *download, *instance, *systemFolders};
 
   Application app(services);
-  if (app.startUp() == StartResult::AlreadyRunning) return kExitOk;
-  return messageLoop();
+  switch (app.startUp(parseCommandLine(arguments()))) {
+    case StartResult::AlreadyRunning:
+      return kExitOk;
+    case StartResult::BadArguments:
+      return kExitBadArguments;
+    default:
+      return messageLoop();
+  }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include <utility>
 #include "app/app_identity.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
@@ -15,14 +16,25 @@ Application::Application(Services& services, SteadyClock clock)
 
 Application::~Application() = default;
 
-StartResult Application::startUp() {
+StartResult Application::startUp(const LaunchRequest& launch) {
+  if (!launch.error.empty()) {
+    services_.ui.messageBox(launch.error, kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+    return StartResult::BadArguments;
+  }
   instanceLock_ = services_.instance.acquire(kInstanceName);
   if (!instanceLock_) {
+    if (launch.wipePath && services_.instance.handOff(kInstanceName, *launch.wipePath))
+      return StartResult::AlreadyRunning;
     services_.ui.messageBox(std::string(kAppTitle) + " is already running", kAppTitle, MsgIcon::Information,
                             MsgButtons::Ok);
     return StartResult::AlreadyRunning;
   }
   state_.showIndexDat = true;
+  // A path may come inside a handler's message loop: it waits for the queue.
+  handOffListener_ = services_.instance.listen(kInstanceName, [this](const std::string& path) {
+    services_.ui.post([this, path] { wipeFromShell(path); });
+  });
+  launchWipe_ = launch.wipePath;
 
   // At logon the shell may not take the icon yet: the tray form keeps trying
   // while start-up goes on.
@@ -49,6 +61,7 @@ void Application::finishStartUp() {
       main_->loadUserPrefs();
     }
     splash_.reset();
+    if (auto path = std::exchange(launchWipe_, std::nullopt)) wipeFromShell(*path);
   });
 }
 
@@ -62,6 +75,12 @@ void Application::showMain(std::optional<int> tab) {
   main_->view().show();
   main_->Form_Activate();
   if (tab && main_) main_->SSTab1.select(*tab);
+}
+
+void Application::wipeFromShell(const std::string& path) {
+  if (ended_) return;
+  showMain(kTabSecureWipe);
+  if (main_) main_->wipeFromShell(path);
 }
 
 void Application::unloadMain() {

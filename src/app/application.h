@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 #include <vector>
+#include "app/command_line.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
 #include "app/frmtray.h"
@@ -11,7 +12,7 @@
 
 namespace vellox {
 
-enum class StartResult { Running, AlreadyRunning };
+enum class StartResult { Running, AlreadyRunning, BadArguments };
 
 // The life of the process: start-up, the tray, the main window, the exit.
 class Application {
@@ -22,7 +23,11 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  StartResult startUp();
+  // Arguments that are not understood are said and end the program; a wipe asked of a
+  // second instance is handed to the running one.
+  StartResult startUp(const LaunchRequest& launch = {});
+  // Shows the window on the Secure Wipe tab with `path` as the target and the warning up.
+  void wipeFromShell(const std::string& path);
   // Shows the main window, loading it first when it is closed, then selects `tab`.
   void showMain(std::optional<int> tab);
   // Closes the main window: its close handler runs, then it is destroyed.
@@ -49,6 +54,9 @@ class Application {
   // before the services.
   ProgramState state_;
   std::unique_ptr<InstanceLock> instanceLock_;
+  std::unique_ptr<HandOffListener> handOffListener_;
+  // A wipe asked on the command line, waiting for start-up to end.
+  std::optional<std::string> launchWipe_;
   std::unique_ptr<frmtray> tray_;
   std::unique_ptr<frmSplash> splash_;
   std::unique_ptr<frmmain> main_;

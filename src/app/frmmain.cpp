@@ -1,5 +1,6 @@
 #include "app/frmmain.h"
 #include "app/app_identity.h"
+#include "app/explorer_verb.h"
 #include "app/publisher.h"
 #include "app/run_at_startup.h"
 #include "ui/views.h"
@@ -34,6 +35,9 @@ void frmmain::bindHandlers() {
   view_->onCloseBox.bind([this] {
     if (*alive_) requestUnload_();
   });
+  view_->onFilesDropped = [this](const std::vector<std::string>& paths) {
+    if (*alive_) filesDropped(paths);
+  };
   on(SSTab1.onClick, &frmmain::SSTab1_Click);
   on(cmdok.onClick, &frmmain::cmdok_Click);
   on(cmdHelp.onClick, &frmmain::cmdHelp_Click);
@@ -53,6 +57,7 @@ void frmmain::bindHandlers() {
   on(cmdWipe.onClick, &frmmain::cmdWipe_Click);
   on(cmdBrowseForFile.onClick, &frmmain::cmdBrowseForFile_Click);
   on(cmdBrowseForFolder.onClick, &frmmain::cmdBrowseForFolder_Click);
+  on(chkExplorerVerb.onClick, &frmmain::chkExplorerVerb_Click);
   on(cmdcheckForUpdates.onClick, &frmmain::cmdcheckForUpdates_Click);
   on(lblurl.onClick, &frmmain::lblurl_Click);
 }
@@ -63,6 +68,7 @@ void frmmain::Form_Load() {
   lbladdress.setText(kPublisherAddress);
   lblwarning.setText(kPublisherWarning);
   lblurl.setText(kPublisherHomePage);
+  chkExplorerVerb.setValue(explorerVerbPresent(services_) ? 1 : 0);
 }
 
 void frmmain::Form_Activate() {

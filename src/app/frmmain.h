@@ -66,6 +66,12 @@ class frmmain : public MainControls {
   bool fileHasData(const std::string& path);
   void cmdBrowseForFile_Click();
   void cmdBrowseForFolder_Click();
+  void chkExplorerVerb_Click();
+  // Paths dropped on the Secure Wipe tab fill its fields; nothing is wiped yet.
+  void filesDropped(const std::vector<std::string>& paths);
+  // A path from Explorer's menu or the command line: the only target, with the warning up.
+  void wipeFromShell(const std::string& path);
+  bool wipeRunning() const;
 
   // Temporary folder and Recycle Bin
   void chkdeltempfiles_Click();
@@ -92,6 +98,8 @@ class frmmain : public MainControls {
   std::unique_ptr<CURLHistory>& historyStore;
   std::function<void()> requestUnload_;
   std::unique_ptr<MainView> view_;
+  // Several dropped files, which "Wipe File" stands for while it shows "N files".
+  std::vector<std::string> droppedFiles_;
   // The file-open dialog's last file name: it is shown again and kept on cancel.
   std::string comdlgFileName_;
   // True while the cookie listing lets the event loop run.

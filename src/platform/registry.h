@@ -42,6 +42,8 @@ class Registry {
   virtual ~Registry() = default;
   virtual long open(RegRoot root, const std::string& subkey, RegAccess access,
                     std::unique_ptr<RegistryKey>& key) = 0;
+  // Deletes the key with every key and value below it; kRegFileNotFound when it is missing.
+  virtual long deleteTree(RegRoot root, const std::string& subkey) = 0;
   // The system's message text for an error code.
   virtual std::string errorText(long code) = 0;
 };

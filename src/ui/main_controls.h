@@ -62,6 +62,7 @@
   X(OptionButton, optQuick, kTabSecureWipe, IDC_OPTQUICK)                                               \
   X(OptionButton, optDOD, kTabSecureWipe, IDC_OPTDOD)                                                   \
   X(Button, cmdWipe, kTabSecureWipe, IDC_CMDWIPE, "&Wipe")                                              \
+  X(CheckBox, chkExplorerVerb, kTabSecureWipe, IDC_CHKEXPLORERVERB)                                     \
   X(Label, lblappname, kTabAbout, IDC_LBLAPPNAME)                                                       \
   X(Label, lblproginfo, kTabAbout, IDC_LBLPROGINFO)                                                     \
   X(Label, lbladdress, kTabAbout, IDC_LBLADDRESS)                                                       \

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 #include "ui/main_controls.h"
 
 namespace vellox {
@@ -20,6 +22,8 @@ class MainView {
   virtual std::uintptr_t nativeHandle() const = 0;
   // The close box; the application decides what closing means.
   Event onCloseBox;
+  // Full paths dropped on the Secure Wipe tab, in the order given.
+  std::function<void(const std::vector<std::string>&)> onFilesDropped;
 };
 
 }  // namespace vellox

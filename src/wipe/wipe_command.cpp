@@ -95,7 +95,7 @@ std::string fileMessage(const std::string& name, const Shred& shred) {
 }  // namespace
 
 void frmmain::cmdWipe_Click() {
-  const WipeTargets targets = wipeTargets(services_.files, txtFileToWipe.text(), txtFolderToWipe.text());
+  const WipeTargets targets = wipeTargets(services_.files, txtFileToWipe.text(), txtFolderToWipe.text(), droppedFiles_);
   // Nothing is wiped unless both fields name what they mean.
   if (!targets.refused.empty()) {
     services_.ui.messageBox(refusalMessage(targets.refused), kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok,
@@ -112,7 +112,7 @@ void frmmain::cmdWipe_Click() {
 void frmmain::wipeOut() {
   const int passes = optQuick.value() ? 3 : 7;
   auto& files = services_.files;
-  const WipeTargets targets = wipeTargets(files, txtFileToWipe.text(), txtFolderToWipe.text());
+  const WipeTargets targets = wipeTargets(files, txtFileToWipe.text(), txtFolderToWipe.text(), droppedFiles_);
   if (!targets.refused.empty()) return;
   if (!targets.file.empty() && fileHasData(targets.file)) {
     Shred shred;
@@ -124,6 +124,19 @@ void frmmain::wipeOut() {
     services_.ui.messageBox(fileMessage(nameOf(targets.file, files.separator()), shred), kAppTitle,
                             clean ? MsgIcon::Information : MsgIcon::Exclamation, MsgButtons::Ok,
                             view().nativeHandle());
+  }
+  // Several dropped files are told of together, as a folder's are.
+  if (!targets.files.empty()) {
+    FolderOutcome outcome;
+    {
+      BusyPointer busy(pointer);
+      std::vector<std::string> listed(1);
+      listed.insert(listed.end(), targets.files.begin(), targets.files.end());
+      shredFound(files, listed, sbar, passes, outcome);
+    }
+    services_.ui.messageBox(folderMessage(outcome), kAppTitle,
+                            outcome.leftBehind.empty() ? MsgIcon::Information : MsgIcon::Exclamation,
+                            MsgButtons::Ok, view().nativeHandle());
   }
   if (targets.folder.empty()) return;
   FolderOutcome outcome;

@@ -1,4 +1,5 @@
 #include "wipe/wipe_targets.h"
+#include "wipe/dropped_targets.h"
 #include "wipe/left_behind.h"
 
 namespace vellox {
@@ -21,21 +22,39 @@ std::string literalOf(Files& files, const std::string& text, std::vector<std::st
   return literal.value_or("");
 }
 
+// How many files of a list the warning names before it only counts the rest.
+constexpr std::size_t kNamedFiles = 10;
+
+std::string filesPhrase(const std::vector<std::string>& files) {
+  std::string text = "the " + std::to_string(files.size()) + " files ";
+  for (std::size_t i = 0; i < files.size() && i < kNamedFiles; ++i) text += (i ? ", " : "") + shownPath(files[i]);
+  if (files.size() > kNamedFiles) text += ", and " + std::to_string(files.size() - kNamedFiles) + " more";
+  return text;
+}
+
 }  // namespace
 
-WipeTargets wipeTargets(Files& files, const std::string& fileText, const std::string& folderText) {
+WipeTargets wipeTargets(Files& files, const std::string& fileText, const std::string& folderText,
+                        const std::vector<std::string>& fileList) {
   WipeTargets targets;
-  targets.file = literalOf(files, fileText, targets.refused);
+  const std::vector<std::string> named = fileTargets(trimmed(fileText), fileList);
+  if (named.size() == 1) {
+    targets.file = literalOf(files, named.front(), targets.refused);
+  } else {
+    for (const auto& path : named) targets.files.push_back(literalOf(files, path, targets.refused));
+  }
   targets.folder = literalOf(files, folderText, targets.refused);
   if (!targets.folder.empty() && targets.folder.back() != files.separator()) targets.folder += files.separator();
   return targets;
 }
 
 std::string targetLine(const WipeTargets& targets) {
-  const std::string file = "the file " + shownPath(targets.file);
+  const std::string file =
+      targets.files.empty() ? "the file " + shownPath(targets.file) : filesPhrase(targets.files);
+  const bool withFile = !targets.file.empty() || !targets.files.empty();
   const std::string folder = "every file in " + shownPath(targets.folder);
-  if (!targets.file.empty() && !targets.folder.empty()) return "Targets: " + file + ", and " + folder;
-  if (!targets.file.empty()) return "Target: " + file;
+  if (withFile && !targets.folder.empty()) return "Targets: " + file + ", and " + folder;
+  if (withFile) return "Target: " + file;
   if (!targets.folder.empty()) return "Target: " + folder;
   return "";
 }

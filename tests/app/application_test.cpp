@@ -56,7 +56,7 @@ TEST(StartUp, ASecondInstanceIsRefusedAndChangesNothing) {
   ASSERT_EQ(running.startUp(), StartResult::Running);
 
   TestEnv second;
-  second.instance = FakeInstance(first.instance.held());
+  second.instance = FakeInstance(first.instance.system());
   Application refused(second.services);
   EXPECT_EQ(refused.startUp(), StartResult::AlreadyRunning);
   ASSERT_EQ(second.ui.messages.size(), 1u);

@@ -51,7 +51,7 @@ struct FakeInstanceSide {
   Instance& second() { return second_; }
   std::string uniqueName() const { return "Tarn Vellox contract"; }
   FakeInstance first_;
-  FakeInstance second_{first_.held()};
+  FakeInstance second_{first_.system()};
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InstanceContract, FakeInstanceSide);
 

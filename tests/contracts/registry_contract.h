@@ -91,6 +91,24 @@ TYPED_TEST_P(RegistryContract, ADeletedValueIsGoneAndDeletesOnce) {
   EXPECT_EQ(reader->queryInfo("gone", type, size), kRegFileNotFound);
 }
 
+// A tree goes with its subkeys and values, and leaves its siblings and parent.
+TYPED_TEST_P(RegistryContract, ADeletedTreeTakesWhatIsBelowItOnce) {
+  const std::string tree = this->side.root() + "\\tree";
+  auto top = this->open(tree, RegAccess::Write);
+  auto below = this->open(tree + "\\below", RegAccess::Write);
+  auto sibling = this->open(tree + "-sibling", RegAccess::Write);
+  ASSERT_TRUE(top && below && sibling);
+  ASSERT_EQ(below->setString("", "default"), kRegOk);
+  top.reset();
+  below.reset();
+  EXPECT_EQ(this->side.registry().deleteTree(RegRoot::CurrentUser, tree), kRegOk);
+  this->open(tree + "\\below", RegAccess::Default, kRegFileNotFound);
+  this->open(tree, RegAccess::Default, kRegFileNotFound);
+  this->open(tree + "-sibling", RegAccess::Default);
+  this->open(this->side.root(), RegAccess::Default);
+  EXPECT_EQ(this->side.registry().deleteTree(RegRoot::CurrentUser, tree), kRegFileNotFound);
+}
+
 // A key opened for writing cannot be read, and one opened to read cannot be written.
 TYPED_TEST_P(RegistryContract, AccessIsWhatTheKeyWasOpenedFor) {
   constexpr long kAccessDenied = 5;
@@ -116,7 +134,8 @@ TYPED_TEST_P(RegistryContract, ErrorTextsAreSentencesEndingInALineBreak) {
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
                             StringsReadBackWithTheirNulInTheRoomReported, DwordsAreFourLittleEndianBytes,
-                            ADeletedValueIsGoneAndDeletesOnce, AccessIsWhatTheKeyWasOpenedFor,
+                            ADeletedValueIsGoneAndDeletesOnce, ADeletedTreeTakesWhatIsBelowItOnce,
+                            AccessIsWhatTheKeyWasOpenedFor,
                             ErrorTextsAreSentencesEndingInALineBreak);
 
 }  // namespace vellox::test

@@ -1,4 +1,5 @@
 #include "fakes/fake_registry.h"
+#include <iterator>
 
 namespace vellox::test {
 
@@ -66,6 +67,18 @@ long FakeRegistry::open(RegRoot, const std::string& subkey, RegAccess access, st
     it = keys.emplace(subkey, Key{}).first;
   }
   key = std::make_unique<FakeKey>(*this, it->second, access);
+  return kRegOk;
+}
+
+long FakeRegistry::deleteTree(RegRoot, const std::string& subkey) {
+  if (!keys.count(subkey)) return kRegFileNotFound;
+  if (refuseWrite) return kAccessDenied;
+  for (auto it = keys.begin(); it != keys.end();) {
+    const std::string& name = it->first;
+    const bool below = name.size() > subkey.size() && name[subkey.size()] == '\\' &&
+                       name.compare(0, subkey.size(), subkey) == 0;
+    it = name == subkey || below ? keys.erase(it) : std::next(it);
+  }
   return kRegOk;
 }
 

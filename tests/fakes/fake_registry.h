@@ -17,6 +17,7 @@ class FakeRegistry : public Registry {
   using Key = std::map<std::string, Value>;
 
   long open(RegRoot root, const std::string& subkey, RegAccess access, std::unique_ptr<RegistryKey>& key) override;
+  long deleteTree(RegRoot root, const std::string& subkey) override;
   std::string errorText(long code) override {
     auto it = errorTexts.find(code);
     return it != errorTexts.end() ? it->second : "System error " + std::to_string(code) + ".\r\n";

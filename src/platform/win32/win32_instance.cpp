@@ -1,5 +1,6 @@
 #include <windows.h>
 #include "platform/program_folder.h"
+#include "platform/win32/hand_off.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
@@ -41,6 +42,13 @@ class Win32Instance : public Instance {
     if (!mutex && error == ERROR_ACCESS_DENIED) return nullptr;
     // Any other failure leaves the instance undetectable: run rather than refuse to.
     return std::make_unique<MutexLock>(std::move(mutex));
+  }
+
+  bool handOff(const std::string& name, const std::string& text) override { return handOffText(name, text); }
+
+  std::unique_ptr<HandOffListener> listen(const std::string& name,
+                                          std::function<void(const std::string&)> received) override {
+    return listenForHandOff(name, std::move(received));
   }
 
   std::string programFolder() override { return folderOfPath(narrow(modulePath())); }

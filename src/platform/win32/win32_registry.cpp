@@ -69,6 +69,10 @@ class Win32Registry : public Registry {
     return ERROR_SUCCESS;
   }
 
+  long deleteTree(RegRoot, const std::string& subkey) override {
+    return RegDeleteTreeW(HKEY_CURRENT_USER, widen(subkey).c_str());
+  }
+
   std::string errorText(long code) override { return systemErrorText(static_cast<DWORD>(code)); }
 };
 

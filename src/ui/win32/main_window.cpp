@@ -1,6 +1,7 @@
 #include "ui/win32/main_window.h"
 #include <commctrl.h>
 #include "ui/win32/dialog_registry.h"
+#include "ui/win32/drop_target.h"
 #include "ui/win32/guard.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/window_classes.h"
@@ -42,6 +43,8 @@ void Win32MainView::createPages() {
   };
   for (int i = 0; i < kTabCount; ++i)
     pages_.push_back(std::make_unique<Page>(*this, templates[i], IDC_PAGE_GENERAL + i));
+  // Files and folders are dropped on the Secure Wipe tab, to be wiped.
+  DragAcceptFiles(page(kTabSecureWipe), TRUE);
   // Pages sit above the tab control (which clips its siblings), in tab order before it.
   for (auto page = pages_.rbegin(); page != pages_.rend(); ++page)
     SetWindowPos((*page)->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -74,6 +77,13 @@ std::optional<LRESULT> Win32MainView::onMessage(UINT message, WPARAM wParam, LPA
     default:
       return std::nullopt;
   }
+}
+
+LRESULT Win32MainView::filesDropped(HDROP drop) {
+  const UniqueDrop owned(drop);
+  const std::vector<std::string> paths = droppedPaths(owned.get());
+  if (onFilesDropped && !paths.empty()) guarded([&] { onFilesDropped(paths); });
+  return 0;
 }
 
 // Messages every dialog of the window handles alike: notifications to the

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 #include <windows.h>
+#include <shellapi.h>
 #include "platform/win32/gdi.h"
 #include "ui/main_view.h"
 #include "ui/win32/picture.h"
@@ -41,6 +42,7 @@ class Win32MainView : public MainView, public Dialog {
 
    private:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+      if (message == WM_DROPFILES) return window_.filesDropped(reinterpret_cast<HDROP>(wParam));
       return window_.handleShared(message, wParam, lParam);
     }
     Win32MainView& window_;
@@ -48,6 +50,7 @@ class Win32MainView : public MainView, public Dialog {
 
   std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::optional<LRESULT> handleShared(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT filesDropped(HDROP drop);
   bool handleKeyboard(const MSG& msg);
   std::vector<HWND> tabStops() const;
   bool moveFocusByTab(bool back);

@@ -93,6 +93,7 @@
 #define IDC_OPTQUICK 1511
 #define IDC_OPTDOD 1512
 #define IDC_CMDWIPE 1513
+#define IDC_CHKEXPLORERVERB 1514
 
 // Tab 5 "&About".
 #define IDC_PICTURE2 1600
