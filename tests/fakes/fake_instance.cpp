@@ -3,36 +3,29 @@
 namespace vellox::test {
 
 namespace {
-class Lock : public InstanceLock {
+// Lets go of its name in the shared system when destroyed: a lock or a listener.
+template <class Base, class Names>
+class Hold : public Base {
  public:
-  Lock(std::shared_ptr<FakeInstanceSystem> system, std::string name)
-      : system_(std::move(system)), name_(std::move(name)) {}
-  ~Lock() override { system_->held.erase(name_); }
+  Hold(std::shared_ptr<FakeInstanceSystem> system, Names FakeInstanceSystem::*names, std::string name)
+      : system_(std::move(system)), names_(names), name_(std::move(name)) {}
+  ~Hold() override { ((*system_).*names_).erase(name_); }
 
  private:
   std::shared_ptr<FakeInstanceSystem> system_;
+  Names FakeInstanceSystem::*names_;
   std::string name_;
 };
-
-class Listener : public HandOffListener {
- public:
-  Listener(std::shared_ptr<FakeInstanceSystem> system, std::string name)
-      : system_(std::move(system)), name_(std::move(name)) {}
-  ~Listener() override { system_->listeners.erase(name_); }
-
- private:
-  std::shared_ptr<FakeInstanceSystem> system_;
-  std::string name_;
-};
+using Lock = Hold<InstanceLock, std::set<std::string>>;
+using Listener = Hold<HandOffListener, std::map<std::string, std::function<void(const std::string&)>>>;
 }  // namespace
 
 std::unique_ptr<InstanceLock> FakeInstance::acquire(const std::string& name) {
   if (!system_->held.insert(name).second) return nullptr;
-  return std::make_unique<Lock>(system_, name);
+  return std::make_unique<Lock>(system_, &FakeInstanceSystem::held, name);
 }
 
 bool FakeInstance::handOff(const std::string& name, const std::string& text) {
-  handedOff.push_back(text);
   if (!system_->held.count(name)) return false;
   auto listener = system_->listeners.find(name);
   if (listener == system_->listeners.end()) return false;
@@ -43,7 +36,7 @@ bool FakeInstance::handOff(const std::string& name, const std::string& text) {
 std::unique_ptr<HandOffListener> FakeInstance::listen(const std::string& name,
                                                       std::function<void(const std::string&)> received) {
   system_->listeners[name] = std::move(received);
-  return std::make_unique<Listener>(system_, name);
+  return std::make_unique<Listener>(system_, &FakeInstanceSystem::listeners, name);
 }
 
 }  // namespace vellox::test

@@ -4,7 +4,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <vector>
 #include "platform/instance.h"
 
 namespace vellox::test {
@@ -28,7 +27,6 @@ class FakeInstance : public Instance {
   std::string programFolder() override { return folder; }
   std::shared_ptr<FakeInstanceSystem> system() const { return system_; }
   std::string folder = "C:\\Program Files\\Tarn Vellox";
-  std::vector<std::string> handedOff;  // every text this instance handed off, taken or not
 
  private:
   std::shared_ptr<FakeInstanceSystem> system_;
