@@ -99,18 +99,33 @@ void Application::retireLater() {
 }
 
 void Application::exitSequence() {
-  if (services_.ui.messageBox("Do you wish to end the application?", kAppTitle, MsgIcon::None,
-                              MsgButtons::OkCancel) != MsgAnswer::Ok)
-    return;
+  const bool wiping = state_.wiping();
+  const auto answer =
+      wiping ? services_.ui.messageBox("A wipe is running. Stop it and exit?", kAppTitle, MsgIcon::Exclamation,
+                                       MsgButtons::OkCancel)
+             : services_.ui.messageBox("Do you wish to end the application?", kAppTitle, MsgIcon::None,
+                                       MsgButtons::OkCancel);
+  if (answer != MsgAnswer::Ok) return;
+  // The box let the wipe end meanwhile, or not: either way nothing is left half-written.
+  stopWipes();
   unloadMain();
   tray_->removeIcon();
   ended_ = true;
   services_.ui.quit();
 }
 
+// The file in progress gets its write finished and flushed and stays in place; the
+// wipe's closing boxes are not shown, as the program is ending.
+void Application::stopWipes() {
+  if (state_.wipe) state_.wipe->silence();
+  state_.worker.cancelAll();
+  state_.worker.waitIdle(std::chrono::hours(1));
+}
+
 void Application::trayIconRefused() {
   services_.ui.messageBox(std::string(kAppTitle) + " could not add its icon to the notification area and will close.",
                           kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+  stopWipes();
   unloadMain();
   ended_ = true;
   services_.ui.quit();

@@ -33,6 +33,8 @@ class Application {
   // Closes the main window: its close handler runs, then it is destroyed.
   void unloadMain();
   void exitSequence();
+  // Cancels every wipe and waits for the write in progress.
+  void stopWipes();
   // The shell never took the tray icon: without it the program could not be
   // opened or ended, so it says so and ends.
   void trayIconRefused();

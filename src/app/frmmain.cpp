@@ -14,6 +14,7 @@ frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> 
                  std::unique_ptr<MainView> view)
     : MainControls(view->controls()),
       services_(services),
+      state_(state),
       foundFiles(state.foundFiles),
       showIndexDat(state.showIndexDat),
       historyStore(state.historyStore),
@@ -21,6 +22,7 @@ frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> 
       view_(std::move(view)) {
   bindHandlers();
   Form_Load();
+  followWipe();
 }
 
 frmmain::~frmmain() { *alive_ = false; }

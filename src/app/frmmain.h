@@ -72,6 +72,10 @@ class frmmain : public MainControls {
   // A path from Explorer's menu or the command line: the only target, with the warning up.
   void wipeFromShell(const std::string& path);
   bool wipeRunning() const;
+  // A running wipe, on whichever window is open while it runs.
+  void followWipe();
+  void showWipeRunning(bool running);
+  void showWipeProgress();
 
   // Temporary folder and Recycle Bin
   void chkdeltempfiles_Click();
@@ -92,6 +96,7 @@ class frmmain : public MainControls {
   void on(Event& event, void (frmmain::*handler)());
 
   Services& services_;
+  ProgramState& state_;
   // The program's own state, by the names the handlers use.
   std::vector<std::string>& foundFiles;
   bool& showIndexDat;

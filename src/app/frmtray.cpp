@@ -10,6 +10,8 @@ frmtray::frmtray(Application& app, std::unique_ptr<TrayView> view, SteadyClock c
   view_->onIconEvent = [this](std::uint32_t message) { trayMouseEvent(message); };
   view_->onRetryTimer.bind([this] { retryIcon(); });
   view_->onTaskbarCreated.bind([this] { retryIcon(); });
+  view_->onQueryEndSession = [this] { return queryEndSession(); };
+  view_->onEndSession = [this](bool ending) { endSession(ending); };
 }
 
 void frmtray::Form_Load() {
@@ -64,5 +66,20 @@ void frmtray::mnushow_Click() { app_.showMain(kTabSecureWipe); }
 void frmtray::mnuabout_Click() { app_.showMain(kTabAbout); }
 
 void frmtray::mnuexit_Click() { app_.exitSequence(); }
+
+// A wipe asks Windows to wait, saying why: a file cut off mid-pass would stay
+// half-overwritten.
+bool frmtray::queryEndSession() {
+  if (!app_.state().wiping()) return true;
+  view_->blockSessionEnd("Wiping files");
+  return false;
+}
+
+// Ending: the wipe stops after the write in progress, which reaches the device, and
+// the file stays whole where it was.
+void frmtray::endSession(bool ending) {
+  if (ending) app_.stopWipes();
+  view_->allowSessionEnd();
+}
 
 }  // namespace vellox

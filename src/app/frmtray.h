@@ -32,6 +32,8 @@ class frmtray {
   void mnuabout_Click();
   void mnuexit_Click();
   void removeIcon();
+  bool queryEndSession();
+  void endSession(bool ending);
 
  private:
   void popUpMenu();

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 #include "history/curl_history.h"
+#include "wipe/wipe_run.h"
+#include "wipe/wipe_worker.h"
 
 namespace vellox {
 
@@ -16,6 +18,14 @@ struct ProgramState {
   bool showIndexDat = false;
   // The one shared history collection; null while the store cannot be opened.
   std::unique_ptr<CURLHistory> historyStore;
+  // The user's latest wipe; it outlives the window, which may close while it runs.
+  std::shared_ptr<WipeRun> wipe;
+  // A clearing of the temporary folder is waiting or running.
+  bool clearingTemp = false;
+  // Declared last: gone first, once the write in progress has ended.
+  WipeWorker worker;
+
+  bool wiping() const { return wipe && wipe->running(); }
 };
 
 }  // namespace vellox

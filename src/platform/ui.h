@@ -27,7 +27,8 @@ class Ui {
                                       const std::string& title) = 0;
   // Lets the event loop run the pending events once.
   virtual void doEvents() = 0;
-  // Runs `task` after the current event has been handled.
+  // Runs `task` on the window's thread after the current event has been handled.
+  // May be called from any thread.
   virtual void post(std::function<void()> task) = 0;
   // Ends the event loop; the process then ends.
   virtual void quit() = 0;

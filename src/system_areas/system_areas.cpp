@@ -15,9 +15,7 @@ constexpr int kTempPasses = 1;
 
 void frmmain::chkdeltempfiles_Click() {
   if (chkdeltempfiles.value() != 1) return;
-  sbar.setText("Deleting temp folder contents...");
   clearTempFolder();
-  sbar.setText("");
 }
 
 void frmmain::chkEmptyRecycleBin_Click() {
@@ -27,8 +25,10 @@ void frmmain::chkEmptyRecycleBin_Click() {
   sbar.setText("");
 }
 
+// The clearing runs on the wipe worker; the status bar and the pointer say so until it ends.
 void frmmain::clearTempFolder() {
-  BusyPointer busy(pointer);
+  // Activations come often: one clearing waiting or running is enough.
+  if (state_.clearingTemp) return;
   std::string path = services_.files.tempPath();
   // Without a path there is nothing to clear: an empty path would walk the drive's root.
   if (path.empty()) return;
@@ -39,11 +39,29 @@ void frmmain::clearTempFolder() {
     services_.ui.messageBox(*refused, kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok, owner);
     return;
   }
-  foundFiles.assign(1, std::string());
-  const WalkResult walk = enumFiles(services_.files, foundFiles, path);
-  for (std::size_t i = 1; i < foundFiles.size(); ++i) shredFile(services_.files, foundFiles[i], kTempPasses);
-  // A link is a leftover name like any other; removing it never touches where it leads.
-  for (const auto& link : walk.links) services_.files.removeLink(link);
+  state_.clearingTemp = true;
+  sbar.setText("Deleting temp folder contents...");
+  if (!state_.wiping()) pointer.set(kPointerBackground);
+  Files& files = services_.files;
+  Ui& ui = services_.ui;
+  ProgramState& state = state_;
+  std::weak_ptr<bool> alive = alive_;
+  state_.worker.run([&files, &ui, &state, path, alive, this](ShredControl& control) mutable {
+    std::vector<std::string> found(1);
+    const WalkResult walk = enumFiles(files, found, path);
+    shredFiles(files, found, 1, kTempPasses, control);
+    // A link is a leftover name like any other; removing it never touches where it leads.
+    for (const auto& link : walk.links)
+      if (!control.stopped()) files.removeLink(link);
+    ui.post([&state, alive, this] {
+      state.clearingTemp = false;
+      if (auto live = alive.lock(); !live || !*live) return;
+      // A wipe that started meanwhile owns the status bar and the pointer.
+      if (state.wiping()) return;
+      sbar.setText("");
+      pointer.set(kPointerDefault);
+    });
+  });
 }
 
 void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(); }

@@ -4,8 +4,10 @@ namespace vellox {
 
 inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerHourglass = 11;
+// Work goes on beside a window that still answers.
+inline constexpr int kPointerBackground = 13;
 
-// The main window's mouse pointer: 11 hourglass, 0 default.
+// The main window's mouse pointer: 11 hourglass, 13 arrow and hourglass, 0 default.
 class MousePointer {
  public:
   virtual ~MousePointer() = default;

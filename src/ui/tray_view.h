@@ -20,11 +20,18 @@ class TrayView {
   // Fires onRetryTimer every `interval` until stopped.
   virtual void startRetryTimer(std::chrono::milliseconds interval) = 0;
   virtual void stopRetryTimer() = 0;
+  // While Windows ends the session: says why the program asks it to wait, and stops saying so.
+  virtual void blockSessionEnd(const std::string& reason) = 0;
+  virtual void allowSessionEnd() = 0;
   // The icon's callback, with the mouse message number the shell reported.
   std::function<void(std::uint32_t)> onIconEvent;
   Event onRetryTimer;
   // The shell's taskbar has (re)started while no icon of ours is in it.
   Event onTaskbarCreated;
+  // Windows asks whether the session may end now; false asks it to wait.
+  std::function<bool()> onQueryEndSession;
+  // The session ends (true), or goes on after all (false).
+  std::function<void(bool)> onEndSession;
 };
 
 }  // namespace vellox

@@ -7,8 +7,8 @@
 
 namespace vellox {
 
-// The wipe runs inside the button's handler: no other event comes while it does.
-bool frmmain::wipeRunning() const { return false; }
+// The wipe runs on the worker: the window takes events while it does.
+bool frmmain::wipeRunning() const { return state_.wiping(); }
 
 // Only fills the fields: the wipe still waits for the button, the warning and OK.
 void frmmain::filesDropped(const std::vector<std::string>& paths) {

@@ -36,10 +36,25 @@ void FakeUi::doEvents() {
   if (onDoEvents) runHandler(onDoEvents);
 }
 
+void FakeUi::post(std::function<void()> task) {
+  std::lock_guard lock(mutex_);
+  posted_.push_back(std::move(task));
+}
+
+bool FakeUi::anyPosted() const {
+  std::lock_guard lock(mutex_);
+  return !posted_.empty();
+}
+
 void FakeUi::runPosted() {
-  while (handlerDepth_ == 0 && !posted_.empty()) {
-    auto task = std::move(posted_.front());
-    posted_.pop_front();
+  while (handlerDepth_ == 0) {
+    std::function<void()> task;
+    {
+      std::lock_guard lock(mutex_);
+      if (posted_.empty()) return;
+      task = std::move(posted_.front());
+      posted_.pop_front();
+    }
     runHandler(task);
   }
 }

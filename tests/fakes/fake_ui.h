@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 #include "platform/ui.h"
@@ -27,12 +28,14 @@ class FakeUi : public Ui {
   std::string browseForFolder(const std::string& initialFolder, std::uintptr_t owner,
                               const std::string& title) override;
   void doEvents() override;
-  void post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+  // From any thread, as the real one.
+  void post(std::function<void()> task) override;
   void quit() override { quitCalled = true; }
 
   // Runs the tasks posted so far, and those they post, in order; nothing while
   // a handler runs.
   void runPosted();
+  bool anyPosted() const;
   // Runs `handler` as the event loop runs an event's handler.
   void runHandler(const std::function<void()>& handler);
 
@@ -56,6 +59,7 @@ class FakeUi : public Ui {
   int folderCalls = 0;
 
  private:
+  mutable std::mutex mutex_;
   std::deque<std::function<void()>> posted_;
   int handlerDepth_ = 0;
 };

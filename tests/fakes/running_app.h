@@ -11,13 +11,14 @@ struct RunningApp {
   explicit RunningApp(TestEnv& testEnv) : env(testEnv), app(testEnv.services) {
     EXPECT_EQ(app.startUp(), StartResult::Running);
     env.views.splash->onActivate.fire();
-    env.ui.runPosted();
+    settle();
   }
+  void settle() { env.settle(app.state().worker); }
   HeadlessMainView& view() { return *env.views.main; }
   // Closes the window with its close box and lets the posted destruction run.
   void closeBox() {
     env.views.main->onCloseBox.fire();
-    env.ui.runPosted();
+    settle();
   }
 
   TestEnv& env;

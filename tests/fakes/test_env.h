@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+#include <chrono>
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
@@ -33,6 +35,17 @@ struct TestEnv {
   // The program's own state, gone before the fakes it refers to.
   ProgramState state;
   Services services = servicesWith(views);
+
+  // Lets the wipe worker finish everything queued and the event loop run what it
+  // posted, until neither has anything left.
+  // `worker` is the program's: the environment's own, or an application's.
+  void settle(WipeWorker& worker) {
+    do {
+      EXPECT_TRUE(worker.waitIdle(std::chrono::seconds(20)));
+      ui.runPosted();
+    } while (!worker.idle() || ui.anyPosted());
+  }
+  void settle() { settle(state.worker); }
 
   // The same fakes behind other windows (the real ones, in the Wine tests).
   Services servicesWith(ViewFactory& windows) {

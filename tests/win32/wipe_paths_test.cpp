@@ -58,6 +58,7 @@ std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
   env.views.main->txtFolderToWipe.setText(folder);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();
+  env.settle();
   return env.ui.messages;
 }
 

@@ -74,6 +74,7 @@ TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
   env.views.main->txtFolderToWipe.setText(target);
   env.ui.answers.push_back(MsgAnswer::Ok);
   form.cmdWipe_Click();
+  env.settle();
 
   ASSERT_EQ(env.ui.messages.size(), 2u);
   EXPECT_EQ(env.ui.messages[1].text, "2File(s) wiped\n4 link(s) removed; what they lead to was left alone\n"

@@ -62,6 +62,15 @@ void Win32TrayView::stopRetryTimer() {
   KillTimer(hwnd(), kRetryTimer);
 }
 
+void Win32TrayView::blockSessionEnd(const std::string& reason) {
+  blockReason_ = ShutdownBlockReasonCreate(hwnd(), widen(reason).c_str()) != FALSE;
+}
+
+void Win32TrayView::allowSessionEnd() {
+  if (blockReason_) ShutdownBlockReasonDestroy(hwnd());
+  blockReason_ = false;
+}
+
 TrayMenuItem Win32TrayView::popupMenu() {
   UniqueMenu menu(CreatePopupMenu());
   if (!menu) return TrayMenuItem::None;
@@ -114,6 +123,11 @@ std::optional<LRESULT> Win32TrayView::onMessage(UINT message, WPARAM wParam, LPA
       notify(NIM_ADD);
     else
       onTaskbarCreated.fire();
+    return 0;
+  }
+  if (message == WM_QUERYENDSESSION) return !onQueryEndSession || onQueryEndSession() ? TRUE : FALSE;
+  if (message == WM_ENDSESSION) {
+    if (onEndSession) onEndSession(wParam != FALSE);
     return 0;
   }
   if (message == WM_DPICHANGED) {

@@ -12,13 +12,18 @@ namespace vellox::win32 {
 class Win32TrayView : public TrayView, public Window {
  public:
   explicit Win32TrayView(HINSTANCE module);
-  ~Win32TrayView() override { removeIcon(); }
+  ~Win32TrayView() override {
+    allowSessionEnd();
+    removeIcon();
+  }
 
   bool addIcon(const std::string& tip) override;
   void removeIcon() override;
   TrayMenuItem popupMenu() override;
   void startRetryTimer(std::chrono::milliseconds interval) override;
   void stopRetryTimer() override;
+  void blockSessionEnd(const std::string& reason) override;
+  void allowSessionEnd() override;
   HICON icon() const { return icon_.get(); }
 
  private:
@@ -31,6 +36,7 @@ class Win32TrayView : public TrayView, public Window {
   std::wstring tip_;
   UINT taskbarCreated_ = 0;
   bool iconAdded_ = false;
+  bool blockReason_ = false;
 };
 
 }  // namespace vellox::win32

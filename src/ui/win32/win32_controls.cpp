@@ -128,8 +128,8 @@ void Win32MousePointer::set(int pointer) {
 }
 
 bool Win32MousePointer::applyTo() const {
-  if (pointer_ != kPointerHourglass) return false;
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  if (pointer_ != kPointerHourglass && pointer_ != kPointerBackground) return false;
+  SetCursor(LoadCursorW(nullptr, pointer_ == kPointerHourglass ? IDC_WAIT : IDC_APPSTARTING));
   return true;
 }
 

@@ -18,6 +18,7 @@ namespace vellox::win32 {
 class Win32Button : public Win32Control<Button> {
  public:
   std::string caption() const override { return windowText(hwnd()); }
+  void setCaption(const std::string& caption) override { setWindowText(hwnd(), caption); }
   bool onCommand(int code) override;
 };
 

@@ -1,4 +1,5 @@
 #include <deque>
+#include <mutex>
 #include <windows.h>
 #include "platform/win32/dialogs.h"
 #include "platform/win32/std_error.h"
@@ -62,8 +63,12 @@ class Win32Ui : public Ui, public Window {
     }
   }
 
+  // From any thread: the wipe worker reports this way.
   void post(std::function<void()> task) override {
-    tasks_.push_back(std::move(task));
+    {
+      std::lock_guard lock(mutex_);
+      tasks_.push_back(std::move(task));
+    }
     PostMessageW(hwnd(), kRunTasks, 0, 0);
   }
 
@@ -85,13 +90,18 @@ class Win32Ui : public Ui, public Window {
       wakeWhenHandlersEnd(hwnd(), kRunTasks);
       return;
     }
-    while (!tasks_.empty()) {
-      std::function<void()> task = std::move(tasks_.front());
-      tasks_.pop_front();
-      guarded(task);
-    }
+    while (std::function<void()> task = nextTask()) guarded(task);
   }
 
+  std::function<void()> nextTask() {
+    std::lock_guard lock(mutex_);
+    if (tasks_.empty()) return nullptr;
+    std::function<void()> task = std::move(tasks_.front());
+    tasks_.pop_front();
+    return task;
+  }
+
+  std::mutex mutex_;
   std::deque<std::function<void()>> tasks_;
 };
 

@@ -19,6 +19,7 @@ class HeadlessButton : public HeadlessControl<Button> {
   HeadlessButton(HeadlessFocus& focus, std::string caption)
       : HeadlessControl(focus), caption_(std::move(caption)) {}
   std::string caption() const override { return caption_; }
+  void setCaption(const std::string& caption) override { caption_ = caption; }
 
  private:
   std::string caption_;

@@ -76,6 +76,9 @@ class HeadlessTrayView : public TrayView {
   }
   void startRetryTimer(std::chrono::milliseconds interval) override { retryInterval = interval; }
   void stopRetryTimer() override { retryInterval.reset(); }
+  void blockSessionEnd(const std::string& reason) override { sessionEndBlockedFor = reason; }
+  void allowSessionEnd() override { sessionEndBlockedFor.clear(); }
+  std::string sessionEndBlockedFor;
   bool failAdd = false;
   // The retry timer's interval while it runs.
   std::optional<std::chrono::milliseconds> retryInterval;
