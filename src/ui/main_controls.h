@@ -6,6 +6,7 @@
 #include "ui/list_view.h"
 #include "ui/mouse_pointer.h"
 #include "ui/option_button.h"
+#include "ui/progress_bar.h"
 #include "ui/status_bar.h"
 #include "ui/tab_control.h"
 #include "ui/text_box.h"
@@ -63,6 +64,8 @@
   X(OptionButton, optDOD, kTabSecureWipe, IDC_OPTDOD)                                                   \
   X(Button, cmdWipe, kTabSecureWipe, IDC_CMDWIPE, "&Wipe")                                              \
   X(CheckBox, chkExplorerVerb, kTabSecureWipe, IDC_CHKEXPLORERVERB)                                     \
+  X(ProgressBar, prgWipe, kTabSecureWipe, IDC_PRGWIPE)                                                  \
+  X(Label, lblWipeFiles, kTabSecureWipe, IDC_LBLWIPEFILES)                                              \
   X(Label, lblappname, kTabAbout, IDC_LBLAPPNAME)                                                       \
   X(Label, lblproginfo, kTabAbout, IDC_LBLPROGINFO)                                                     \
   X(Label, lbladdress, kTabAbout, IDC_LBLADDRESS)                                                       \

@@ -95,12 +95,18 @@ void frmmain::showWipeRunning(bool running) {
   cmdWipe.setCaption(running ? "&Cancel" : "&Wipe");
   cmdWipe.setEnabled(!running || !state_.wipe->cancelRequested());
   pointer.set(running ? kPointerBackground : kPointerDefault);
-  if (!running) sbar.setText("");
+  if (running) return;
+  sbar.setText("");
+  prgWipe.clear();
+  lblWipeFiles.setText("");
 }
 
 void frmmain::showWipeProgress() {
   const WipeProgress now = state_.wipe->progress();
-  if (now.file > 0) sbar.setText("Currently wiping" + shownPath(now.path));
+  prgWipe.setProgress(now.bytesDone, now.bytesTotal);
+  if (now.file == 0) return;
+  sbar.setText("Currently wiping" + shownPath(now.path));
+  lblWipeFiles.setText("file " + std::to_string(now.file) + " of " + std::to_string(now.files));
 }
 
 bool frmmain::fileHasData(const std::string& path) {

@@ -11,11 +11,15 @@ constexpr std::uint64_t kBlock = 1024;
 constexpr const char* kRelocatingWhy =
     "Windows may write to such files in new places on the disk, so an overwrite may not reach their old data.";
 
-// What the passes will write: each pass runs to the next whole block.
+// What the passes will write: each runs to the block after the file's end as it finds
+// it, so each pass is one block longer than the one before.
 std::uint64_t bytesToWrite(Files& files, const std::string& path, int passes) {
   std::uint64_t length = 0;
   if (!files.fileLength(path, length).ok()) return 0;
-  return (length / kBlock + 1) * kBlock * static_cast<std::uint64_t>(passes);
+  std::uint64_t total = 0;
+  for (std::uint64_t pass = 1; pass <= static_cast<std::uint64_t>(passes); ++pass)
+    total += (length / kBlock + pass) * kBlock;
+  return total;
 }
 
 // Links go as names; what they lead to is never touched.

@@ -200,6 +200,22 @@ TYPED_TEST_P(ControlsContract, ListViewColumnWidthsAreInTwips) {
   EXPECT_NEAR(list.columnWidth(1), list.width() / 2, 15);
 }
 
+TYPED_TEST_P(ControlsContract, AProgressBarShowsItsShareInThousandthsWithinTheBar) {
+  auto& bar = this->c().prgWipe;
+  EXPECT_EQ(bar.permille(), 0);
+  const struct {
+    std::uint64_t done, total;
+    int permille;
+  } cases[] = {{1, 4, 250}, {5ull << 40, 10ull << 40, 500}, {7, 3, 1000}, {3, 0, 0}};
+  for (const auto& step : cases) {
+    bar.setProgress(step.done, step.total);
+    EXPECT_EQ(bar.permille(), step.permille) << step.done << " of " << step.total;
+  }
+  bar.setProgress(1, 2);
+  bar.clear();
+  EXPECT_EQ(bar.permille(), 0);
+}
+
 TYPED_TEST_P(ControlsContract, TheMousePointerIsWhatWasLastSet) {
   auto& pointer = this->c().pointer;
   {
@@ -216,6 +232,6 @@ REGISTER_TYPED_TEST_SUITE_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEv
                             TheTabHandlerRunsOnEachChangeByProgramOrClick,
                             ListViewRowsKeepTheirKeysSubItemsAndSelection,
                             ASortedListViewOrdersByTheSortKeyColumnOnceFilled, ListViewColumnWidthsAreInTwips,
-                            TheMousePointerIsWhatWasLastSet);
+                            AProgressBarShowsItsShareInThousandthsWithinTheBar, TheMousePointerIsWhatWasLastSet);
 
 }  // namespace vellox::test

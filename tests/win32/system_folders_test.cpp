@@ -84,6 +84,7 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
                       env.urlCache, env.urlHistory, env.download, env.instance, *realFolders};
     frmmain window(services, env.state, [] {});
     window.chkdeltempfiles.setValue(1);
+    env.settle();
 
     if (row.why.empty()) {
       // The walk lists the folder's literal form.

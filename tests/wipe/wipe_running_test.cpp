@@ -67,6 +67,10 @@ TEST(WipeRunning, TheWindowAnswersShowsProgressAndCancelLeavesTheRestAsItWas) {
     EXPECT_FALSE(control->enabled());
   w.env.ui.runPosted();  // the window's turn, while the write is held
   EXPECT_EQ(view.sbar.text(), "Currently wiping" + fileName(0));
+  EXPECT_EQ(view.lblWipeFiles.text(), "file 1 of 20");
+  // The walk came first: the bar measures against every file's 3 passes, each a block longer.
+  EXPECT_EQ(w.app.state().wipe->progress().bytesTotal, kFiles * (3072 + 4096 + 5120));
+  EXPECT_EQ(view.prgWipe.permille(), 0) << "the first write is still held";
   // The window still does what it is asked, on another tab too.
   view.SSTab1.select(kTabAbout);
   EXPECT_EQ(view.SSTab1.selected(), kTabAbout);
@@ -88,6 +92,8 @@ TEST(WipeRunning, TheWindowAnswersShowsProgressAndCancelLeavesTheRestAsItWas) {
   EXPECT_TRUE(view.cmdWipe.enabled());
   EXPECT_TRUE(view.txtFolderToWipe.enabled());
   EXPECT_EQ(view.sbar.text(), "");
+  EXPECT_EQ(view.lblWipeFiles.text(), "");
+  EXPECT_EQ(view.prgWipe.permille(), 0);
 }
 
 // Closing the window leaves the wipe running; its message comes when it ends, with no window.
@@ -101,6 +107,9 @@ TEST(WipeRunning, AClosedWindowLetsTheWipeGoOnAndItsMessageStillComes) {
   ASSERT_EQ(w.env.ui.messages.size(), 2u);
   EXPECT_EQ(w.env.ui.messages[1].text, "20File(s) wiped");
   EXPECT_EQ(w.filesLeft(), 0u);
+  const WipeProgress end = w.app.state().wipe->progress();
+  EXPECT_EQ(end.bytesDone, end.bytesTotal);
+  EXPECT_EQ(end.file, kFiles);
 
   // A window opened while a wipe runs shows it as running.
   TestEnv env;

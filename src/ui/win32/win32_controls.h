@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include "ui/label.h"
 #include "ui/mouse_pointer.h"
 #include "ui/option_button.h"
+#include "ui/progress_bar.h"
 #include "ui/status_bar.h"
 #include "ui/tab_control.h"
 #include "ui/text_box.h"
@@ -60,6 +62,22 @@ class Win32StatusBar : public StatusBar, public NativeControl {
  public:
   void setText(const std::string& text) override;
   std::string text() const override;
+};
+
+// The bar and the taskbar button of the window that holds it. Without a taskbar
+// (no shell, or one without the interface) only the bar shows the progress.
+class Win32ProgressBar : public ProgressBar, public NativeControl {
+ public:
+  Win32ProgressBar();
+  ~Win32ProgressBar() override;
+  void setProgress(std::uint64_t done, std::uint64_t total) override;
+  void clear() override;
+  int permille() const override;
+
+ private:
+  void showOnTaskbar(std::uint64_t done, std::uint64_t total, bool active);
+  struct Taskbar;
+  std::unique_ptr<Taskbar> taskbar_;
 };
 
 // A tab control whose pages are sibling windows shown one at a time.

@@ -8,6 +8,7 @@
 #include "ui/list_box.h"
 #include "ui/mouse_pointer.h"
 #include "ui/option_button.h"
+#include "ui/progress_bar.h"
 #include "ui/status_bar.h"
 #include "ui/tab_control.h"
 #include "ui/text_box.h"
@@ -83,6 +84,16 @@ class HeadlessTextBox : public HeadlessControl<TextBox> {
 
  private:
   std::string text_;
+};
+
+class HeadlessProgressBar : public ProgressBar {
+ public:
+  void setProgress(std::uint64_t done, std::uint64_t total) override { permille_ = progressPermille(done, total); }
+  void clear() override { permille_ = 0; }
+  int permille() const override { return permille_; }
+
+ private:
+  int permille_ = 0;
 };
 
 class HeadlessStatusBar : public StatusBar {

@@ -22,6 +22,10 @@ HeadlessStatusBar made(HeadlessMainView&, Design) {
   return HeadlessStatusBar();
 }
 template <>
+HeadlessProgressBar made(HeadlessMainView&, Design) {
+  return HeadlessProgressBar();
+}
+template <>
 HeadlessTabControl made(HeadlessMainView& view, Design) {
   return HeadlessTabControl(view.focus, {std::begin(kTabCaptions), std::end(kTabCaptions)}, kFirstTab);
 }
