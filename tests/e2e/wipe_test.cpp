@@ -118,5 +118,60 @@ TEST_F(WipeTab, TheWarningNamesTheTargetAndSharedDataIsLeftAndListed) {
   EXPECT_EQ(GetFileAttributesW((scratch / L"target\\object.bin").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+std::size_t filesIn(const std::wstring& folder) {
+  std::size_t count = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE found = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (found == INVALID_HANDLE_VALUE) return 0;
+  do count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? 0 : 1;
+  while (FindNextFileW(found, &data));
+  FindClose(found);
+  return count;
+}
+
+// The wipe runs beside the window: it answers, shows which file is in progress, and Cancel
+// stops after the write in progress, leaving that file listed and the rest as they were.
+TEST_F(WipeTab, CancelAfterTheFirstProgressLeavesTheRestAsItWas) {
+  constexpr std::size_t kCount = 600;
+  Scratch scratch;
+  const std::wstring folder = scratch / L"many";
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  const std::string contents(64 * 1024, 'd');
+  for (std::size_t i = 0; i < kCount; ++i)
+    ASSERT_TRUE(writeFile(folder + L"\\f" + std::to_wstring(1000 + i) + L".bin", contents));
+
+  const auto warning = wipe(L"", folder);
+  ASSERT_TRUE(warning.has_value());
+  const HWND main = vellox().mainWindow();
+  const HWND page = findControl(main, IDC_PAGE_WIPE);
+  ASSERT_TRUE(pressButton(warning->window, IDOK));
+  ASSERT_TRUE(waitUntil([&] { return controlText(main, IDC_SBAR).rfind(L"Currently wiping", 0) == 0; }, kPatience))
+      << "no progress appeared";
+  EXPECT_EQ(controlText(page, IDC_CMDWIPE), L"&Cancel");
+  EXPECT_FALSE(IsWindowEnabled(findControl(page, IDC_TXTFOLDERTOWIPE)));
+  EXPECT_EQ(controlText(page, IDC_LBLWIPEFILES).rfind(L"file ", 0), 0u);
+  DWORD_PTR ignored = 0;
+  EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored), 0) << "the window answers";
+
+  ASSERT_TRUE(pressButton(page, IDC_CMDWIPE));
+  const auto outcome = vellox().messageBox();
+  ASSERT_TRUE(outcome.has_value());
+  const std::wstring& text = outcome->text;
+  const auto wiped = static_cast<std::size_t>(std::stoul(text));
+  const std::wstring cancelled = L"File(s) wiped\nCancelled: ";
+  const auto at = text.find(cancelled);
+  ASSERT_NE(at, std::wstring::npos) << text;
+  const auto left = static_cast<std::size_t>(std::stoul(text.substr(at + cancelled.size())));
+  const std::wstring rest = text.substr(text.find(L" file(s) were left as they were\n"));
+  EXPECT_EQ(rest.rfind(L" file(s) were left as they were\n1 item(s) could not be wiped:\n" + folder, 0), 0u) << text;
+  EXPECT_NE(rest.find(L": the wipe was cancelled before it was done"), std::wstring::npos) << text;
+  EXPECT_GT(left, 0u) << "Cancel came after the last file: the test needs more files";
+  EXPECT_EQ(wiped + left + 1, kCount);
+  EXPECT_EQ(filesIn(folder), left + 1) << "the file in progress and those not reached stay";
+  ASSERT_TRUE(pressButton(outcome->window, IDOK));
+  EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_CMDWIPE) == L"&Wipe"; }, kPatience));
+  EXPECT_TRUE(IsWindowEnabled(findControl(page, IDC_TXTFOLDERTOWIPE)));
+}
+
 }  // namespace
 }  // namespace vellox::e2e

@@ -1,9 +1,9 @@
-#include <algorithm>
+#include "ui/win32/win32_controls.h"
 #include <commctrl.h>
 #include <shobjidl.h>
 #include <wrl/client.h>
+#include <algorithm>
 #include "platform/win32/com_scope.h"
-#include "ui/win32/win32_controls.h"
 
 namespace vellox::win32 {
 

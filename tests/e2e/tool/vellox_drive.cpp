@@ -1,11 +1,14 @@
 // Drives a running vellox.exe for scripts/run and scripts/screenshots:
-//   vellox_drive show | about | tab N | ok | menu | escape | exit
+//   vellox_drive show | about | tab N | ok | menu | escape | exit | wipe FOLDER
 // Window commands print the screen rectangle of what they opened ("x y width height").
 #include <windows.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include "e2e/controls.h"
 #include "e2e/driver.h"
+#include "e2e/window_find.h"
+#include "ui/win32/resources/resource.h"
 
 namespace {
 
@@ -49,6 +52,21 @@ int answerOk(const VelloxDriver& vellox) {
   return 0;
 }
 
+// Wipes FOLDER from the open window's Secure Wipe tab and returns once its first file is in progress.
+int startWipe(const VelloxDriver& vellox, const wchar_t* folder) {
+  const HWND main = vellox.mainWindow();
+  const HWND page = main ? findControl(main, IDC_PAGE_WIPE) : nullptr;
+  if (page == nullptr) return fail("no Secure Wipe tab");
+  SendMessageW(findControl(page, IDC_TXTFOLDERTOWIPE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder));
+  if (!pressButton(page, IDC_CMDWIPE)) return fail("the Wipe button did not take the press");
+  const auto warning = vellox.messageBox();
+  if (!warning || !pressButton(warning->window, IDOK)) return fail("no warning");
+  const bool started = waitUntil(
+      [&] { return controlText(page, IDC_LBLWIPEFILES).rfind(L"file ", 0) == 0; }, kPatience);
+  RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return started ? printRect(main) : fail("the wipe showed no progress");
+}
+
 int exitVellox(const VelloxDriver& vellox) {
   const Process process = Process::open(vellox.processId());
   if (!vellox.chooseFromTray(TrayChoice::Exit)) return fail("the tray menu did not open");
@@ -75,5 +93,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"ok") return answerOk(vellox);
   if (command == L"escape") return pressKeys({VK_ESCAPE}) ? 0 : 1;
   if (command == L"exit") return exitVellox(vellox);
+  if (command == L"wipe" && argc > 2) return startWipe(vellox, argv[2]);
   return fail("unknown command");
 }
