@@ -162,12 +162,16 @@ TEST_F(WipeTab, CancelAfterTheFirstProgressLeavesTheRestAsItWas) {
   const auto at = text.find(cancelled);
   ASSERT_NE(at, std::wstring::npos) << text;
   const auto left = static_cast<std::size_t>(std::stoul(text.substr(at + cancelled.size())));
-  const std::wstring rest = text.substr(text.find(L" file(s) were left as they were\n"));
-  EXPECT_EQ(rest.rfind(L" file(s) were left as they were\n1 item(s) could not be wiped:\n" + folder, 0), 0u) << text;
+  // Several files are wiped at once: those in progress are listed.
+  const std::wstring leftLine = L" file(s) were left as they were\n";
+  const std::wstring rest = text.substr(text.find(leftLine) + leftLine.size());
+  const auto inProgress = static_cast<std::size_t>(std::stoul(rest));
+  EXPECT_EQ(rest.find(L" item(s) could not be wiped:\n" + folder), std::to_wstring(inProgress).size()) << text;
   EXPECT_NE(rest.find(L": the wipe was cancelled before it was done"), std::wstring::npos) << text;
+  EXPECT_GE(inProgress, 1u);
   EXPECT_GT(left, 0u) << "Cancel came after the last file: the test needs more files";
-  EXPECT_EQ(wiped + left + 1, kCount);
-  EXPECT_EQ(filesIn(folder), left + 1) << "the file in progress and those not reached stay";
+  EXPECT_EQ(wiped + left + inProgress, kCount);
+  EXPECT_EQ(filesIn(folder), left + inProgress) << "the files in progress and those not reached stay";
   ASSERT_TRUE(pressButton(outcome->window, IDOK));
   EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_CMDWIPE) == L"&Wipe"; }, kPatience));
   EXPECT_TRUE(IsWindowEnabled(findControl(page, IDC_TXTFOLDERTOWIPE)));

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 #include "platform/files.h"
@@ -70,6 +71,7 @@ class PassRecorder : public ForwardingFiles {
     std::string contents;
     const bool read = inner_.readFile(path, contents, std::string::npos).ok();
     auto status = inner_.deleteFile(path);
+    std::lock_guard lock(mutex_);
     if (read && status.ok()) deleted.push_back(contents);
     return status;
   }
@@ -79,6 +81,10 @@ class PassRecorder : public ForwardingFiles {
   // Makes the writes, or the flush, of the given pass (1-based) fail, as a full disk would.
   int failWritesInPass = 0;
   int failFlushInPass = 0;
+
+ private:
+  // Several files may be wiped at once.
+  std::mutex mutex_;
 };
 
 class RecordingFile : public WritableFile {
@@ -112,6 +118,7 @@ class RecordingFile : public WritableFile {
 inline std::unique_ptr<WritableFile> PassRecorder::openForWrite(const std::string& path, FileStatus& status) {
   auto file = inner_.openForWrite(path, status);
   if (!file) return file;
+  std::lock_guard lock(mutex_);
   passes.push_back({});
   file->length(passes.back().lengthAtOpen);
   const int pass = static_cast<int>(passes.size());

@@ -114,6 +114,7 @@ TEST(ShredRelocating, CompressedSparseOrEncryptedFilesAreWipedAndNamed) {
   view.txtFolderToWipe.setText("C:\\f\\");
   env.ui.answers.push_back(MsgAnswer::Ok);
   view.cmdWipe.click();
+  env.settle();
   ASSERT_EQ(env.ui.messages.size(), 2u);
   EXPECT_EQ(env.ui.messages[1].text, "2File(s) wiped\n1 of them were compressed, sparse or encrypted. " + why);
 
@@ -122,6 +123,7 @@ TEST(ShredRelocating, CompressedSparseOrEncryptedFilesAreWipedAndNamed) {
   view.txtFileToWipe.setText("C:\\g\\one.bin");
   env.ui.answers.push_back(MsgAnswer::Ok);
   view.cmdWipe.click();
+  env.settle();
   ASSERT_EQ(env.ui.messages.size(), 4u);
   EXPECT_EQ(env.ui.messages[3].text, "one.bin wiped\nIt was compressed, sparse or encrypted. " + why);
 }

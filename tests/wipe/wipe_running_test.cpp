@@ -65,9 +65,14 @@ TEST(WipeRunning, TheWindowAnswersShowsProgressAndCancelLeavesTheRestAsItWas) {
   for (Control* control : {static_cast<Control*>(&view.txtFolderToWipe), static_cast<Control*>(&view.txtFileToWipe),
                            static_cast<Control*>(&view.cmdBrowseForFolder), static_cast<Control*>(&view.optDOD)})
     EXPECT_FALSE(control->enabled());
-  w.env.ui.runPosted();  // the window's turn, while the write is held
-  EXPECT_EQ(view.sbar.text(), "Currently wiping" + fileName(0));
-  EXPECT_EQ(view.lblWipeFiles.text(), "file 1 of 20");
+  w.env.ui.runPosted();  // the window's turn, while the writes are held
+  // Several files are wiped at once: the latest started is one of the first few.
+  const std::size_t atOnce = ShredControl{}.workers;
+  bool shown = false;
+  for (std::size_t i = 0; i < atOnce; ++i)
+    shown |= view.sbar.text() == "Currently wiping" + fileName(i) &&
+             view.lblWipeFiles.text() == "file " + std::to_string(i + 1) + " of 20";
+  EXPECT_TRUE(shown) << view.sbar.text() << " / " << view.lblWipeFiles.text();
   // The walk came first: the bar measures against every file's 3 passes, each a block longer.
   EXPECT_EQ(w.app.state().wipe->progress().bytesTotal, kFiles * (3072 + 4096 + 5120));
   EXPECT_EQ(view.prgWipe.permille(), 0) << "the first write is still held";
@@ -82,12 +87,19 @@ TEST(WipeRunning, TheWindowAnswersShowsProgressAndCancelLeavesTheRestAsItWas) {
   w.settle();
 
   ASSERT_EQ(w.env.ui.messages.size(), 2u);
-  EXPECT_EQ(w.env.ui.messages[1].text, "0File(s) wiped\nCancelled: 19 file(s) were left as they were\n"
-                                       "1 item(s) could not be wiped:\n" + fileName(0) +
-                                           ": the wipe was cancelled before it was done");
+  // The files started before Cancel are listed, the others counted; none was deleted.
+  std::size_t listed = 0;
+  for (std::size_t started = 1; started <= atOnce; ++started) {
+    std::string text = "0File(s) wiped\nCancelled: " + std::to_string(kFiles - started) +
+                       " file(s) were left as they were\n" + std::to_string(started) + " item(s) could not be wiped:";
+    for (std::size_t i = 0; i < started; ++i) text += "\n" + fileName(i) + ": the wipe was cancelled before it was done";
+    if (w.env.ui.messages[1].text == text) listed = started;
+  }
+  EXPECT_NE(listed, 0u) << w.env.ui.messages[1].text;
   EXPECT_EQ(w.env.ui.messages[1].icon, MsgIcon::Exclamation);
   EXPECT_EQ(w.filesLeft(), kFiles);
-  EXPECT_EQ(w.filesOpened(), 1u) << "files not reached are not even opened";
+  EXPECT_GE(w.filesOpened(), 1u);
+  EXPECT_LE(w.filesOpened(), listed) << "files not reached are not even opened";
   EXPECT_EQ(view.cmdWipe.caption(), "&Wipe");
   EXPECT_TRUE(view.cmdWipe.enabled());
   EXPECT_TRUE(view.txtFolderToWipe.enabled());
