@@ -74,6 +74,7 @@ TEST(DroppedTargets, SeveralFilesAreNamedInTheWarningAndWipedTogether) {
     if (c.fieldAfterDrop) tab.view.txtFileToWipe.setText(c.fieldAfterDrop);
     tab.env.ui.answers.push_back(c.answer);
     tab.view.cmdWipe.click();
+    tab.env.settle();
     ASSERT_FALSE(tab.env.ui.messages.empty());
     const std::string listed = "Target: the 3 files C:\\docs\\a.txt, C:\\docs\\b.txt, C:\\c d.txt";
     EXPECT_EQ(tab.env.ui.messages[0].text, kWarning + "\n" + (c.fieldAfterDrop ? "Target: the file C:\\c d.txt" : listed));
