@@ -15,7 +15,6 @@ frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> 
     : MainControls(view->controls()),
       services_(services),
       state_(state),
-      foundFiles(state.foundFiles),
       showIndexDat(state.showIndexDat),
       historyStore(state.historyStore),
       requestUnload_(std::move(requestUnload)),

@@ -98,7 +98,6 @@ class frmmain : public MainControls {
   Services& services_;
   ProgramState& state_;
   // The program's own state, by the names the handlers use.
-  std::vector<std::string>& foundFiles;
   bool& showIndexDat;
   std::unique_ptr<CURLHistory>& historyStore;
   std::function<void()> requestUnload_;

@@ -11,8 +11,6 @@ namespace vellox {
 // What the program keeps for its whole run. The application owns it, so the history
 // store is released before the services it came from.
 struct ProgramState {
-  // Full paths of the files a walk found; element 0 is the callers' empty placeholder.
-  std::vector<std::string> foundFiles;
   // Whether the cookie list may show a file named "index.dat": true from start-up
   // until the first deletion run.
   bool showIndexDat = false;
