@@ -47,9 +47,9 @@ void frmmain::clearTempFolder() {
   ProgramState& state = state_;
   std::weak_ptr<bool> alive = alive_;
   state_.worker.run([&files, &ui, &state, path, alive, this](ShredControl& control) mutable {
-    std::vector<std::string> found(1);
-    const WalkResult walk = enumFiles(files, found, path);
-    shredFiles(files, found, 1, kTempPasses, control);
+    std::vector<std::string> foundFiles(1);
+    const WalkResult walk = enumFiles(files, foundFiles, path);
+    shredFiles(files, foundFiles, 1, kTempPasses, control);
     // A link is a leftover name like any other; removing it never touches where it leads.
     for (const auto& link : walk.links)
       if (!control.stopped()) files.removeLink(link);

@@ -53,20 +53,20 @@ void tally(const std::string& path, const Shred& shred, bool started, FolderOutc
   }
 }
 
-FolderOutcome shredFolder(Files& files, const std::vector<std::string>& found, const WalkResult& walk,
+FolderOutcome shredFolder(Files& files, const std::vector<std::string>& foundFiles, const WalkResult& walk,
                           std::size_t firstNumber, int passes, WipeRun& run, ShredControl& control) {
   // Distinct bytes: the batch may report from several threads at once.
-  std::vector<std::uint8_t> started(found.size(), 0);
+  std::vector<std::uint8_t> started(foundFiles.size(), 0);
   // A batch announces even the files it then skips as cancelled: only one started
   // before the stop can have been touched.
   control.started = [&](std::size_t index) {
     started[index] = control.stopped() ? 0 : 1;
-    run.fileStarted(firstNumber + index - 1, found[index]);
+    run.fileStarted(firstNumber + index - 1, foundFiles[index]);
   };
-  const std::vector<Shred> results = shredFiles(files, found, 1, passes, control);
+  const std::vector<Shred> results = shredFiles(files, foundFiles, 1, passes, control);
   control.started = nullptr;
   FolderOutcome outcome;
-  for (std::size_t i = 0; i < results.size(); ++i) tally(found[i + 1], results[i], started[i + 1], outcome);
+  for (std::size_t i = 0; i < results.size(); ++i) tally(foundFiles[i + 1], results[i], started[i + 1], outcome);
   removeLinks(files, walk.links, control, outcome);
   outcome.leftBehind.insert(outcome.leftBehind.end(), walk.skipped.begin(), walk.skipped.end());
   outcome.cancelled = control.stopped();
@@ -113,19 +113,19 @@ std::string fileMessage(const std::string& name, const Shred& shred) {
 }  // namespace
 
 WipeOutcome runWipe(Files& files, const WipeOrder& order, WipeRun& run, ShredControl& control) {
-  std::vector<std::string> found(1);
+  std::vector<std::string> foundFiles(1);
   WalkResult walk;
   if (!order.folder.empty()) {
     std::string walked = order.folder;
-    walk = enumFiles(files, found, walked);
+    walk = enumFiles(files, foundFiles, walked);
   }
   const bool withFile = !order.file.empty();
   std::vector<std::string> dropped(1);
   dropped.insert(dropped.end(), order.files.begin(), order.files.end());
   std::uint64_t total = withFile ? bytesToWrite(files, order.file, order.passes) : 0;
   for (std::size_t i = 1; i < dropped.size(); ++i) total += bytesToWrite(files, dropped[i], order.passes);
-  for (std::size_t i = 1; i < found.size(); ++i) total += bytesToWrite(files, found[i], order.passes);
-  run.setTotal((withFile ? 1 : 0) + order.files.size() + found.size() - 1, total);
+  for (std::size_t i = 1; i < foundFiles.size(); ++i) total += bytesToWrite(files, foundFiles[i], order.passes);
+  run.setTotal((withFile ? 1 : 0) + order.files.size() + foundFiles.size() - 1, total);
   control.written = [&run](std::uint64_t bytes) { run.written(bytes); };
 
   WipeOutcome outcome;
@@ -140,7 +140,7 @@ WipeOutcome runWipe(Files& files, const WipeOrder& order, WipeRun& run, ShredCon
     number += order.files.size();
   }
   if (!order.folder.empty())
-    outcome.folder = shredFolder(files, found, walk, number, order.passes, run, control);
+    outcome.folder = shredFolder(files, foundFiles, walk, number, order.passes, run, control);
   control.written = nullptr;
   return outcome;
 }
