@@ -1,10 +1,11 @@
 #include "app/command_line.h"
+#include "app/app_identity.h"
 
 namespace vellox {
 
 namespace {
 constexpr const char* kWipeSwitch = "--wipe";
-constexpr const char* kUsage = "\nUse: vellox.exe --wipe \"<path of a file or folder>\"";
+std::string usage() { return std::string("\nUse: ") + kExeBaseName + ".exe --wipe \"<path of a file or folder>\""; }
 }  // namespace
 
 LaunchRequest parseCommandLine(const std::vector<std::string>& args) {
@@ -15,8 +16,8 @@ LaunchRequest parseCommandLine(const std::vector<std::string>& args) {
       continue;
     }
     request.wipePath.reset();
-    request.error = args[i] == kWipeSwitch && i + 1 == args.size() ? "The argument --wipe needs a path." + std::string(kUsage)
-                                                                   : "Unknown argument: " + args[i] + kUsage;
+    request.error = args[i] == kWipeSwitch && i + 1 == args.size() ? "The argument --wipe needs a path." + usage()
+                                                                   : "Unknown argument: " + args[i] + usage();
     break;
   }
   return request;
