@@ -2,6 +2,8 @@
 #include <string>
 #include "app/application.h"
 #include "fakes/test_env.h"
+#include "wipe/held_files.h"
+#include "wipe/services_with_files.h"
 
 namespace vellox::test {
 namespace {
@@ -67,6 +69,36 @@ TEST(WipeRequest, ThePathIsShownWithTheWarningWhetherHandedOverOrStartedWith) {
     EXPECT_TRUE(first.files.exists("C:\\docs\\a b.txt"));
     EXPECT_TRUE(first.files.exists("C:\\other.txt"));
   }
+}
+
+// The running wipe's button is Cancel: a request that pressed it would stop the wipe.
+TEST(WipeRequest, WhileAWipeRunsAHandedPathOrADropChangesNothingAndStopsNothing) {
+  TestEnv env;
+  HeldFiles files{env.files};
+  Services services = servicesWithFiles(env, files);
+  Application app{services};
+  env.files.addFile("C:\\f\\a.txt", 3000);
+  env.files.addFile("C:\\other.txt", 10);
+  ASSERT_EQ(start(env, app), StartResult::Running);
+  app.showMain(kTabSecureWipe);
+  auto& view = *env.views.main;
+  view.txtFolderToWipe.setText("C:\\f");
+  env.ui.answers.push_back(MsgAnswer::Ok);
+  view.cmdWipe.click();
+  ASSERT_TRUE(files.waitUntilHeld());
+
+  app.wipeFromShell("C:\\other.txt");
+  view.onFilesDropped({"C:\\other.txt"});
+  EXPECT_EQ(view.txtFolderToWipe.text(), "C:\\f");
+  EXPECT_EQ(view.txtFileToWipe.text(), "");
+  ASSERT_EQ(env.ui.messages.size(), 2u);
+  EXPECT_EQ(env.ui.messages[1].text, "A wipe is running. Once it has ended, shred C:\\other.txt again.");
+  EXPECT_FALSE(app.state().wipe->cancelRequested());
+
+  files.release();
+  env.settle(app.state().worker);
+  EXPECT_FALSE(env.files.exists("C:\\f\\a.txt"));
+  EXPECT_TRUE(env.files.exists("C:\\other.txt"));
 }
 
 TEST(WipeRequest, AnUnknownArgumentIsNamedAndNothingStarts) {
