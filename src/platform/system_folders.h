@@ -26,6 +26,13 @@ struct SystemFolder {
   std::string path;  // as the system gives it, not resolved
 };
 
+// Where programs keep the user's data: the local folder stays on this machine, the
+// roaming one may follow the user to others. Empty when the system has none.
+struct AppDataFolders {
+  std::string local;    // %LOCALAPPDATA%
+  std::string roaming;  // %APPDATA%
+};
+
 // The folders of the user and of the system that no cleaning may treat as its own.
 class SystemFolders {
  public:
@@ -36,6 +43,7 @@ class SystemFolders {
   // Whether two names of one folder level are the same to the file system:
   // letter case ignored by the system's own rules, for every alphabet.
   virtual bool sameName(const std::string& a, const std::string& b) = 0;
+  virtual AppDataFolders appDataFolders() = 0;
 };
 
 }  // namespace vellox

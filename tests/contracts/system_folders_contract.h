@@ -79,8 +79,23 @@ TYPED_TEST_P(SystemFoldersContract, TheProtectedFoldersNameTheUsersAndTheSystems
                                                SystemFolderKind::Windows, SystemFolderKind::Programs}));
 }
 
+TYPED_TEST_P(SystemFoldersContract, TheAppDataFoldersAreTwoFoldersInsideTheUsersProfile) {
+  std::string profile;
+  for (const auto& f : this->env.service().protectedFolders())
+    if (f.kind == SystemFolderKind::Profile) profile = f.path;
+  ASSERT_FALSE(profile.empty());
+  const AppDataFolders appData = this->env.service().appDataFolders();
+  for (const std::string& folder : {appData.local, appData.roaming}) {
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.rfind(profile + "\\", 0), 0u) << folder << " is not inside " << profile;
+    EXPECT_NE(folder.back(), '\\') << folder;
+  }
+  EXPECT_NE(appData.local, appData.roaming);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(SystemFoldersContract, AFolderResolvesToItsStoredSpellingWhateverLettersCaseAskedFor,
                             FilesAndMissingNamesAreNoFolders, NamesAreTheSameWhenOnlyTheirLettersCaseDiffers,
-                            TheProtectedFoldersNameTheUsersAndTheSystemsOwn);
+                            TheProtectedFoldersNameTheUsersAndTheSystemsOwn,
+                            TheAppDataFoldersAreTwoFoldersInsideTheUsersProfile);
 
 }  // namespace vellox::test

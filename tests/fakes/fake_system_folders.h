@@ -15,6 +15,7 @@ class FakeSystemFolders : public SystemFolders {
   FolderLookup resolve(const std::string& path) override;
   std::vector<SystemFolder> protectedFolders() override { return folders; }
   bool sameName(const std::string& a, const std::string& b) override;
+  AppDataFolders appDataFolders() override { return appData; }
 
   std::vector<SystemFolder> folders = {
       {SystemFolderKind::Profile, "user profile", "C:\\Users\\me"},
@@ -31,6 +32,7 @@ class FakeSystemFolders : public SystemFolders {
       {SystemFolderKind::Programs, "Common Files (x86)", "C:\\Program Files (x86)\\Common Files"},
       {SystemFolderKind::Programs, "ProgramData", "C:\\ProgramData"},
   };
+  AppDataFolders appData = {"C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Roaming"};
   // A folder (as stored in the tree) that leads to another, as a junction does.
   std::map<std::string, std::string> links;
   // Folders that exist but cannot be opened.

@@ -110,6 +110,10 @@ class Win32SystemFolders : public SystemFolders {
     return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(), static_cast<int>(wb.size()),
                                 TRUE) == CSTR_EQUAL;
   }
+
+  AppDataFolders appDataFolders() override {
+    return {knownFolderPath(FOLDERID_LocalAppData), knownFolderPath(FOLDERID_RoamingAppData)};
+  }
 };
 
 }  // namespace

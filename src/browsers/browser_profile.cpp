@@ -1,0 +1,25 @@
+#include "browsers/browser_profile.h"
+
+namespace vellox {
+
+const char* itemName(BrowserItem item) {
+  switch (item) {
+    case BrowserItem::Cookies: return "Cookies";
+    case BrowserItem::History: return "History";
+    case BrowserItem::Cache: return "Cache";
+    case BrowserItem::Session: return "Session";
+  }
+  return "";
+}
+
+const ItemPaths& BrowserProfile::item(BrowserItem which) const {
+  switch (which) {
+    case BrowserItem::Cookies: return cookies;
+    case BrowserItem::History: return history;
+    case BrowserItem::Cache: return cache;
+    case BrowserItem::Session: return session;
+  }
+  return cookies;
+}
+
+}  // namespace vellox

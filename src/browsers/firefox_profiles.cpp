@@ -1,0 +1,87 @@
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <string>
+#include "browsers/browser_families.h"
+#include "browsers/ini_reader.h"
+
+namespace vellox {
+
+namespace {
+
+constexpr std::size_t kProfilesIniLimit = 1u << 20;
+
+const char* const kCaches[] = {"cache2", "startupCache", "thumbnails", "jumpListCache"};
+
+struct ProfilePlace {
+  std::string folder;
+  std::string local;  // where its cache is
+};
+
+bool isProfileSection(const std::string& name) {
+  const std::string prefix = "profile";
+  return name.size() > prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), name.begin(),
+                    [](char p, unsigned char c) { return p == std::tolower(c); });
+}
+
+std::vector<std::string> namesOf(const std::string& path) {
+  std::vector<std::string> names(1);
+  for (char c : path) {
+    if (c == '/' || c == '\\') names.emplace_back();
+    else names.back() += c;
+  }
+  return names;
+}
+
+// IsRelative=0 names a folder anywhere, even on another drive, which then holds its own
+// cache. Otherwise the path runs below the browser's folders, and may not climb out of them.
+std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& browser, const IniSection& section) {
+  const std::string* path = section.value("Path");
+  if (!path || path->empty()) return std::nullopt;
+  const std::string* relative = section.value("IsRelative");
+  if (relative && *relative == "0") {
+    std::string folder = probe.withSeparators(*path);
+    while (folder.size() > 3 && folder.back() == probe.files().separator()) folder.pop_back();
+    if (!probe.files().literalPath(folder)) return std::nullopt;
+    return ProfilePlace{folder, folder};
+  }
+  const auto names = namesOf(*path);
+  if (!std::all_of(names.begin(), names.end(), [](const std::string& n) { return isPlainName(n); }))
+    return std::nullopt;
+  return ProfilePlace{probe.child(browser.roaming, *path), probe.child(browser.local, *path)};
+}
+
+std::string shownName(const IniSection& section, const std::string& folder, char separator) {
+  const std::string* name = section.value("Name");
+  if (name && !name->empty()) return *name;
+  return folder.substr(folder.find_last_of(separator) + 1);
+}
+
+void findItems(ProfileProbe& probe, const ProfilePlace& place, BrowserProfile& p) {
+  probe.addDatabase(p.cookies, place.folder, "cookies.sqlite");
+  probe.addDatabase(p.history, place.folder, "places.sqlite");
+  if (probe.isFolder(place.local))
+    for (const char* name : kCaches) probe.addFolder(p.cache, place.local, name);
+  probe.addFile(p.session, place.folder, "sessionstore.jsonlz4");
+  probe.addFolder(p.session, place.folder, "sessionstore-backups");
+}
+
+}  // namespace
+
+void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& browser, std::vector<BrowserProfile>& found) {
+  if (!probe.isFolder(browser.roaming)) return;
+  std::string text;
+  if (!probe.files().readFile(probe.child(browser.roaming, "profiles.ini"), text, kProfilesIniLimit).ok()) return;
+  for (const IniSection& section : parseIni(text)) {
+    if (!isProfileSection(section.name)) continue;
+    const auto place = placeOf(probe, browser, section);
+    if (!place || !probe.isFolder(place->folder)) continue;  // unusable, or gone
+    BrowserProfile p{BrowserFamily::Firefox, browser.name,
+                     shownName(section, place->folder, probe.files().separator()), place->folder};
+    findItems(probe, *place, p);
+    found.push_back(std::move(p));
+  }
+}
+
+}  // namespace vellox
