@@ -4,6 +4,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${VELLOX_BUILD:-$ROOT/build}
 JOBS=${JOBS:-$(nproc)}
+SQLITE_DIR=$BUILD/third_party/sqlite3  # fetched by scripts/fetch-sqlite, never committed
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
           wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils)
@@ -20,16 +21,17 @@ install_missing() {
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
   fi
+  "$ROOT/scripts/fetch-sqlite" "$SQLITE_DIR"
 }
 
 build_native() {
-  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DVELLOX_SQLITE_DIR="$SQLITE_DIR" >/dev/null
   cmake --build "$BUILD/native" -j "$JOBS"
 }
 
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DVELLOX_SQLITE_DIR="$SQLITE_DIR" "$@" >/dev/null
   cmake --build "$BUILD/windows" -j "$JOBS"
 }
 
