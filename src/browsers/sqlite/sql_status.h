@@ -13,7 +13,10 @@ enum class SqlErrc { Ok, Busy, NotADatabase, CannotOpen, Other };
 struct SqlStatus {
   SqlErrc code = SqlErrc::Ok;
   int native = 0;       // SQLite's extended result code
-  int osError = 0;      // the system's error number behind an I/O failure, 0 when none
+  // The system's error number behind an I/O failure, 0 when none: errno, or on Windows the
+  // GetLastError code, where a file held open without sharing (as a running browser holds its
+  // stores) fails to open as CannotOpen with a sharing violation.
+  int osError = 0;
   std::string message;  // SQLite's text for it
   bool ok() const { return code == SqlErrc::Ok; }
 };
