@@ -9,7 +9,6 @@ namespace {
 const std::vector<std::wstring> kTabCaptions = {L"General",         L"Cookies",     L"Cache",
                                                 L"Browser History", L"Secure Wipe", L"&About"};
 constexpr size_t kHistoryTab = 3;
-constexpr size_t kSecureWipeTab = 4;
 constexpr size_t kAboutTab = 5;
 
 size_t iconsWithTitle() {

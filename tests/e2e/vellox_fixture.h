@@ -1,9 +1,15 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <optional>
+#include <string>
 #include "e2e/driver.h"
 
 namespace vellox::e2e {
+
+// The tab a fresh window shows, and the warning every wipe asks through first.
+constexpr size_t kSecureWipeTab = 4;
+inline const std::wstring kWarning =
+    L"Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
 
 // Each test starts one vellox.exe in a prefix where none runs, waits for its tray
 // icon, and leaves no process behind, whatever the test's outcome.

@@ -7,10 +7,6 @@
 namespace vellox::e2e {
 namespace {
 
-constexpr size_t kSecureWipeTab = 4;
-const std::wstring kWarning =
-    L"Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
-
 // A file of the test's own on the prefix's C: drive, with a blank in its name.
 class ScratchFile {
  public:

@@ -3,37 +3,19 @@
 #include <string>
 #include "e2e/vellox_fixture.h"
 #include "ui/win32/resources/resource.h"
+#include "win32/files_temp_dir.h"
 
 namespace vellox::e2e {
 namespace {
-
-constexpr size_t kSecureWipeTab = 4;
-const std::wstring kWarning =
-    L"Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
 
 // A folder of the test's own on the prefix's C: drive, removed afterwards.
 class Scratch {
  public:
   Scratch() : root_(L"C:\\vellox-e2e-wipe-" + std::to_wstring(GetCurrentProcessId())) { CreateDirectoryW(root_.c_str(), nullptr); }
-  ~Scratch() { removeTree(root_); }
+  ~Scratch() { test::removeTree(root_); }
   std::wstring operator/(const std::wstring& name) const { return root_ + L"\\" + name; }
 
  private:
-  static void removeTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE found = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (found != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = data.cFileName, path = folder + L"\\" + name;
-        if (name == L"." || name == L"..") continue;
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
-        else DeleteFileW(path.c_str());
-      } while (FindNextFileW(found, &data));
-      FindClose(found);
-    }
-    RemoveDirectoryW(folder.c_str());
-  }
   std::wstring root_;
 };
 
