@@ -101,7 +101,7 @@ class Overwrite {
   FileStatus overwrite(WritableFile& file) {
     std::uint64_t length = 0;
     if (FileStatus status = file.length(length); !status.ok()) return status;
-    const std::uint64_t end = (length / kBlock + 1) * kBlock;
+    const std::uint64_t end = passLength(length);
     grow(end);
     if (length > 0) {
       if (FileStatus status = write(file, 0, length); !status.ok()) return status;
@@ -181,6 +181,15 @@ Shred shredFile(Files& files, const std::string& path, int passes, ShredControl*
   Shred shred = Overwrite(files, path, facts, control).run(passes);
   shred.relocating = shred && facts.relocating;
   return shred;
+}
+
+std::uint64_t passLength(std::uint64_t length) { return (length / kBlock + 1) * kBlock; }
+
+std::uint64_t bytesToWrite(std::uint64_t length, int passes) {
+  std::uint64_t total = 0;
+  // Each pass measures the file anew, so it runs one block past the pass before it.
+  for (int pass = 1; pass <= passes; ++pass, length = passLength(length)) total += passLength(length);
+  return total;
 }
 
 bool forceDeleteFile(Files& files, const std::string& path) {

@@ -37,6 +37,11 @@ Shred shredFile(Files& files, const std::string& path, int passes, ShredControl*
 std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& paths, std::size_t first, int passes,
                               ShredControl& control);
 
+// How far one pass writes over a file of `length` bytes: whole blocks, past its end.
+std::uint64_t passLength(std::uint64_t length);
+// What `passes` passes write over a file of `length` bytes.
+std::uint64_t bytesToWrite(std::uint64_t length, int passes);
+
 // Deletes the file; after an access refusal, resets its attributes and tries once more.
 bool forceDeleteFile(Files& files, const std::string& path);
 

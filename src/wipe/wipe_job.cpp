@@ -7,19 +7,13 @@ namespace {
 
 // How many of the items left behind a folder wipe names.
 constexpr std::size_t kNamedFailures = 5;
-constexpr std::uint64_t kBlock = 1024;
 constexpr const char* kRelocatingWhy =
     "Windows may write to such files in new places on the disk, so an overwrite may not reach their old data.";
 
-// What the passes will write: each runs to the block after the file's end as it finds
-// it, so each pass is one block longer than the one before.
+// What the passes will write over the file as it is now.
 std::uint64_t bytesToWrite(Files& files, const std::string& path, int passes) {
   std::uint64_t length = 0;
-  if (!files.fileLength(path, length).ok()) return 0;
-  std::uint64_t total = 0;
-  for (std::uint64_t pass = 1; pass <= static_cast<std::uint64_t>(passes); ++pass)
-    total += (length / kBlock + pass) * kBlock;
-  return total;
+  return files.fileLength(path, length).ok() ? vellox::bytesToWrite(length, passes) : 0;
 }
 
 // Links go as names; what they lead to is never touched.
