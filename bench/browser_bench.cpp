@@ -1,0 +1,227 @@
+// Times Analyze and Clean of a synthetic Chromium profile and a synthetic Firefox profile
+// (50,000 pages with 200,000 visits, 20,000 cookies on 2,000 sites of which 20 are kept,
+// 20,000 cache files of 4 to 64 KiB each), and in the same run the floor: the sqlite3 tool
+// running the same statements on a copy of each database, and rm -rf of a copy of the cache.
+// Usage: vellox_browser_bench [folder] [rounds]; run it on the disk to be measured.
+#include <fcntl.h>
+#include <unistd.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+#include "../tests/browsers/browser_schemas.h"
+#include "browsers/browser_cleaning.h"
+#include "browsers/sqlite/database.h"
+#include "browsers/sqlite/statement.h"
+#include "platform/posix/posix_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vellox;
+
+constexpr int kPages = 50'000, kVisits = 200'000, kSites = 2'000, kCookiesPerSite = 10, kKeptSites = 20;
+constexpr int kCacheFiles = 20'000;
+
+std::string siteName(int i) { return "site" + std::to_string(i) + ".example"; }
+
+bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
+
+double seconds(const std::function<void()>& work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Runs `sql` once per row, binding the row number as ?1.
+void fill(sqlite::Database& db, const std::string& sql, int rows) {
+  sqlite::Statement insert;
+  if (!db.prepare(sql, insert).ok()) std::fprintf(stderr, "cannot prepare: %s\n", sql.c_str()), std::exit(1);
+  for (int i = 0; i < rows; ++i) {
+    bool row = false;
+    insert.bindInt64(1, i);
+    insert.step(row);
+    insert.reset();
+  }
+}
+
+void makeDatabase(const std::string& path, const char* schema, const std::function<void(sqlite::Database&)>& rows) {
+  fs::create_directories(fs::path(path).parent_path());
+  sqlite::Database db;
+  if (!db.open(path, sqlite::OpenMode::ReadWriteCreate).ok() || !db.execute(schema).ok()) std::exit(1);
+  db.execute("BEGIN");
+  rows(db);
+  db.execute("COMMIT");
+}
+
+void chromiumStores(const std::string& folder) {
+  makeDatabase(folder + "/Network/Cookies", test::kChromiumCookiesSchema, [](sqlite::Database& db) {
+    fill(db, "INSERT INTO cookies VALUES(13300000000000000, CASE ?1 % 2 WHEN 0 THEN '.' ELSE 'www.' END || 'site' || "
+             "(?1 / 10) || '.example', '', 'c' || ?1, '', randomblob(60), '/', 0,1,1,0,1,1,1,0,2,443,0,0,0)",
+         kSites * kCookiesPerSite);
+  });
+  makeDatabase(folder + "/History", test::kChromiumHistorySchema, [](sqlite::Database& db) {
+    fill(db, "INSERT INTO urls VALUES(?1 + 1, 'https://site' || (?1 % 2000) || '.example/page/' || ?1 || '/' || "
+             "hex(randomblob(16)), 'Page ' || ?1, 4, 0, 13300000000000000 + ?1, 0)", kPages);
+    fill(db, "INSERT INTO visits(url, visit_time, transition) VALUES(?1 % 50000 + 1, 13300000000000000 + ?1, 0)",
+         kVisits);
+    fill(db, "INSERT INTO segments VALUES(?1 + 1, 'http://site' || ?1 || '.example/', ?1 + 1)", kSites);
+    fill(db, "INSERT INTO segment_usage VALUES(?1 + 1, ?1 % 2000 + 1, 13300000000000000, 3)", kPages);
+  });
+}
+
+void firefoxStores(const std::string& folder) {
+  makeDatabase(folder + "/cookies.sqlite", test::kFirefoxCookiesSchema, [](sqlite::Database& db) {
+    fill(db, "INSERT INTO moz_cookies(name, value, host, path) VALUES('c' || ?1, hex(randomblob(20)), CASE ?1 % 2 "
+             "WHEN 0 THEN '.' ELSE 'www.' END || 'site' || (?1 / 10) || '.example', '/')",
+         kSites * kCookiesPerSite);
+  });
+  makeDatabase(folder + "/places.sqlite", test::kFirefoxPlacesSchema, [](sqlite::Database& db) {
+    fill(db, "INSERT INTO moz_origins VALUES(?1 + 1, 'https://', 'site' || ?1 || '.example', 1, 0, NULL, 0)", kSites);
+    fill(db, "INSERT INTO moz_places(id, url, title, visit_count, last_visit_date, guid, origin_id) VALUES(?1 + 1, "
+             "'https://site' || (?1 % 2000) || '.example/page/' || ?1 || '/' || hex(randomblob(16)), 'Page ' || ?1, "
+             "4, 1700000000000000 + ?1, 'guid' || ?1, ?1 % 2000 + 1)", kPages);
+    fill(db, "INSERT INTO moz_historyvisits(from_visit, place_id, visit_date, visit_type) VALUES(0, ?1 % 50000 + 1, "
+             "1700000000000000 + ?1, 1)", kVisits);
+    fill(db, "INSERT INTO moz_bookmarks(type, fk, parent, position, title, guid) VALUES(1, ?1 * 100 + 1, 1, ?1, "
+             "'b', 'bookmark' || ?1)", 500);
+  });
+}
+
+// Files of 4 to 64 KiB spread over 256 folders, as the browsers spread theirs.
+void makeCache(const std::string& folder) {
+  std::vector<char> bytes(64 * 1024, 'k');
+  for (int i = 0; i < kCacheFiles; ++i) {
+    const std::string sub = folder + "/" + std::to_string(i % 256);
+    if (i < 256) fs::create_directories(sub);
+    const int fd = ::open((sub + "/f_" + std::to_string(i)).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const std::size_t size = 4096 + (static_cast<std::size_t>(i) * 7919) % (60 * 1024);
+    if (fd < 0 || ::write(fd, bytes.data(), size) != static_cast<ssize_t>(size)) std::exit(1);
+    ::close(fd);
+  }
+}
+
+struct Family {
+  BrowserFamily family;
+  const char* browser;
+  std::vector<std::string> stores;  // below the profile folder
+  const char* cache;
+  std::function<void(const std::string&)> makeStores;
+  // The statements of a clean, for the sqlite3 tool, by store.
+  std::vector<std::string> floorSql;
+};
+
+std::string keptHosts() {
+  std::string list;
+  for (int i = 0; i < kKeptSites; ++i)
+    list += std::string(i ? "," : "") + "'." + siteName(i) + "','www." + siteName(i) + "'";
+  return list;
+}
+
+std::string scrubbed(const std::string& statements) {
+  return "PRAGMA secure_delete=ON; BEGIN IMMEDIATE; " + statements +
+         " COMMIT; VACUUM; PRAGMA wal_checkpoint(TRUNCATE);";
+}
+
+std::vector<Family> families() {
+  return {
+      {BrowserFamily::Chromium, "Chrome", {"Network/Cookies", "History"}, "Cache/Cache_Data", chromiumStores,
+       {scrubbed("DELETE FROM cookies WHERE host_key NOT IN (" + keptHosts() + ");"),
+        scrubbed("DELETE FROM urls; DELETE FROM visits; DELETE FROM visit_source; DELETE FROM keyword_search_terms; "
+                 "DELETE FROM downloads; DELETE FROM downloads_url_chains; DELETE FROM downloads_slices; "
+                 "DELETE FROM segments; DELETE FROM segment_usage;")}},
+      {BrowserFamily::Firefox, "Firefox", {"cookies.sqlite", "places.sqlite"}, "cache2/entries", firefoxStores,
+       {scrubbed("DELETE FROM moz_cookies WHERE host NOT IN (" + keptHosts() + ");"),
+        scrubbed("DELETE FROM moz_historyvisits; DELETE FROM moz_inputhistory; DELETE FROM moz_places WHERE id NOT IN "
+                 "(SELECT fk FROM moz_bookmarks WHERE fk NOT NULL); UPDATE moz_places SET visit_count = 0, "
+                 "last_visit_date = NULL; DELETE FROM moz_origins WHERE id NOT IN (SELECT origin_id FROM moz_places "
+                 "WHERE origin_id NOT NULL);")}},
+  };
+}
+
+BrowserProfile profileOf(const Family& f, const std::string& folder) {
+  BrowserProfile p;
+  p.family = f.family;
+  p.browser = f.browser;
+  p.profile = "Bench";
+  p.folder = folder;
+  p.cookies.databases = {folder + "/" + f.stores[0]};
+  p.history.databases = {folder + "/" + f.stores[1]};
+  p.cache.folders = {folder + "/" + f.cache};
+  return p;
+}
+
+struct Round {
+  double analyze = 0, clean = 0, floor = 0;
+};
+
+Round benchRound(Files& files, const Family& f, const std::string& work, const std::string& templates,
+                 const KeptSites& kept) {
+  const std::string ours = work + "/ours", theirs = work + "/floor";
+  fs::remove_all(work);
+  for (const std::string& copy : {ours, theirs}) {
+    fs::create_directories(copy);
+    for (const auto& store : f.stores) {
+      fs::create_directories(fs::path(copy + "/" + store).parent_path());
+      fs::copy_file(templates + "/" + store, copy + "/" + store);
+    }
+    makeCache(copy + "/" + f.cache);
+  }
+  run("sync");
+  const BrowserProfile p = profileOf(f, ours);
+  Round r;
+  r.analyze = seconds([&] {
+    for (BrowserItem item : kBrowserItems) {
+      const ItemFindings found = analyzeItem(files, p, item, kept);
+      std::printf("    %-8s %s\n", itemName(item), found.found.c_str());
+    }
+  });
+  r.clean = seconds([&] {
+    for (BrowserItem item : {BrowserItem::Cookies, BrowserItem::History, BrowserItem::Cache})
+      cleanItem(files, p, item, kept);
+  });
+  r.floor = seconds([&] {
+    for (std::size_t i = 0; i < f.stores.size(); ++i)
+      run("sqlite3 '" + theirs + "/" + f.stores[i] + "' \"" + f.floorSql[i] + "\" > /dev/null");
+    run("rm -rf '" + theirs + "/" + f.cache + "'");
+  });
+  return r;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string folder = argc > 1 ? argv[1] : (fs::temp_directory_path() / "vellox-browser-bench").string();
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+  auto files = posix::makeFiles();
+  std::vector<std::string> keptList;
+  for (int i = 0; i < kKeptSites; ++i) keptList.push_back(siteName(i));
+  const KeptSites kept(keptList);
+  for (const Family& f : families()) {
+    const std::string templates = folder + "/" + f.browser + "-templates";
+    fs::remove_all(templates);
+    f.makeStores(templates);
+    std::vector<double> analyze, clean, floor;
+    for (int round = 1; round <= rounds; ++round) {
+      std::printf("%s, round %d\n", f.browser, round);
+      const Round r = benchRound(*files, f, folder + "/" + f.browser, templates, kept);
+      std::printf("    analyze %.3f s, clean %.3f s, floor %.3f s\n", r.analyze, r.clean, r.floor);
+      analyze.push_back(r.analyze);
+      clean.push_back(r.clean);
+      floor.push_back(r.floor);
+    }
+    std::printf("%s medians of %d: analyze %.3f s, clean %.3f s, floor %.3f s, clean/floor %.2f\n", f.browser, rounds,
+                median(analyze), median(clean), median(floor), median(clean) / median(floor));
+  }
+  fs::remove_all(folder);
+  return 0;
+}

@@ -1,0 +1,74 @@
+#include "browsers/file_items.h"
+#include <functional>
+#include <string>
+#include <vector>
+#include "wipe/mod_enum_files.h"
+#include "wipe/mod_secure_wipe.h"
+
+namespace vellox {
+
+namespace {
+
+enum class Kind { Gone, Link, Other };
+
+// The item's paths were found earlier; some may be gone since, by an earlier clean.
+Kind kindOf(Files& files, const std::string& path) {
+  FileFacts facts;
+  if (!files.fileFacts(path, facts).ok()) return Kind::Gone;
+  return facts.link ? Kind::Link : Kind::Other;
+}
+
+std::uint64_t lengthOf(Files& files, const std::string& path) {
+  std::uint64_t length = 0;
+  return files.fileLength(path, length).ok() ? length : 0;
+}
+
+// Calls `onFile` for every file of the item and `onLink` for every link, the item's own
+// names included; links are never followed.
+void visit(Files& files, const ItemPaths& item, const std::function<void(const std::string&)>& onFile,
+           const std::function<void(const std::string&)>& onLink) {
+  for (const auto& path : item.files) {
+    const Kind kind = kindOf(files, path);
+    if (kind != Kind::Gone) (kind == Kind::Link ? onLink : onFile)(path);
+  }
+  for (const auto& folder : item.folders) {
+    const Kind kind = kindOf(files, folder);
+    if (kind == Kind::Link) onLink(folder);
+    if (kind != Kind::Other) continue;
+    std::vector<std::string> found;
+    std::string path = folder;
+    const WalkResult walk = enumFiles(files, found, path);
+    for (const auto& file : found) onFile(file);
+    for (const auto& link : walk.links) onLink(link);
+  }
+}
+
+}  // namespace
+
+FileTally measureFiles(Files& files, const ItemPaths& item) {
+  FileTally tally;
+  visit(
+      files, item,
+      [&](const std::string& path) {
+        ++tally.files;
+        tally.bytes += lengthOf(files, path);
+      },
+      [&](const std::string&) { ++tally.files; });
+  return tally;
+}
+
+FileTally deleteFiles(Files& files, const ItemPaths& item) {
+  FileTally tally;
+  visit(
+      files, item,
+      [&](const std::string& path) {
+        const std::uint64_t length = lengthOf(files, path);
+        if (!forceDeleteFile(files, path)) return;
+        ++tally.files;
+        tally.bytes += length;
+      },
+      [&](const std::string& path) { tally.files += files.removeLink(path).ok(); });
+  return tally;
+}
+
+}  // namespace vellox

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+#include "browsers/browser_profile.h"
+#include "platform/files.h"
+
+namespace vellox {
+
+struct FileTally {
+  std::uint64_t files = 0;  // links count as files of no bytes
+  std::uint64_t bytes = 0;
+};
+
+// The files and folders of the item, with everything below the folders.
+FileTally measureFiles(Files& files, const ItemPaths& item);
+
+// Deletes the files of the item and everything below its folders; the folders themselves
+// stay, empty, as the browser expects to find them. A link goes as a name, and what it leads
+// to is never touched. Tells what went.
+FileTally deleteFiles(Files& files, const ItemPaths& item);
+
+}  // namespace vellox
