@@ -60,6 +60,7 @@ void Application::finishStartUp() {
       loadMain();
       main_->loadUserPrefs();
     }
+    startUpClean();
     splash_.reset();
     if (auto path = std::exchange(launchWipe_, std::nullopt)) wipeFromShell(*path);
   });
@@ -108,6 +109,7 @@ void Application::exitSequence() {
   if (answer != MsgAnswer::Ok) return;
   // The box let the wipe end meanwhile, or not: either way nothing is left half-written.
   stopWipes();
+  shutdownClean(CleanMoment::Exit);
   unloadMain();
   tray_->removeIcon();
   ended_ = true;

@@ -7,12 +7,15 @@
 #include "app/frmsplash.h"
 #include "app/frmtray.h"
 #include "app/program_state.h"
+#include "automatic/clean_report.h"
 #include "platform/instance.h"
 #include "platform/services.h"
 
 namespace vellox {
 
 enum class StartResult { Running, AlreadyRunning, BadArguments };
+
+struct AutoCleanRun;
 
 // The life of the process: start-up, the tray, the main window, the exit.
 class Application {
@@ -39,6 +42,13 @@ class Application {
   // opened or ended, so it says so and ends.
   void trayIconRefused();
 
+  // Automatic cleaning. At start-up it runs beside the window, once start-up has
+  // loaded the preferences; at exit and at the session's end it runs before this
+  // returns, by `until` when given. Each runs only when its box asks for it.
+  void startUpClean();
+  bool cleansAtShutdown();
+  void shutdownClean(CleanMoment moment, std::optional<std::chrono::steady_clock::time_point> until = std::nullopt);
+
   frmmain* mainWindow() { return main_.get(); }
   frmtray* tray() { return tray_.get(); }
   frmSplash* splash() { return splash_.get(); }
@@ -49,6 +59,10 @@ class Application {
   void finishStartUp();
   void loadMain();
   void retireLater();
+  AutoOptions autoOptions();
+  void continueClean(const std::shared_ptr<AutoCleanRun>& run);
+  void finishClean(CleanMoment moment, const CleanReport& report);
+  void showCleanStatus(const std::string& text);
 
   Services& services_;
   SteadyClock clock_;
@@ -64,6 +78,8 @@ class Application {
   std::unique_ptr<frmmain> main_;
   // Windows closed from inside their own handlers are destroyed after the event.
   std::vector<std::unique_ptr<frmmain>> retiredMains_;
+  // The start-up clean while its steps are still to come.
+  std::shared_ptr<AutoCleanRun> cleanRun_;
   // Whether a main window was ever loaded, by start-up or by the user.
   bool mainLoaded_ = false;
   bool ended_ = false;

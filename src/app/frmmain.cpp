@@ -3,6 +3,7 @@
 #include "app/explorer_verb.h"
 #include "app/publisher.h"
 #include "app/run_at_startup.h"
+#include "automatic/clean_log.h"
 #include "ui/views.h"
 
 namespace vellox {
@@ -61,6 +62,7 @@ void frmmain::bindHandlers() {
   on(chkExplorerVerb.onClick, &frmmain::chkExplorerVerb_Click);
   on(cmdcheckForUpdates.onClick, &frmmain::cmdcheckForUpdates_Click);
   on(lblurl.onClick, &frmmain::lblurl_Click);
+  on(lblcleanlog.onClick, &frmmain::lblcleanlog_Click);
 }
 
 void frmmain::Form_Load() {
@@ -69,6 +71,7 @@ void frmmain::Form_Load() {
   lbladdress.setText(kPublisherAddress);
   lblwarning.setText(kPublisherWarning);
   lblurl.setText(kPublisherHomePage);
+  lblcleanlog.setText(kCleanLogLinkText);
   chkExplorerVerb.setValue(explorerVerbPresent(services_) ? 1 : 0);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include "app/auto_options.h"
 #include "app/program_state.h"
 #include "platform/services.h"
 #include "ui/main_view.h"
@@ -36,6 +38,11 @@ class frmmain : public MainControls {
   // Preferences
   void loadUserPrefs();
   void saveUserPrefs();
+  std::array<std::pair<const char*, CheckBox*>, 10> storedBoxes();
+  // What an automatic clean does, as the controls show it now.
+  AutoOptions autoOptions() const;
+  // The shredding level while "Secure Wipe all other areas" is checked; 0 when it is not.
+  int securePasses() const;
 
   // Cookies
   void loadCookiesList();
@@ -88,6 +95,7 @@ class frmmain : public MainControls {
   void checkForUpdates();
   void cmdHelp_Click();
   void lblurl_Click();
+  void lblcleanlog_Click();
 
  private:
   frmmain(Services& services, ProgramState& state, std::function<void()> requestUnload,

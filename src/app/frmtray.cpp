@@ -70,9 +70,18 @@ void frmtray::mnuexit_Click() { app_.exitSequence(); }
 // A wipe asks Windows to wait, saying why: a file cut off mid-pass would stay
 // half-overwritten.
 bool frmtray::queryEndSession() {
-  if (!app_.state().wiping()) return true;
-  view_->blockSessionEnd("Wiping files");
-  return false;
+  if (app_.state().wiping()) {
+    view_->blockSessionEnd("Wiping files");
+    return false;
+  }
+  // "Eliminate evidence on shutdown": Windows is told why it waits, and what fits in
+  // its patience is cleaned, cookies first.
+  if (app_.cleansAtShutdown()) {
+    view_->blockSessionEnd(kSessionEndCleanReason);
+    app_.shutdownClean(CleanMoment::SessionEnd, clock_() + kSessionEndCleanTime);
+    view_->allowSessionEnd();
+  }
+  return true;
 }
 
 // Ending: the wipe stops after the write in progress, which reaches the device, and

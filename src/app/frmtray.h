@@ -19,6 +19,10 @@ inline constexpr std::uint32_t kWmRButtonUp = 0x205;
 inline constexpr std::chrono::milliseconds kIconRetryInterval{2000};
 inline constexpr std::chrono::minutes kIconRetryLimit{2};
 
+// Windows' patience with a program that ends the session late: the clean stops by then.
+inline constexpr std::chrono::milliseconds kSessionEndCleanTime{4000};
+inline constexpr const char* kSessionEndCleanReason = "Cleaning browser traces";
+
 using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
 
 // The hidden form that owns the tray icon and its menu.

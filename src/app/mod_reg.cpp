@@ -28,6 +28,22 @@ std::string dwordValue(RegistryKey& key, const std::string& name) {
   return std::to_string(value);
 }
 
+// The value as text; `error` is the first query's failure, when it failed.
+std::string valueText(RegistryKey& key, const std::string& name, long& error) {
+  std::uint32_t type = 0;
+  std::uint32_t size = 0;
+  if (error = key.queryInfo(name, type, size); error != kRegOk) return "";
+  switch (type) {
+    case kRegSz:
+    case kRegExpandSz:
+      return stringValue(key, name, size);
+    case kRegDword:
+      return dwordValue(key, name);
+    default:
+      return "";
+  }
+}
+
 }  // namespace
 
 std::string getRegValue(Services& services, RegRoot root, const std::string& subkey, const std::string& name) {
@@ -41,21 +57,21 @@ std::string getRegValue(Services& services, RegRoot root, const std::string& sub
 }
 
 std::string readRegValue(Services& services, RegistryKey& key, const std::string& name) {
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  if (long rc = key.queryInfo(name, type, size); rc != kRegOk) {
-    showRegError(services, rc);
+  long error = kRegOk;
+  std::string text = valueText(key, name, error);
+  if (error != kRegOk) showRegError(services, error);
+  return text;
+}
+
+std::string getRegValueQuietly(Services& services, RegRoot root, const std::string& subkey, const std::string& name,
+                               long& error) {
+  std::unique_ptr<RegistryKey> key;
+  error = services.registry.open(root, subkey, RegAccess::Default, key);
+  if (error != kRegOk || !key) {
+    if (error == kRegOk) error = kRegFileNotFound;
     return "";
   }
-  switch (type) {
-    case kRegSz:
-    case kRegExpandSz:
-      return stringValue(key, name, size);
-    case kRegDword:
-      return dwordValue(key, name);
-    default:
-      return "";
-  }
+  return valueText(*key, name, error);
 }
 
 std::string lastErrorText(Services& services, long code) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include "app/app_identity.h"
 #include "app/frmmain.h"
+#include "app/stored_options.h"
 #include "platform/settings_store.h"
 
 namespace vellox {
@@ -59,9 +60,10 @@ std::optional<bool> booleanValue(std::string_view text) {
 
 }  // namespace
 
-void frmmain::loadUserPrefs() {
-  // The order matters: the Recycle Bin is emptied before the temporary folder is cleared.
-  const std::array<std::pair<const char*, CheckBox*>, 10> boxes{{
+// The check boxes of the store, in the order they are read: the Recycle Bin is
+// emptied before the temporary folder is cleared.
+std::array<std::pair<const char*, CheckBox*>, 10> frmmain::storedBoxes() {
+  return {{
       {"autostart", &chkautostart},
       {"runonstart", &chkdelOnStart},
       {"runonshutdown", &chkDelOnShutDown},
@@ -73,17 +75,29 @@ void frmmain::loadUserPrefs() {
       {"delcachedpasswords", &chkDelCachedPasswords},
       {"secureforall", &chkSecureForAll},
   }};
-  for (auto [key, box] : boxes) {
-    // A bad stored text counts as the default rather than stopping the window.
-    box->setValue(checkValue(services_.settings.getSetting(kAppTitle, kSection, key, "0")).value_or(0));
-  }
-  const bool quick = booleanValue(services_.settings.getSetting(kAppTitle, kSection, kShredLevel, "True")).value_or(true);
+}
+
+void frmmain::loadUserPrefs() {
+  for (auto [key, box] : storedBoxes()) box->setValue(storedCheck(services_.settings, key));
+  const bool quick = storedQuick(services_.settings);
   optQuick.setValue(quick);
   optDOD.setValue(!quick);
 }
 
+// Every option is kept, so a box the user ticks still holds at the next activation.
 void frmmain::saveUserPrefs() {
+  for (auto [key, box] : storedBoxes())
+    services_.settings.saveSetting(kAppTitle, kSection, key, std::to_string(box->value()));
   services_.settings.saveSetting(kAppTitle, kSection, kShredLevel, optQuick.value() ? "True" : "False");
+}
+
+// A bad stored text counts as the default rather than stopping the window.
+int storedCheck(SettingsStore& settings, const std::string& key) {
+  return checkValue(settings.getSetting(kAppTitle, kSection, key, "0")).value_or(0);
+}
+
+bool storedQuick(SettingsStore& settings) {
+  return booleanValue(settings.getSetting(kAppTitle, kSection, kShredLevel, "True")).value_or(true);
 }
 
 }  // namespace vellox

@@ -1,19 +1,33 @@
 #include "app/frmmain.h"
-#include <string_view>
-#include "platform/url_cache.h"
+#include <map>
+#include "cache/cache_entries.h"
 
 namespace vellox {
 
 namespace {
-// Entries holding this text, exact case, are kept by "Clear Cache" unless the
-// user asked for cached passwords to go too.
-constexpr std::string_view kSparedText = "Cookie";
+
+// The local copies of the entries, by URL, when a secure clear needs them.
+std::map<std::string, std::string> localFiles(UrlCache& cache, int securePasses) {
+  std::map<std::string, std::string> files;
+  if (securePasses > 0)
+    for (auto& entry : readCacheEntries(cache)) files[entry.url] = std::move(entry.localFile);
+  return files;
+}
+
+CacheEntry entryOf(const std::string& url, const std::map<std::string, std::string>& files) {
+  auto it = files.find(url);
+  return {url, it == files.end() ? std::string() : it->second};
+}
+
 }  // namespace
 
 void frmmain::cmdDelSelFromCache_Click() {
   const long long current = List1.currentIndex();
   if (current >= 0 && static_cast<unsigned long long>(current) < List1.count()) {
-    services_.urlCache.deleteEntry(List1.text(static_cast<std::size_t>(current)));
+    const int passes = securePasses();
+    const std::string url = List1.text(static_cast<std::size_t>(current));
+    removeCacheEntry(services_.files, services_.urlCache, entryOf(url, localFiles(services_.urlCache, passes)),
+                     passes);
   }
   GetCacheURLList();
 }
@@ -28,12 +42,14 @@ void frmmain::cmdDelAllFromCache_Click() {
 
 void frmmain::deletecache() {
   BusyPointer busy(pointer);
-  const bool spareCookies = chkDelCachedPasswords.value() != 1;
+  const bool deletePasswords = chkDelCachedPasswords.value() == 1;
+  const int passes = securePasses();
+  const auto files = localFiles(services_.urlCache, passes);
   const std::size_t count = List1.count();
   for (std::size_t i = 0; i < count; ++i) {
     const std::string url = List1.text(i);
-    if (spareCookies && url.find(kSparedText) != std::string::npos) continue;
-    services_.urlCache.deleteEntry(url);
+    if (keptByClearCache(url, deletePasswords)) continue;
+    removeCacheEntry(services_.files, services_.urlCache, entryOf(url, files), passes);
   }
   GetCacheURLList();
 }

@@ -1,5 +1,6 @@
 #include <memory>
 #include "app/frmmain.h"
+#include "cookies/cookie_files.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 
@@ -9,15 +10,6 @@ namespace {
 
 constexpr const char* kDeleteQuestion = "Are you sure you wish to delete the selected cookies?";
 constexpr const char* kDeleteTitle = "Delete Cookies";
-
-// A file refused for its attributes is made normal and tried once more.
-bool deleteCookieFile(Files& files, const std::string& path) {
-  const FileStatus first = files.deleteFile(path);
-  if (first.ok()) return true;
-  if (first.code != FileErrc::AccessDenied) return false;
-  files.setNormalAttributes(path);
-  return files.deleteFile(path).ok();
-}
 
 template <class Change>
 void changeEveryRow(ListView& list, Change change) {
@@ -64,10 +56,11 @@ void frmmain::deletecookies() {
   if (!*alive || answer != MsgAnswer::Yes) return;
 
   BusyPointer busy(pointer);
+  const int passes = securePasses();
   // From the last row up, so removing a row leaves the rows still to visit in place.
   for (std::size_t row = lstcookies.count(); row-- > 0;) {
     if (lstcookies.text(row).empty() || !lstcookies.selected(row)) continue;
-    if (deleteCookieFile(services_.files, lstcookies.key(row))) lstcookies.removeRow(row);
+    if (removeCookieFile(services_.files, lstcookies.key(row), passes)) lstcookies.removeRow(row);
   }
 }
 

@@ -1,25 +1,11 @@
 #include "app/frmmain.h"
 #include "app/mod_reg.h"
+#include "cookies/cookie_files.h"
 #include "cookies/cookie_listing_scope.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 
 namespace vellox {
-
-namespace {
-
-constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr const char* kCookiesValue = "Cookies";
-constexpr const char* kIndexDat = "index.dat";
-
-bool listable(const DirEntry& entry, bool showIndexDat) {
-  // A link is passed over like a folder: deleting through it could reach a file
-  // outside the cookie folder.
-  if (entry.directory || entry.link) return false;
-  return showIndexDat || entry.name != kIndexDat;
-}
-
-}  // namespace
 
 void frmmain::loadCookiesList() {
   if (listingCookies_) return;
@@ -46,7 +32,7 @@ void frmmain::EnumCookies(std::string path) {
   for (const DirEntry& entry : entries) {
     services_.ui.doEvents();
     if (listing.windowGone()) return;
-    if (!listable(entry, showIndexDat)) continue;
+    if (!isCookieFile(entry, showIndexDat)) continue;
     const std::string fullPath = path + entry.name;
     const std::size_t row = lstcookies.addRow(entry.name, fullPath);
     lstcookies.setSubItem(row, 1, fullPath);

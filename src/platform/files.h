@@ -95,6 +95,8 @@ class Files {
   // Reads at most `maxBytes` from the start of the file.
   virtual FileStatus readFile(const std::string& path, std::string& contents, std::size_t maxBytes) = 0;
   virtual FolderListing readFolder(const std::string& folder) = 0;
+  // Creates the folder and any missing folders above it; one that exists already is fine.
+  virtual FileStatus createFolder(const std::string& path) = 0;
   // The user's temporary folder ending with the separator; empty when there is none.
   virtual std::string tempPath() = 0;
   // Creates an empty file under a name no other file in `folder` has (the folder

@@ -36,6 +36,8 @@ class UrlCache {
   virtual void setStructSize(void* buffer, std::uint32_t size) = 0;
   virtual std::uint32_t entryType(const void* buffer, std::uint32_t size) const = 0;
   virtual const char* sourceUrl(const void* buffer, std::uint32_t size) const = 0;
+  // The entry's local copy on disk, read like the URL; null when it has none.
+  virtual const char* localFileName(const void* buffer, std::uint32_t size) const = 0;
 
   // Removes the entry whose source URL is exactly these bytes.
   virtual bool deleteEntry(const std::string& url) = 0;

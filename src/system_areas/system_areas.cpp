@@ -3,15 +3,10 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/ui.h"
+#include "system_areas/temp_clear.h"
 #include "system_areas/temp_folder_guard.h"
-#include "wipe/mod_enum_files.h"
-#include "wipe/mod_secure_wipe.h"
 
 namespace vellox {
-
-namespace {
-constexpr int kTempPasses = 1;
-}
 
 void frmmain::chkdeltempfiles_Click() {
   if (chkdeltempfiles.value() != 1) return;
@@ -46,13 +41,9 @@ void frmmain::clearTempFolder() {
   Ui& ui = services_.ui;
   ProgramState& state = state_;
   std::weak_ptr<bool> alive = alive_;
-  state_.worker.run([&files, &ui, &state, path, alive, this](ShredControl& control) mutable {
-    std::vector<std::string> foundFiles(1);
-    const WalkResult walk = enumFiles(files, foundFiles, path);
-    shredFiles(files, foundFiles, 1, kTempPasses, control);
-    // A link is a leftover name like any other; removing it never touches where it leads.
-    for (const auto& link : walk.links)
-      if (!control.stopped()) files.removeLink(link);
+  const int passes = securePasses() > 0 ? securePasses() : kTempPasses;
+  state_.worker.run([&files, &ui, &state, path, passes, alive, this](ShredControl& control) mutable {
+    clearTempContents(files, path, passes, control);
     ui.post([&state, alive, this] {
       state.clearingTemp = false;
       if (auto live = alive.lock(); !live || !*live) return;

@@ -128,4 +128,12 @@ std::optional<std::string> tempFolderRefusal(SystemFolders& system, const std::s
   return std::nullopt;
 }
 
+bool folderInside(SystemFolders& system, const std::string& folder, const std::string& outer) {
+  const FolderLookup inner = system.resolve(lookupForm(folder));
+  const FolderLookup around = system.resolve(lookupForm(outer));
+  if (inner.state != FolderState::Folder || around.state != FolderState::Folder) return false;
+  const Paths paths(system);
+  return paths.within(inner.finalPath, around.finalPath) && !paths.same(inner.finalPath, around.finalPath);
+}
+
 }  // namespace vellox

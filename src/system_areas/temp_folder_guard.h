@@ -11,4 +11,8 @@ namespace vellox {
 // names the folder and says why.
 std::optional<std::string> tempFolderRefusal(SystemFolders& system, const std::string& tempPath);
 
+// Whether `folder` lies below `outer` (not `outer` itself), both taken where they
+// really lead, compared a folder level at a time as the file system names them.
+bool folderInside(SystemFolders& system, const std::string& folder, const std::string& outer);
+
 }  // namespace vellox

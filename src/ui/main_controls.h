@@ -71,6 +71,7 @@
   X(Label, lbladdress, kTabAbout, IDC_LBLADDRESS)                                                       \
   X(Label, lblwarning, kTabAbout, IDC_LBLWARNING)                                                       \
   X(Label, lblurl, kTabAbout, IDC_LBLURL)                                                               \
+  X(Label, lblcleanlog, kTabAbout, IDC_LBLCLEANLOG)                                                     \
   X(Button, cmdcheckForUpdates, kTabAbout, IDC_CMDCHECKFORUPDATES, "&Check for updates...")
 
 namespace vellox {

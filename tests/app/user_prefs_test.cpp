@@ -104,14 +104,23 @@ TEST(UserPrefs, ShredLevelTextsSelectQuickOrDod) {
   }
 }
 
-TEST(UserPrefs, OkOnAnEmptyStoreWritesOnlyTheShredLevel) {
+// "&Ok" keeps every option box in its text form, so a ticked box holds at the next activation.
+TEST(UserPrefs, OkOnAnEmptyStoreWritesEveryOptionAndTheShredLevel) {
   TestEnv env;
   RunningApp run(env);
   run.app.showMain(kTabSecureWipe);
   run.view().chkSecureForAll.setValue(1);
+  run.view().ChkAutoClearCache.setValue(2);
   run.view().cmdok.click();
-  EXPECT_EQ(env.settings.values.size(), 1u);
+  EXPECT_EQ(env.settings.values.size(), kBoxes.size() + 1);
+  for (const auto& b : kBoxes) {
+    const std::string key = b.key;
+    EXPECT_EQ(stored(env, key), key == "secureforall" ? "1" : key == "autodelcache" ? "2" : "0") << key;
+  }
   EXPECT_EQ(stored(env, "shredlevel"), "True");
+  env.ui.runPosted();
+  run.app.showMain(kTabSecureWipe);
+  EXPECT_EQ(run.view().chkSecureForAll.value(), 1);
 }
 
 TEST(UserPrefs, DodStoredByOkIsSelectedAtTheNextLoad) {

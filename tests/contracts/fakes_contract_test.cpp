@@ -58,10 +58,11 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InstanceContract, FakeInstanceSide);
 struct FakeUrlCacheSide {
   UrlCache& cache() { return cache_; }
   bool add(const std::string& url) {
-    cache_.add(url);
+    cache_.add(url, kNormalCacheEntry, 0, localFile(url));
     return true;
   }
   std::string token() const { return "only"; }
+  std::string localFile(const std::string& url) { return "C:\\cache\\" + std::to_string(url.size()) + ".txt"; }
   FakeUrlCache cache_;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, UrlCacheContract, FakeUrlCacheSide);

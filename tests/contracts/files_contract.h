@@ -196,10 +196,23 @@ TYPED_TEST_P(FilesContract, RenamesInTheFoldersOwnPlaceOnlyToAFreeName) {
   EXPECT_TRUE(streams.empty());
 }
 
+// The log's folder is made with every missing folder above it; a file in the way is refused.
+TYPED_TEST_P(FilesContract, CreatesFoldersWithTheirParentsAndKeepsOneThatExists) {
+  auto& files = this->h.files();
+  const std::string deep = this->h.path("made/a/b");
+  EXPECT_TRUE(files.createFolder(deep).ok());
+  EXPECT_TRUE(files.readFolder(deep).complete());
+  EXPECT_TRUE(files.createFolder(deep).ok());
+  ASSERT_TRUE(this->h.makeFile(this->h.path("made/file"), "x"));
+  EXPECT_FALSE(files.createFolder(this->h.path("made/file")).ok());
+  EXPECT_EQ(this->h.contents(this->h.path("made/file")), "x");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FilesContract, MissingThingsAreNotFound, ReadOnlyIsRefusedUntilResetAndCanBePutBack,
                             LinkCountIsReadFromTheNameAndFromTheWriteHandle,
                             ListsEachKindOfEntryAndTheLiteralPathReachesIt, LinksAreNeverWrittenThroughAndGoOnlyAsNames,
                             WritesReachTheFileAndAFileHeldElsewhereIsInUse, OnlyFullPathsHaveALiteralForm,
-                            RenamesInTheFoldersOwnPlaceOnlyToAFreeName);
+                            RenamesInTheFoldersOwnPlaceOnlyToAFreeName,
+                            CreatesFoldersWithTheirParentsAndKeepsOneThatExists);
 
 }  // namespace vellox::test

@@ -9,14 +9,15 @@
 namespace vellox::test {
 
 // What the cache page relies on from the URL cache. A side gives cache(),
-// add(url) (a normal entry) and token(), a word no other entry's URL holds: the
-// real cache is shared with the rest of the prefix.
+// add(url) (a normal entry with a local copy), localFile(url) (that copy's path) and token(),
+// a word no other entry's URL holds: the real cache is shared with the rest of the prefix.
 template <class Side>
 class UrlCacheContract : public ::testing::Test {
  protected:
   struct Walk {
     std::vector<std::string> urls;  // the side's own entries, whatever their type
     std::vector<std::uint32_t> types;
+    std::vector<std::string> localFiles;
     std::uint32_t endError = 0;
   };
 
@@ -28,7 +29,7 @@ class UrlCacheContract : public ::testing::Test {
     std::uint32_t size = 0, error = 0;
     CacheFind probe(cache, cache.findFirst(nullptr, size, error));
     EXPECT_FALSE(probe);
-    if (error == kErrorNoMoreItems) return {{}, {}, error};  // an empty cache
+    if (error == kErrorNoMoreItems) return {{}, {}, {}, error};  // an empty cache
     EXPECT_EQ(error, kErrorInsufficientBuffer);
     CacheEntryBuffer buffer(cache, size);
     cache.setStructSize(buffer.data(), buffer.size());
@@ -39,6 +40,7 @@ class UrlCacheContract : public ::testing::Test {
       if (url.find(side.token()) != std::string::npos) {
         result.urls.push_back(url);
         result.types.push_back(cache.entryType(buffer.data(), buffer.size()));
+        result.localFiles.push_back(GetStrFromPtrA(cache.localFileName(buffer.data(), buffer.size())));
       }
       buffer.reset();
       size = 0;
@@ -78,6 +80,10 @@ TYPED_TEST_P(UrlCacheContract, ProbesReportSizesAndAShortBufferDoesNotAdvance) {
   EXPECT_EQ(plain.endError, kErrorNoMoreItems);
   EXPECT_EQ(std::set<std::string>(plain.urls.begin(), plain.urls.end()), std::set<std::string>(mine.begin(), mine.end()));
   for (auto type : plain.types) EXPECT_TRUE(type & kNormalCacheEntry) << type;
+  // The local copy is what a secure clear overwrites before the entry goes.
+  ASSERT_EQ(plain.localFiles.size(), plain.urls.size());
+  for (std::size_t i = 0; i < plain.urls.size(); ++i)
+    EXPECT_EQ(plain.localFiles[i], this->side.localFile(plain.urls[i])) << plain.urls[i];
 }
 
 TYPED_TEST_P(UrlCacheContract, DeletesByExactBytesAndReportsUnknownUrls) {

@@ -194,6 +194,14 @@ FileStatus FakeFiles::deleteFile(const std::string& path) {
   return {};
 }
 
+FileStatus FakeFiles::createFolder(const std::string& path) {
+  std::lock_guard guard(mutex_);
+  auto it = nodes_.find(keyOf(path));
+  if (it != nodes_.end()) return it->second.directory ? FileStatus{} : kDenied;
+  addFolder(keyOf(path));
+  return {};
+}
+
 // As MoveFileExW without replacing: the node keeps its place in the folder's order.
 FileStatus FakeFiles::renameInFolder(const std::string& path, const std::string& newName) {
   std::lock_guard guard(mutex_);

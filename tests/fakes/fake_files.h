@@ -52,6 +52,7 @@ class FakeFiles : public Files {
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
   FileStatus renameInFolder(const std::string& path, const std::string& newName) override;
+  FileStatus createFolder(const std::string& path) override;
   FileStatus namedStreams(const std::string& path, std::vector<std::string>& streams) override;
   FileStatus removeLink(const std::string& path) override;
   FileStatus deleteOneName(const std::string& path) override;

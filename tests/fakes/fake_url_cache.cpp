@@ -13,11 +13,21 @@ struct Record {
   std::uint32_t structSize;
   std::uint32_t type;
   const char* url;
+  const char* localFile;
 };
+
+// A text the record points at, only when it lies whole inside the buffer.
+const char* textInside(const void* buffer, std::uint32_t size, const char* text) {
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer);
+  const auto at = reinterpret_cast<std::uintptr_t>(text);
+  if (text == nullptr || at < begin || at >= begin + size) return nullptr;
+  return std::memchr(text, 0, begin + size - at) ? text : nullptr;
+}
 }  // namespace
 
 std::size_t FakeUrlCache::neededSize(const Entry& entry) const {
-  return sizeof(Record) + entry.url.size() + 1 + entry.padding;
+  return sizeof(Record) + entry.url.size() + 1 + (entry.localFile.empty() ? 0 : entry.localFile.size() + 1) +
+         entry.padding;
 }
 
 std::vector<std::string> FakeUrlCache::urls() const {
@@ -45,6 +55,11 @@ bool FakeUrlCache::fill(void* buffer, std::uint32_t& size, std::size_t index, st
   std::memcpy(text, entry.url.c_str(), entry.url.size() + 1);
   record.type = entry.type;
   record.url = text;
+  record.localFile = nullptr;
+  if (!entry.localFile.empty()) {
+    record.localFile = text + entry.url.size() + 1;
+    std::memcpy(text + entry.url.size() + 1, entry.localFile.c_str(), entry.localFile.size() + 1);
+  }
   std::memcpy(buffer, &record, sizeof record);
   lastError = 0;
   return true;
@@ -131,10 +146,14 @@ const char* FakeUrlCache::sourceUrl(const void* buffer, std::uint32_t size) cons
   if (size < sizeof(Record)) return nullptr;
   Record record;
   std::memcpy(&record, buffer, sizeof record);
-  const auto begin = reinterpret_cast<std::uintptr_t>(buffer);
-  const auto at = reinterpret_cast<std::uintptr_t>(record.url);
-  if (at < begin || at >= begin + size) return nullptr;
-  return std::memchr(record.url, 0, begin + size - at) ? record.url : nullptr;
+  return textInside(buffer, size, record.url);
+}
+
+const char* FakeUrlCache::localFileName(const void* buffer, std::uint32_t size) const {
+  if (size < sizeof(Record)) return nullptr;
+  Record record;
+  std::memcpy(&record, buffer, sizeof record);
+  return textInside(buffer, size, record.localFile);
 }
 
 bool FakeUrlCache::deleteEntry(const std::string& url) {

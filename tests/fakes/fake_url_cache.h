@@ -20,6 +20,7 @@ class FakeUrlCache : public UrlCache {
     std::string url;
     std::uint32_t type = kNormalCacheEntry;
     std::size_t padding = 0;  // extra bytes the entry needs beyond its URL
+    std::string localFile;    // its copy on disk; empty for none
   };
 
   FindHandle findFirst(void* buffer, std::uint32_t& size, std::uint32_t& lastError) override;
@@ -30,10 +31,12 @@ class FakeUrlCache : public UrlCache {
   void setStructSize(void* buffer, std::uint32_t size) override;
   std::uint32_t entryType(const void* buffer, std::uint32_t size) const override;
   const char* sourceUrl(const void* buffer, std::uint32_t size) const override;
+  const char* localFileName(const void* buffer, std::uint32_t size) const override;
   bool deleteEntry(const std::string& url) override;
 
-  void add(const std::string& url, std::uint32_t type = kNormalCacheEntry, std::size_t padding = 0) {
-    entries.push_back({url, type, padding});
+  void add(const std::string& url, std::uint32_t type = kNormalCacheEntry, std::size_t padding = 0,
+           const std::string& localFile = "") {
+    entries.push_back({url, type, padding, localFile});
   }
   std::vector<std::string> urls() const;
   std::size_t neededSize(const Entry& entry) const;

@@ -12,6 +12,7 @@ namespace {
 struct RealUrlCacheSide {
   UrlCache& cache() { return *cache_; }
   bool add(const std::string& url) { return entries_.commit(url); }
+  std::string localFile(const std::string& url) const { return entries_.localFile(url); }
   const std::string& token() const { return token_; }
   CommittedEntries entries_;
   std::string token_ = uniqueToken();

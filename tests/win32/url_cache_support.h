@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <wininet.h>
+#include <map>
 #include <string>
 #include <vector>
 #include "platform/url_cache.h"
@@ -34,11 +35,17 @@ class CommittedEntries {
                               sizeof header - 1, "txt", nullptr))
       return false;
     urls_.push_back(url);
+    files_[url] = file;
     return true;
+  }
+  std::string localFile(const std::string& url) const {
+    auto it = files_.find(url);
+    return it == files_.end() ? std::string() : it->second;
   }
 
  private:
   std::vector<std::string> urls_;
+  std::map<std::string, std::string> files_;
 };
 
 // A word no other test's URLs hold, so a test looks only at its own entries.

@@ -42,6 +42,7 @@ class ForwardingFiles : public Files {
     return inner_.readFile(path, contents, maxBytes);
   }
   FolderListing readFolder(const std::string& folder) override { return inner_.readFolder(folder); }
+  FileStatus createFolder(const std::string& path) override { return inner_.createFolder(path); }
   std::string tempPath() override { return inner_.tempPath(); }
   std::string createUniqueFile(const std::string& folder, const std::string& prefix) override {
     return inner_.createUniqueFile(folder, prefix);

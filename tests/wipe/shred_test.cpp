@@ -255,6 +255,7 @@ class HugeFile : public Files {
   }
   FileStatus readFile(const std::string&, std::string&, std::size_t) override { return {}; }
   FolderListing readFolder(const std::string&) override { return {}; }
+  FileStatus createFolder(const std::string&) override { return {}; }
   std::string tempPath() override { return ""; }
   std::string createUniqueFile(const std::string&, const std::string&) override { return ""; }
 

@@ -241,6 +241,17 @@ class PosixFiles : public Files {
     return {};
   }
 
+  FileStatus createFolder(const std::string& path) override {
+    if (::mkdir(path.c_str(), 0777) == 0) return {};
+    if (errno == ENOENT && folderOf(path) != path) {
+      if (FileStatus above = createFolder(folderOf(path)); !above.ok()) return above;
+      if (::mkdir(path.c_str(), 0777) == 0) return {};
+    }
+    if (errno != EEXIST) return lastStatus();
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? FileStatus{} : statusOf(EEXIST);
+  }
+
   FolderListing readFolder(const std::string& folder) override {
     FolderListing listing;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));

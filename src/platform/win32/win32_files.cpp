@@ -173,6 +173,24 @@ std::wstring folderOf(const std::wstring& path) {
   return cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
 }
 
+// Makes the folders above first, when the system says they are missing.
+FileStatus makeFolder(const std::wstring& path) {
+  if (CreateDirectoryW(path.c_str(), nullptr)) return {};
+  DWORD error = GetLastError();
+  if (error == ERROR_PATH_NOT_FOUND) {
+    std::wstring parent = folderOf(path);
+    while (!parent.empty() && parent.back() == L'\\') parent.pop_back();
+    if (parent.empty() || parent == path) return statusOf(error);
+    if (FileStatus above = makeFolder(parent); !above.ok()) return above;
+    if (CreateDirectoryW(path.c_str(), nullptr)) return {};
+    error = GetLastError();
+  }
+  if (error != ERROR_ALREADY_EXISTS) return statusOf(error);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return folder ? FileStatus{} : statusOf(ERROR_ALREADY_EXISTS);
+}
+
 // Errors by which a file system says it keeps no named streams.
 bool noStreamsHere(DWORD error) {
   return error == ERROR_HANDLE_EOF || error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
@@ -316,6 +334,8 @@ class Win32Files : public Files {
     }
     return {};
   }
+
+  FileStatus createFolder(const std::string& path) override { return makeFolder(longPath(path)); }
 
   FolderListing readFolder(const std::string& folder) override {
     FolderListing listing;

@@ -18,6 +18,16 @@ bool readField(const void* buffer, std::uint32_t size, std::size_t offset, T& va
   return true;
 }
 
+// A text the record points at: it must lie inside the buffer and end there, or it is not read at all.
+const char* textField(const void* buffer, std::uint32_t size, std::size_t offset) {
+  LPSTR text = nullptr;
+  if (!readField(buffer, size, offset, text) || text == nullptr) return nullptr;
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer);
+  const auto at = reinterpret_cast<std::uintptr_t>(text);
+  if (at < begin || at >= begin + size) return nullptr;
+  return std::memchr(text, 0, begin + size - at) != nullptr ? text : nullptr;
+}
+
 class Win32UrlCache : public UrlCache {
  public:
   FindHandle findFirst(void* buffer, std::uint32_t& size, std::uint32_t& lastError) override {
@@ -53,14 +63,12 @@ class Win32UrlCache : public UrlCache {
     return readField(buffer, size, offsetof(Record, CacheEntryType), type) ? type : 0;
   }
 
-  // The URL must lie inside the buffer and end there, or it is not read at all.
   const char* sourceUrl(const void* buffer, std::uint32_t size) const override {
-    LPSTR url = nullptr;
-    if (!readField(buffer, size, offsetof(Record, lpszSourceUrlName), url) || url == nullptr) return nullptr;
-    const auto begin = reinterpret_cast<std::uintptr_t>(buffer);
-    const auto at = reinterpret_cast<std::uintptr_t>(url);
-    if (at < begin || at >= begin + size) return nullptr;
-    return std::memchr(url, 0, begin + size - at) != nullptr ? url : nullptr;
+    return textField(buffer, size, offsetof(Record, lpszSourceUrlName));
+  }
+
+  const char* localFileName(const void* buffer, std::uint32_t size) const override {
+    return textField(buffer, size, offsetof(Record, lpszLocalFileName));
   }
 
   bool deleteEntry(const std::string& url) override { return DeleteUrlCacheEntryA(url.c_str()) != FALSE; }

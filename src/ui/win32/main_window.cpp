@@ -86,8 +86,12 @@ LRESULT Win32MainView::filesDropped(HDROP drop) {
   return 0;
 }
 
+bool Win32MainView::isLink(HWND control) const {
+  return control != nullptr && (control == lblurl.hwnd() || control == lblcleanlog.hwnd());
+}
+
 // Messages every dialog of the window handles alike: notifications to the
-// control wrappers, the busy pointer and the link look of lblurl.
+// control wrappers, the busy pointer and the link look of lblurl and lblcleanlog.
 std::optional<LRESULT> Win32MainView::handleShared(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -100,11 +104,11 @@ std::optional<LRESULT> Win32MainView::handleShared(UINT message, WPARAM wParam, 
     }
     case WM_SETCURSOR:
       if (pointer.applyTo()) return TRUE;
-      if (reinterpret_cast<HWND>(wParam) != lblurl.hwnd() || !lblurl.hwnd()) return std::nullopt;
+      if (!isLink(reinterpret_cast<HWND>(wParam))) return std::nullopt;
       SetCursor(LoadCursorW(nullptr, IDC_HAND));
       return TRUE;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) != lblurl.hwnd() || !lblurl.hwnd()) return std::nullopt;
+      if (!isLink(reinterpret_cast<HWND>(lParam))) return std::nullopt;
       SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0x33, 0xCC));
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

@@ -50,6 +50,7 @@ class Win32MainView : public MainView, public Dialog {
 
   std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   std::optional<LRESULT> handleShared(UINT message, WPARAM wParam, LPARAM lParam);
+  bool isLink(HWND control) const;
   LRESULT filesDropped(HDROP drop);
   bool handleKeyboard(const MSG& msg);
   std::vector<HWND> tabStops() const;

@@ -72,6 +72,7 @@ void Win32MainView::applyArtworkAndFonts() {
   // From a plain label of the page: it carries the font of the current DPI.
   replaceFont(lblappname.hwnd(), titleFont_, derivedFont(lblproginfo.hwnd(), 150, FW_BOLD, false));
   replaceFont(lblurl.hwnd(), linkFont_, derivedFont(lblproginfo.hwnd(), 100, FW_NORMAL, true));
+  SendMessageW(lblcleanlog.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.get()), TRUE);
 }
 
 }  // namespace vellox::win32

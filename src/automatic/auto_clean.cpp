@@ -1,0 +1,61 @@
+#include "automatic/auto_clean.h"
+#include <utility>
+#include "automatic/auto_clean_steps.h"
+
+namespace vellox {
+
+CleanBudget::CleanBudget(ShredControl& control, Clock clock, std::optional<TimePoint> until)
+    : control_(control), clock_(std::move(clock)), until_(until) {
+  // A deadline also cuts a long shred short, after the write in progress.
+  if (until_) control_.written = [this](std::uint64_t) {
+    if (timeUp()) control_.cancelled = true;
+  };
+}
+
+std::string CleanBudget::reason() const {
+  return timeUp() ? "not reached before the session ended" : "stopped before it was reached";
+}
+
+std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHistory>& historyStore,
+                                      const AutoOptions& options) {
+  std::vector<CleanStep> steps;
+  Services* s = &services;
+  // Cookies first: when time is short, they say the most about the user.
+  if (options.cookies)
+    steps.push_back({false, "Deleting cookies...", "cookie folder",
+                     [s, options](CleanBudget& b, CleanReport& r) { cleanCookieFolder(*s, options, b, r); }});
+  if (options.cache)
+    steps.push_back({false, "Clearing cache...", "cache",
+                     [s, options](CleanBudget& b, CleanReport& r) { cleanUrlCache(*s, options, b, r); }});
+  if (options.history)
+    steps.push_back({true, "Clearing History...", "visited-URL history",
+                     [s, &historyStore](CleanBudget&, CleanReport& r) { clearHistoryStore(*s, historyStore, r); }});
+  if (options.tempFolder)
+    steps.push_back({false, "Deleting temp folder contents...", "temporary folder",
+                     [s, options](CleanBudget& b, CleanReport& r) { clearTemporaryFolder(*s, options, b, r); }});
+  if (options.recycleBin)
+    steps.push_back({true, "Emptying Recycle bin...", "Recycle Bin",
+                     [s](CleanBudget&, CleanReport& r) { emptyTheRecycleBin(*s, r); }});
+  return steps;
+}
+
+void runCleanStep(const CleanStep& step, CleanBudget& budget, CleanReport& report) {
+  if (budget.over()) {
+    report.skipped.push_back(step.what + ": " + budget.reason());
+    return;
+  }
+  step.clean(budget, report);
+}
+
+CleanReport runAutoClean(const std::vector<CleanStep>& steps, CleanBudget& budget,
+                         const std::function<void(const std::string&)>& status) {
+  CleanReport report;
+  for (const CleanStep& step : steps) {
+    if (status) status(step.status);
+    runCleanStep(step, budget, report);
+  }
+  if (status) status("");
+  return report;
+}
+
+}  // namespace vellox

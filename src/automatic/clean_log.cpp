@@ -1,0 +1,51 @@
+#include "automatic/clean_log.h"
+
+namespace vellox {
+
+namespace {
+
+constexpr const char* kFolderName = "Tarn Vellox";
+constexpr const char* kLogName = "clean.log";
+constexpr const char* kOldLogName = "clean.log.1";
+
+std::string folderOf(const std::string& path, char separator) {
+  const auto cut = path.find_last_of(separator);
+  return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+// The current log becomes the old one; the old one before it goes.
+FileStatus rotate(Files& files, const std::string& path, char separator) {
+  const std::string old = folderOf(path, separator) + separator + kOldLogName;
+  if (FileStatus gone = files.deleteFile(old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
+  return files.renameInFolder(path, kOldLogName);
+}
+
+}  // namespace
+
+std::string cleanLogPath(SystemFolders& system, Files& files) {
+  const std::string local = system.appDataFolders().local;
+  if (local.empty()) return {};
+  const char separator = files.separator();
+  std::string folder = local;
+  if (folder.back() != separator) folder += separator;
+  return folder + kFolderName + separator + kLogName;
+}
+
+FileStatus appendCleanLog(Files& files, const std::string& path, const std::string& line) {
+  const char separator = files.separator();
+  if (FileStatus made = files.createFolder(folderOf(path, separator)); !made.ok()) return made;
+  const std::string text = line + "\r\n";
+  std::uint64_t length = 0;
+  if (files.fileLength(path, length).ok() && length > 0 && length + text.size() > kCleanLogLimit) {
+    if (FileStatus rotated = rotate(files, path, separator); !rotated.ok()) return rotated;
+    length = 0;
+  }
+  FileStatus status;
+  auto log = files.openForWrite(path, status);
+  if (!log) return status;
+  if (!log->length(length).ok()) length = 0;
+  status = log->writeAt(length, text.data(), text.size());
+  return status.ok() ? log->flush() : status;
+}
+
+}  // namespace vellox
