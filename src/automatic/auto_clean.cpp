@@ -1,6 +1,7 @@
 #include "automatic/auto_clean.h"
 #include <utility>
 #include "automatic/auto_clean_steps.h"
+#include "automatic/browser_rows.h"
 
 namespace vellox {
 
@@ -16,6 +17,19 @@ std::string CleanBudget::reason() const {
   return timeUp() ? "not reached before the session ended" : "stopped before it was reached";
 }
 
+namespace {
+
+// The checked rows of one kind in the Browsers tab, after the system's own store of that kind.
+CleanStep browserStep(Services& services, BrowserItem item, const AutoOptions& options) {
+  const std::string name = item == BrowserItem::Cache ? "cache" : "history";
+  return {false, "Cleaning the browsers' " + name + "...", "browsers' " + name,
+          [s = &services, item, passes = options.securePasses](CleanBudget& b, CleanReport& r) {
+            cleanBrowserRows(*s, item, KeptSites{}, passes, b, r);
+          }};
+}
+
+}  // namespace
+
 std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHistory>& historyStore,
                                       const AutoOptions& options) {
   std::vector<CleanStep> steps;
@@ -27,9 +41,12 @@ std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHi
   if (options.cache)
     steps.push_back({false, "Clearing cache...", "cache",
                      [s, options](CleanBudget& b, CleanReport& r) { cleanUrlCache(*s, options, b, r); }});
-  if (options.history)
+  if (options.cache) steps.push_back(browserStep(services, BrowserItem::Cache, options));
+  if (options.history) {
     steps.push_back({true, "Clearing History...", "visited-URL history",
                      [s, &historyStore](CleanBudget&, CleanReport& r) { clearHistoryStore(*s, historyStore, r); }});
+    steps.push_back(browserStep(services, BrowserItem::History, options));
+  }
   if (options.tempFolder)
     steps.push_back({false, "Deleting temp folder contents...", "temporary folder",
                      [s, options](CleanBudget& b, CleanReport& r) { clearTemporaryFolder(*s, options, b, r); }});

@@ -70,7 +70,7 @@ ItemCleaned cleanCookieStores(const BrowserProfile& profile, const KeptSites& ke
 }
 
 // The database first: while it cannot be cleaned, its companion files stay with it.
-ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile) {
+ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile, int securePasses) {
   std::uint64_t pages = 0;
   for (const auto& path : profile.history.databases) {
     std::uint64_t gone = 0;
@@ -78,7 +78,7 @@ ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile) {
     pages += gone;
     if (!outcome.ok()) return cleanedOf(outcome);
   }
-  deleteFiles(files, profile.history);
+  deleteFiles(files, profile.history, securePasses);
   return {StoreState::Ready, counted(pages, "page", "pages"), ""};
 }
 
@@ -106,13 +106,16 @@ ItemFindings analyzeItem(Files& files, const BrowserProfile& profile, BrowserIte
   return {};
 }
 
-ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept) {
+ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept,
+                      int securePasses) {
   if (profileInUse(files, profile)) return {StoreState::Running, "", profile.browser + " is running"};
   switch (item) {
     case BrowserItem::Cookies: return cleanCookieStores(profile, kept);
-    case BrowserItem::History: return cleanHistoryItem(files, profile);
-    case BrowserItem::Cache: return {StoreState::Ready, filesFound(deleteFiles(files, profile.cache), true), ""};
-    case BrowserItem::Session: return {StoreState::Ready, filesFound(deleteFiles(files, profile.session), false), ""};
+    case BrowserItem::History: return cleanHistoryItem(files, profile, securePasses);
+    case BrowserItem::Cache:
+      return {StoreState::Ready, filesFound(deleteFiles(files, profile.cache, securePasses), true), ""};
+    case BrowserItem::Session:
+      return {StoreState::Ready, filesFound(deleteFiles(files, profile.session, securePasses), false), ""};
   }
   return {};
 }

@@ -35,8 +35,10 @@ bool profileInUse(Files& files, const BrowserProfile& profile);
 ItemFindings analyzeItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept);
 
 // Empties the item. Databases keep their files and lose only rows, overwritten in place;
-// nothing of a running browser is touched.
-ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept);
+// nothing of a running browser is touched. With `securePasses` above 0 the files that go
+// are shredded with that many passes first.
+ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept,
+                      int securePasses = 0);
 
 // Every site with cookies in any of the profiles, each once, sorted, as siteOf gives it.
 // A store that cannot be read gives nothing.

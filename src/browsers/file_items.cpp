@@ -57,13 +57,15 @@ FileTally measureFiles(Files& files, const ItemPaths& item) {
   return tally;
 }
 
-FileTally deleteFiles(Files& files, const ItemPaths& item) {
+FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses) {
   FileTally tally;
   visit(
       files, item,
       [&](const std::string& path) {
         const std::uint64_t length = lengthOf(files, path);
-        if (!forceDeleteFile(files, path)) return;
+        const bool gone = securePasses > 0 ? static_cast<bool>(shredFile(files, path, securePasses))
+                                           : forceDeleteFile(files, path);
+        if (!gone) return;
         ++tally.files;
         tally.bytes += length;
       },

@@ -15,7 +15,8 @@ FileTally measureFiles(Files& files, const ItemPaths& item);
 
 // Deletes the files of the item and everything below its folders; the folders themselves
 // stay, empty, as the browser expects to find them. A link goes as a name, and what it leads
-// to is never touched. Tells what went.
-FileTally deleteFiles(Files& files, const ItemPaths& item);
+// to is never touched. Tells what went. With `securePasses` above 0 each file is shredded
+// with that many passes before it goes.
+FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses = 0);
 
 }  // namespace vellox

@@ -32,8 +32,10 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
   TestEnv env;
   AutoWorld world(env);
   const Cleaned run = clean(env, everything());
-  EXPECT_EQ(run.statuses, (std::vector<std::string>{"Deleting cookies...", "Clearing cache...", "Clearing History...",
-                                                     "Deleting temp folder contents...", "Emptying Recycle bin...", ""}));
+  EXPECT_EQ(run.statuses,
+            (std::vector<std::string>{"Deleting cookies...", "Clearing cache...", "Cleaning the browsers' cache...",
+                                      "Clearing History...", "Cleaning the browsers' history...",
+                                      "Deleting temp folder contents...", "Emptying Recycle bin...", ""}));
   EXPECT_EQ(world.cookiesLeft(), 0);
   EXPECT_TRUE(env.files.exists(AutoWorld::cookie("index.dat"))) << "the cache's own index stays";
   EXPECT_EQ(env.urlCache.urls(), std::vector<std::string>{"Cookie:me@site.test/"})
@@ -138,7 +140,9 @@ TEST(AutoClean, ADeadlineStopsBetweenFilesAndSkipsTheRest) {
   const char* late = "not reached before the session ended";
   EXPECT_EQ(run.report.skipped,
             (std::vector<std::string>{std::string("cookie folder: 2 files ") + late, std::string("cache: ") + late,
+                                      std::string("browsers' cache: ") + late,
                                       std::string("visited-URL history: ") + late,
+                                      std::string("browsers' history: ") + late,
                                       std::string("temporary folder: ") + late, std::string("Recycle Bin: ") + late}));
 }
 

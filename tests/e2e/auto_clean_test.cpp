@@ -3,6 +3,7 @@
 // run leaves a line in the log.
 #include <shlobj.h>
 #include <wininet.h>
+#include <filesystem>
 #include <string>
 #include <vector>
 #include "e2e/vellox_fixture.h"
@@ -23,12 +24,28 @@ std::wstring cookieFolder() {
   return folder;
 }
 
-std::wstring logPath() {
+std::wstring localAppData() {
   PWSTR local = nullptr;
   if (FAILED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local))) return L"";
-  std::wstring path = std::wstring(local) + L"\\Tarn Vellox\\clean.log";
+  std::wstring path = local;
   CoTaskMemFree(local);
   return path;
+}
+
+std::wstring logPath() { return localAppData() + L"\\Tarn Vellox\\clean.log"; }
+
+// A Chromium-family browser with one profile and one cached file.
+std::wstring chromeFolder() { return localAppData() + L"\\Google"; }
+std::wstring chromeCacheFile() {
+  return chromeFolder() + L"\\Chrome\\User Data\\Default\\Cache\\Cache_Data\\f_000001";
+}
+
+bool writeFile(const std::wstring& path, const std::string& text) {
+  SHCreateDirectoryExW(nullptr, path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
+  win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                       nullptr));
+  DWORD written = 0;
+  return file && WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -63,11 +80,10 @@ class AutoClean : public VelloxTest {
     const std::wstring folder = cookieFolder();
     ASSERT_FALSE(folder.empty());
     SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
-    for (const auto& name : kCookieFiles) {
-      win32::UniqueHandle file(CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-      ASSERT_TRUE(file);
-    }
+    for (const auto& name : kCookieFiles) ASSERT_TRUE(writeFile(folder + L"\\" + name, "cookie"));
+    ASSERT_TRUE(writeFile(chromeFolder() + L"\\Chrome\\User Data\\Local State",
+                          R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})"));
+    ASSERT_TRUE(writeFile(chromeCacheFile(), "cached page"));
     url_ = "http://auto-clean.test/" + test::uniqueToken();
     ASSERT_TRUE(cache_.commit(url_));
     DeleteFileW(logPath().c_str());
@@ -77,6 +93,8 @@ class AutoClean : public VelloxTest {
     VelloxTest::TearDown();
     for (const wchar_t* key : keys_) RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettings, key);
     for (const auto& name : kCookieFiles) DeleteFileW((cookieFolder() + L"\\" + name).c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(chromeFolder(), ignored);
   }
   int cookiesLeft() const {
     int left = 0;
@@ -103,7 +121,9 @@ class StartUpClean : public AutoClean {
 };
 
 TEST_F(StartUpClean, CleansTheSeededTracesWithoutAskingAndLogsTheRun) {
-  EXPECT_TRUE(waitUntil([&] { return cookiesLeft() == 0 && !inCache(url_); }, kPatience));
+  EXPECT_TRUE(waitUntil([&] { return cookiesLeft() == 0 && !inCache(url_) && !exists(chromeCacheFile()); },
+                        kPatience));
+  EXPECT_TRUE(logged("; Chrome (Person 1) cache: ")) << contents(logPath());
   // Wine's visited-URL store answers E_NOTIMPL: the log says so, and nothing is shown.
   EXPECT_TRUE(logged(" | start-up | cleaned: cookie folder: 2 files; cache: ")) << contents(logPath());
   EXPECT_TRUE(logged("visited-URL history: the store could not be cleared (error 0x80004001)"))

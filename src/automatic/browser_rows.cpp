@@ -1,0 +1,43 @@
+#include "automatic/browser_rows.h"
+#include <cctype>
+#include "app/app_identity.h"
+#include "browsers/browser_choices.h"
+#include "browsers/browser_cleaning.h"
+#include "browsers/browser_discovery.h"
+#include "platform/settings_store.h"
+#include "platform/system_folders.h"
+
+namespace vellox {
+
+namespace {
+
+constexpr const char* kSection = "Settings";
+constexpr const char* kChoicesKey = "browseritems";
+
+std::string lowerCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kept, int securePasses,
+                      CleanBudget& budget, CleanReport& report) {
+  const BrowserChoices choices =
+      BrowserChoices::parse(services.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+  for (const BrowserProfile& profile : findBrowserProfiles(services.files, services.systemFolders.appDataFolders())) {
+    if (profile.item(item).empty() || !choices.checked(profile.browser, profile.profile, item)) continue;
+    const std::string what = profile.browser + " (" + profile.profile + ") " + lowerCase(itemName(item));
+    if (budget.over()) {
+      report.skipped.push_back(what + ": " + budget.reason());
+      continue;
+    }
+    const ItemCleaned cleaned = cleanItem(services.files, profile, item, kept, securePasses);
+    if (cleaned.state == StoreState::Ready)
+      report.cleaned.push_back(what + ": " + cleaned.cleaned);
+    else
+      report.skipped.push_back(what + ": " + cleaned.reason);
+  }
+}
+
+}  // namespace vellox
