@@ -44,7 +44,8 @@ class Application {
 
   // Automatic cleaning. At start-up it runs beside the window, once start-up has
   // loaded the preferences; at exit and at the session's end it runs before this
-  // returns, by `until` when given. Each runs only when its box asks for it.
+  // returns, by `until` when given, after stopping what the worker still does.
+  // Each runs only when its box asks for it.
   void startUpClean();
   bool cleansAtShutdown();
   void shutdownClean(CleanMoment moment, std::optional<std::chrono::steady_clock::time_point> until = std::nullopt);

@@ -57,17 +57,20 @@ bool Application::cleansAtShutdown() {
 }
 
 void Application::shutdownClean(CleanMoment moment, std::optional<std::chrono::steady_clock::time_point> until) {
-  if (!cleansAtShutdown()) return;
-  // The clean of start-up gives way, logged as far as it came.
-  if (auto earlier = std::exchange(cleanRun_, nullptr)) {
+  // What the worker still does gives way, so the clean does not run over it; the clean of
+  // start-up is logged as far as it came.
+  if (!state_.worker.idle()) {
     state_.worker.cancelAll();
     const auto patience = until ? std::chrono::duration_cast<std::chrono::milliseconds>(*until - clock_())
                                 : std::chrono::milliseconds(std::chrono::hours(1));
     state_.worker.waitIdle(std::max(patience, std::chrono::milliseconds(0)));
+  }
+  if (auto earlier = std::exchange(cleanRun_, nullptr)) {
     for (std::size_t i = earlier->next; i < earlier->steps.size(); ++i)
       earlier->report.skipped.push_back(earlier->steps[i].what + ": stopped before it was reached");
     finishClean(earlier->moment, earlier->report);
   }
+  if (!cleansAtShutdown()) return;
   ShredControl control;
   CleanBudget budget(control, clock_, until);
   const auto steps = autoCleanSteps(services_, state_.historyStore, autoOptions());

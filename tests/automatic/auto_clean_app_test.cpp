@@ -59,17 +59,6 @@ TEST(AutoCleanApp, ExitCleansBeforeTheEndShowingProgressInTheOpenWindow) {
       << world.log();
 }
 
-TEST(AutoCleanApp, ExitAnsweredWithCancelCleansNothing) {
-  TestEnv env;
-  AutoWorld world(env);
-  store(env, {"runonshutdown", "autodelcookies"});
-  RunningApp run(env);
-  env.ui.answers.push_back(MsgAnswer::Cancel);
-  run.app.exitSequence();
-  EXPECT_EQ(world.cookiesLeft(), 3);
-  EXPECT_EQ(world.log(), "");
-}
-
 // Windows is told why it waits while the clean runs, and may end the session after it.
 TEST(AutoCleanApp, TheSessionsEndCleansUnderAStatedReasonThenAllowsTheEnd) {
   TestEnv env;
@@ -85,19 +74,6 @@ TEST(AutoCleanApp, TheSessionsEndCleansUnderAStatedReasonThenAllowsTheEnd) {
   EXPECT_EQ(world.cookiesLeft(), 0);
   EXPECT_NE(world.log().find(" | end of session | cleaned: cookie folder: 3 files; Recycle Bin"), std::string::npos)
       << world.log();
-}
-
-TEST(AutoCleanApp, OkStoresEveryOptionSoATickedBoxActsLater) {
-  TestEnv env;
-  AutoWorld world(env);
-  RunningApp run(env);
-  run.app.showMain(kTabGeneral);
-  run.view().chkDelOnShutDown.setValue(1);
-  run.view().Chkautoclearcookies.setValue(1);
-  run.view().cmdok.click();
-  run.settle();
-  EXPECT_TRUE(env.views.tray->onQueryEndSession());
-  EXPECT_EQ(world.cookiesLeft(), 0);
 }
 
 TEST(AutoCleanApp, TheAboutTabsLinkOpensTheLogOnceThereIsOne) {
