@@ -12,9 +12,13 @@ std::uint64_t rounded(std::uint64_t bytes, std::uint64_t unit) { return (bytes +
 }  // namespace
 
 std::string withThousands(std::uint64_t n) {
-  std::string digits = std::to_string(n);
-  for (auto at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return digits;
+  const std::string digits = std::to_string(n);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text;
 }
 
 std::string counted(std::uint64_t n, const char* one, const char* many) {

@@ -54,13 +54,6 @@ class BrowserLockFiles : public ForwardingFiles {
     if (held_.count(path)) return {FileErrc::InUse, 32, "The process cannot access the file"};
     return inner_.readFile(path, contents, maxBytes);
   }
-  std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
-    if (held_.count(path)) {
-      status = {FileErrc::InUse, 32, "The process cannot access the file"};
-      return nullptr;
-    }
-    return inner_.openForWrite(path, status);
-  }
 
  private:
   std::set<std::string> held_;
