@@ -137,6 +137,20 @@ class ShutdownClean : public AutoClean {
   void SetUp() override { store({L"runonshutdown", L"autodelcookies", L"autodelcache"}); }
 };
 
+// Wine's own end of the session: wineboot sends WM_QUERYENDSESSION and WM_ENDSESSION to every
+// window of the prefix, then ends the processes. The Exit test after it finds the desktop and
+// the tray back.
+TEST_F(ShutdownClean, WinebootEndingTheSessionGetsTheTracesCleanedFirst) {
+  ASSERT_TRUE(startUpEnded());
+  const Process wineboot = Process::start(L"C:\\windows\\system32\\wineboot.exe", L"--end-session");
+  ASSERT_TRUE(wineboot);
+  EXPECT_TRUE(wineboot.waitForExit(kPatience).has_value());
+  EXPECT_TRUE(process().waitForExit(kPatience).has_value()) << "the session's end ends Vellox";
+  EXPECT_EQ(cookiesLeft(), 0);
+  EXPECT_NE(contents(logPath()).find(" | end of session | cleaned: cookie folder: 2 files"), std::string::npos)
+      << contents(logPath());
+}
+
 TEST_F(ShutdownClean, ExitCleansBeforeTheProcessEnds) {
   ASSERT_TRUE(startUpEnded());
   EXPECT_EQ(cookiesLeft(), 2) << "nothing is cleaned at start-up";
@@ -148,20 +162,6 @@ TEST_F(ShutdownClean, ExitCleansBeforeTheProcessEnds) {
   EXPECT_FALSE(inCache(url_));
   EXPECT_NE(contents(logPath()).find(" | exit | cleaned: cookie folder: 2 files; cache: "), std::string::npos)
       << contents(logPath());
-}
-
-// Windows asks the tray window whether the session may end: it cleans first, then says yes.
-TEST_F(ShutdownClean, TheEndOfTheSessionCleansThenAllowsIt) {
-  ASSERT_TRUE(startUpEnded());
-  const HWND tray = findTopLevel({L"", VELLOX_TRAY_CLASS, process().id(), false}, kPatience);
-  ASSERT_NE(tray, nullptr);
-  DWORD_PTR answer = FALSE;
-  ASSERT_NE(SendMessageTimeoutW(tray, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 15000, &answer), 0);
-  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
-  EXPECT_EQ(cookiesLeft(), 0) << "cleaned before the answer";
-  EXPECT_NE(contents(logPath()).find(" | end of session | cleaned: cookie folder: 2 files"), std::string::npos)
-      << contents(logPath());
-  EXPECT_TRUE(nothingAsked());
 }
 
 }  // namespace
