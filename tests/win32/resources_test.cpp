@@ -7,6 +7,7 @@
 #include "ui/win32/main_window.h"
 #include "ui/win32/resources/resource.h"
 #include "ui/win32/window_classes.h"
+#include "version.h"
 
 namespace vellox::test {
 namespace {
@@ -30,7 +31,7 @@ TEST(Resources, TheTitleIsTheApplicationsOwn) {
   EXPECT_EQ(win32::programTitle(GetModuleHandleW(nullptr)), kAppTitle);
 }
 
-TEST(Resources, VersionRecordReadsOnePointZeroForTheProduct) {
+TEST(Resources, VersionRecordCarriesTheBuildsVersion) {
   const std::string version = resourceBytes(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO));
   ASSERT_FALSE(version.empty());
   const DWORD signature = 0xFEEF04BD;
@@ -38,10 +39,10 @@ TEST(Resources, VersionRecordReadsOnePointZeroForTheProduct) {
   ASSERT_NE(at, std::string::npos);
   VS_FIXEDFILEINFO fixed{};
   memcpy(&fixed, version.data() + at, sizeof(fixed));
-  EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed.dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed.dwProductVersionMS, 0x00010000u);
-  for (const wchar_t* text : {L"ProductName", L"Tarn Vellox", L"CompanyName", L"FileDescription", L"1.0.0.0"})
+  EXPECT_EQ(fixed.dwFileVersionMS, DWORD{VELLOX_VERSION_MAJOR} << 16 | VELLOX_VERSION_MINOR);
+  EXPECT_EQ(fixed.dwFileVersionLS, DWORD{VELLOX_VERSION_PATCH} << 16 | VELLOX_VERSION_TWEAK);
+  EXPECT_EQ(fixed.dwProductVersionMS, fixed.dwFileVersionMS);
+  for (const wchar_t* text : {L"ProductName", L"Tarn Vellox", L"CompanyName", L"FileDescription", L"" VELLOX_VERSION_TEXT})
     EXPECT_NE(version.find(utf16Bytes(text)), std::string::npos) << win32::narrow(text);
 }
 

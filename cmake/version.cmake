@@ -1,0 +1,23 @@
+# The version comes from project() alone; VELLOX_VERSION overrides it for a build of a
+# newer release (the upgrade test's) without editing a file. Only version.h depends on it,
+# so a change rebuilds the version resource and one source file.
+set(VELLOX_VERSION "" CACHE STRING "the version to build, when not the project's (major.minor[.patch[.tweak]])")
+set(version_text ${PROJECT_VERSION})
+if(VELLOX_VERSION)
+  set(version_text ${VELLOX_VERSION})
+endif()
+if(NOT version_text MATCHES "^([0-9]+)\\.([0-9]+)(\\.([0-9]+))?(\\.([0-9]+))?$")
+  message(FATAL_ERROR "The version '${version_text}' is not major.minor[.patch[.tweak]]")
+endif()
+set(VELLOX_VERSION_MAJOR ${CMAKE_MATCH_1})
+set(VELLOX_VERSION_MINOR ${CMAKE_MATCH_2})
+set(VELLOX_VERSION_PATCH 0)
+set(VELLOX_VERSION_TWEAK 0)
+if(CMAKE_MATCH_4)
+  set(VELLOX_VERSION_PATCH ${CMAKE_MATCH_4})
+endif()
+if(CMAKE_MATCH_6)
+  set(VELLOX_VERSION_TWEAK ${CMAKE_MATCH_6})
+endif()
+set(VELLOX_VERSION_TEXT "${VELLOX_VERSION_MAJOR}.${VELLOX_VERSION_MINOR}.${VELLOX_VERSION_PATCH}.${VELLOX_VERSION_TWEAK}")
+configure_file(${CMAKE_SOURCE_DIR}/src/app/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
