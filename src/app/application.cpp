@@ -106,8 +106,14 @@ void Application::exitSequence() {
                                        MsgButtons::OkCancel)
              : services_.ui.messageBox("Do you wish to end the application?", kAppTitle, MsgIcon::None,
                                        MsgButtons::OkCancel);
-  if (answer != MsgAnswer::Ok) return;
-  // The box let the wipe end meanwhile, or not: either way nothing is left half-written.
+  // The program may have been ended while the box was up.
+  if (answer != MsgAnswer::Ok || ended_) return;
+  end();
+}
+
+// The box let the wipe end meanwhile, or not: either way nothing is left half-written.
+void Application::end() {
+  if (ended_) return;
   stopWipes();
   shutdownClean(CleanMoment::Exit);
   unloadMain();

@@ -36,6 +36,9 @@ class Application {
   // Closes the main window: its close handler runs, then it is destroyed.
   void unloadMain();
   void exitSequence();
+  // Ends the program as "Exit" answered with OK does, without asking: a wipe stops after
+  // the write in progress. For the installer, which replaces the program's files.
+  void end();
   // Cancels every wipe and waits for the write in progress.
   void stopWipes();
   // The shell never took the tray icon: without it the program could not be

@@ -12,6 +12,7 @@ frmtray::frmtray(Application& app, std::unique_ptr<TrayView> view, SteadyClock c
   view_->onTaskbarCreated.bind([this] { retryIcon(); });
   view_->onQueryEndSession = [this] { return queryEndSession(); };
   view_->onEndSession = [this](bool ending) { endSession(ending); };
+  view_->onExitRequest.bind([this] { app_.end(); });
 }
 
 void frmtray::Form_Load() {

@@ -32,6 +32,8 @@ class TrayView {
   std::function<bool()> onQueryEndSession;
   // The session ends (true), or goes on after all (false).
   std::function<void(bool)> onEndSession;
+  // Another program (the installer) asks this one to end.
+  Event onExitRequest;
 };
 
 }  // namespace vellox

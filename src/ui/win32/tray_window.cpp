@@ -16,7 +16,8 @@ const UINT_PTR kRetryTimer = 1;
 Win32TrayView::Win32TrayView(HINSTANCE module)
     : module_(module),
       icon_(loadProgramIcon(module, GetSystemMetrics(SM_CXSMICON))),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      exitRequest_(RegisterWindowMessageW(VELLOX_EXIT_MESSAGE)) {
   // A hidden top-level window rather than a message-only one: the menu needs a
   // window that can take the foreground.
   create(module, VELLOX_TRAY_CLASS, L"Tarn Vellox tray", WS_POPUP, WS_EX_TOOLWINDOW, nullptr);
@@ -123,6 +124,10 @@ std::optional<LRESULT> Win32TrayView::onMessage(UINT message, WPARAM wParam, LPA
       notify(NIM_ADD);
     else
       onTaskbarCreated.fire();
+    return 0;
+  }
+  if (message == exitRequest_ && exitRequest_ != 0) {
+    onExitRequest.fire();  // may end the program: nothing of this view is used afterwards
     return 0;
   }
   if (message == WM_QUERYENDSESSION) return !onQueryEndSession || onQueryEndSession() ? TRUE : FALSE;

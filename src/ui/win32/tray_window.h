@@ -35,6 +35,7 @@ class Win32TrayView : public TrayView, public Window {
   UniqueIcon icon_;
   std::wstring tip_;
   UINT taskbarCreated_ = 0;
+  UINT exitRequest_ = 0;
   bool iconAdded_ = false;
   bool blockReason_ = false;
 };

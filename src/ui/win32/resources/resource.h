@@ -129,4 +129,7 @@
 #define VELLOX_MAIN_CLASS L"TarnVelloxMain"
 #define VELLOX_TRAY_CLASS L"TarnVelloxTray"
 #define VELLOX_SPLASH_CLASS L"TarnVelloxSplash"
+// The registered message that asks the tray window to end the program, as "Exit" with OK
+// does; the installer and the uninstaller send it (packaging/vellox.nsi names it too).
+#define VELLOX_EXIT_MESSAGE L"TarnVellox.Exit"
 #endif
