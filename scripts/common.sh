@@ -7,7 +7,7 @@ JOBS=${JOBS:-$(nproc)}
 SQLITE_DIR=$BUILD/third_party/sqlite3  # fetched by scripts/fetch-sqlite, never committed
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils)
+          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
@@ -29,10 +29,12 @@ build_native() {
   cmake --build "$BUILD/native" -j "$JOBS"
 }
 
+# VELLOX_VERSION builds another version than the project's; WINDOWS_TARGET builds one target.
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVELLOX_SQLITE_DIR="$SQLITE_DIR" "$@" >/dev/null
-  cmake --build "$BUILD/windows" -j "$JOBS"
+        -DCMAKE_BUILD_TYPE=Release -DVELLOX_SQLITE_DIR="$SQLITE_DIR" -DVELLOX_VERSION="${VELLOX_VERSION:-}" \
+        "$@" >/dev/null
+  cmake --build "$BUILD/windows" -j "$JOBS" ${WINDOWS_TARGET:+--target "$WINDOWS_TARGET"}
 }
 
 wine_env() {  # prefix dir

@@ -106,9 +106,7 @@ void Application::exitSequence() {
                                        MsgButtons::OkCancel)
              : services_.ui.messageBox("Do you wish to end the application?", kAppTitle, MsgIcon::None,
                                        MsgButtons::OkCancel);
-  // The program may have been ended while the box was up.
-  if (answer != MsgAnswer::Ok || ended_) return;
-  end();
+  if (answer == MsgAnswer::Ok) end();
 }
 
 // The box let the wipe end meanwhile, or not: either way nothing is left half-written.

@@ -153,30 +153,18 @@ TEST(WipeRunning, ExitAsksThenStopsAfterTheWriteInProgressAndEndsWithoutTheWipes
   }
 }
 
-// The installer's request ends the program as Exit with OK does, without a box; one that
-// comes while the Exit question is up leaves nothing for the answer to do.
+// The installer's request ends the program as Exit with OK does, without a box.
 TEST(WipeRunning, AnExitRequestStopsTheWipeWithoutAskingAndEnds) {
-  for (const bool questionUp : {false, true}) {
-    RunningWipe w;
-    auto& tray = *w.env.views.tray;
-    std::thread releaser = w.releaseOnStop();
-    if (questionUp) {
-      w.env.ui.onMessageBox = [&] { tray.onExitRequest.fire(); };
-      w.env.ui.answers.push_back(MsgAnswer::Ok);
-      tray.nextChoice = TrayMenuItem::Exit;
-      tray.onIconEvent(kWmRButtonUp);
-    } else {
-      tray.onExitRequest.fire();
-    }
-    releaser.join();
-    EXPECT_EQ(w.env.ui.messages.size(), questionUp ? 2u : 1u) << "no box of its own";
-    EXPECT_TRUE(w.app.ended());
-    EXPECT_TRUE(w.env.ui.quitCalled);
-    EXPECT_FALSE(tray.iconShown);
-    EXPECT_EQ(w.app.mainWindow(), nullptr);
-    EXPECT_TRUE(w.app.state().worker.idle()) << "the write in progress ended first";
-    EXPECT_EQ(w.filesLeft(), kFiles);
-  }
+  RunningWipe w;
+  std::thread releaser = w.releaseOnStop();
+  w.env.views.tray->onExitRequest.fire();
+  releaser.join();
+  EXPECT_EQ(w.env.ui.messages.size(), 1u) << "only the wipe's warning";
+  EXPECT_TRUE(w.app.ended());
+  EXPECT_TRUE(w.env.ui.quitCalled);
+  EXPECT_FALSE(w.env.views.tray->iconShown);
+  EXPECT_TRUE(w.app.state().worker.idle()) << "the write in progress ended first";
+  EXPECT_EQ(w.filesLeft(), kFiles);
 }
 
 TEST(WipeRunning, TheSessionWaitsWithAReasonAndItsEndStopsTheWipeCleanly) {
