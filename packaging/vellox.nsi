@@ -218,8 +218,9 @@ Section "Uninstall"
   DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   DeleteRegKey HKCU "${FILE_VERB_KEY}"
   DeleteRegKey HKCU "${FOLDER_VERB_KEY}"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
   MessageBox MB_YESNO|MB_ICONQUESTION "Remove Tarn Vellox's settings as well?" /SD IDNO IDNO keep
   DeleteRegKey HKCU "${SETTINGS_KEY}"
 keep:
+  ; Last: once the entry is gone, the uninstall is done.
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
