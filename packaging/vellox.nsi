@@ -23,6 +23,10 @@ SetCompressor /SOLID lzma
 ; the verb is src/app/explorer_verb.h's, the mutex src/app/application.cpp's, the class and
 ; the message src/ui/win32/resources/resource.h's.
 !define SETTINGS_KEY "Software\ Tarn Vellox"
+; The program's own start-with-Windows option: each close of its window writes or deletes
+; the Run value from it (src/app/user_prefs.cpp).
+!define AUTOSTART_KEY "Software\ Tarn Vellox\Settings"
+!define AUTOSTART_VALUE "autostart"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE " Tarn Vellox"
 !define FILE_VERB_KEY "Software\Classes\*\shell\TarnVellox.Shred"
@@ -123,8 +127,8 @@ FunctionEnd
 Function .onInit
   StrCpy $StartWithWindows ${BST_UNCHECKED}
   StrCpy $ExplorerMenu ${BST_UNCHECKED}
-  ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
-  ${IfThen} $0 != "" ${|} StrCpy $StartWithWindows ${BST_CHECKED} ${|}
+  ReadRegStr $0 HKCU "${AUTOSTART_KEY}" "${AUTOSTART_VALUE}"
+  ${IfThen} $0 == "1" ${|} StrCpy $StartWithWindows ${BST_CHECKED} ${|}
   ReadRegStr $0 HKCU "${FILE_VERB_KEY}\command" ""
   ${IfThen} $0 != "" ${|} StrCpy $ExplorerMenu ${BST_CHECKED} ${|}
   ${GetParameters} $R0
@@ -165,11 +169,16 @@ FunctionEnd
   WriteRegStr HKCU "${key}\command" "" '"$INSTDIR\vellox.exe" --wipe "%1"'
 !macroend
 
-; The same values the program writes: the quoted path, so that blanks cannot start another program.
+; The same values the program writes: the quoted path, so that blanks cannot start another
+; program. Its own option too, or its first exit would take the Run value back; an option the
+; user never set stays unset.
 Function WriteOptions
   ${If} $StartWithWindows == ${BST_CHECKED}
+    WriteRegStr HKCU "${AUTOSTART_KEY}" "${AUTOSTART_VALUE}" "1"
     WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\vellox.exe"'
   ${Else}
+    ReadRegStr $0 HKCU "${AUTOSTART_KEY}" "${AUTOSTART_VALUE}"
+    ${IfThen} $0 != "" ${|} WriteRegStr HKCU "${AUTOSTART_KEY}" "${AUTOSTART_VALUE}" "0" ${|}
     DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   ${EndIf}
   ${If} $ExplorerMenu == ${BST_CHECKED}

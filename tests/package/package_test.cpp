@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "e2e/driver.h"
+#include "ui/win32/resources/resource.h"
 
 namespace vellox::e2e {
 namespace {
@@ -74,6 +75,9 @@ class Package : public testing::Test {
  protected:
   void SetUp() override {
     VelloxDriver::endStrays();
+    // Other tests of this prefix may have set the option: these start as a new user would.
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey.c_str(), L" Tarn Vellox");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, (kSettingsKey + L"\\Settings").c_str(), L"autostart");
     ASSERT_FALSE(setup_.path.empty() || newer_.path.empty()) << "scripts/test packages before it tests";
     ASSERT_EQ(userValue(kUninstallKey, L"DisplayName"), std::nullopt) << "installed before the test";
   }
@@ -119,7 +123,14 @@ TEST_F(Package, ASilentInstallWritesItsFilesShortcutEntryAndTheOptionsAskedFor) 
   // The very values the program writes for these options.
   EXPECT_EQ(userValue(kRunKey, L" Tarn Vellox"), quoted(exe));
   for (const auto& verb : kVerbKeys) EXPECT_EQ(userValue(verb + L"\\command", nullptr), quoted(exe) + L" --wipe \"%1\"");
-  startWithIcon(exe);
+
+  // The program agrees: the close of its window, at its exit, writes the Run value again.
+  const Process vellox = startWithIcon(exe);
+  ASSERT_TRUE(waitUntil([&] { return !topLevelWindows({kTitle, VELLOX_MAIN_CLASS, vellox.id(), false}).empty(); },
+                        kPatience)) << "the main window is loaded";
+  PostMessageW(FindWindowW(VELLOX_TRAY_CLASS, nullptr), RegisterWindowMessageW(VELLOX_EXIT_MESSAGE), 0, 0);
+  EXPECT_EQ(vellox.waitForExit(kPatience), 0u);
+  EXPECT_EQ(userValue(kRunKey, L" Tarn Vellox"), quoted(exe));
 }
 
 TEST_F(Package, AnUpgradeEndsTheRunningOlderBuildKeepsTheSettingsAndLeavesOneNewerInstance) {
