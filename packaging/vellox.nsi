@@ -97,8 +97,9 @@ again:
     ${IfThen} $2 == 0 ${|} ${ExitDo} ${|}
     System::Call 'user32::PostMessageW(p r2, i r1, p 0, p 0)'
   ${Loop}
-  ; A wipe ends after the write in progress: ten seconds is ample.
-  ${For} $3 1 100
+  ; A wipe ends after the write in progress, then the exit's own cleaning runs, if the user
+  ; asked for it: half a minute is ample.
+  ${For} $3 1 300
     Call ${un}VelloxRuns
     Pop $0
     ${IfThen} $0 == 0 ${|} Return ${|}
