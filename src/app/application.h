@@ -64,7 +64,8 @@ class Application {
   void loadMain();
   void retireLater();
   AutoOptions autoOptions();
-  void continueClean(const std::shared_ptr<AutoCleanRun>& run);
+  // By value: the run may be the one `cleanRun_` holds, and let go of here.
+  void continueClean(std::shared_ptr<AutoCleanRun> run);
   void finishClean(CleanMoment moment, const CleanReport& report);
   void showCleanStatus(const std::string& text);
 

@@ -29,7 +29,7 @@ void Application::startUpClean() {
 
 // A step of the history store or the Recycle Bin runs here; the others run on the
 // worker, after any wipe queued before them, and hand the next step back to this thread.
-void Application::continueClean(const std::shared_ptr<AutoCleanRun>& run) {
+void Application::continueClean(std::shared_ptr<AutoCleanRun> run) {
   while (cleanRun_ == run && !ended_ && run->next < run->steps.size()) {
     const CleanStep& step = run->steps[run->next++];
     showCleanStatus(step.status);

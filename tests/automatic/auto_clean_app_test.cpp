@@ -39,6 +39,18 @@ TEST(AutoCleanApp, StartUpCleansOnceWhenItsBoxIsStoredAndLogsTheRun) {
   }
 }
 
+// The Recycle Bin is emptied on the window's thread: a clean of it alone ends within
+// start-up's own event.
+TEST(AutoCleanApp, AStartUpCleanOnTheWindowsThreadAloneEndsAndIsLogged) {
+  TestEnv env;
+  AutoWorld world(env);
+  store(env, {"runonstart", "autoemptyrecyclebin"});
+  RunningApp run(env);
+  EXPECT_TRUE(env.shell.bin.empty());
+  EXPECT_NE(world.log().find(" | start-up | cleaned: Recycle Bin | skipped: nothing"), std::string::npos)
+      << world.log();
+}
+
 // After OK, before the process ends; the open window shows each step in its status bar.
 TEST(AutoCleanApp, ExitCleansBeforeTheEndShowingProgressInTheOpenWindow) {
   TestEnv env;
