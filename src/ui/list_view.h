@@ -26,6 +26,9 @@ class ListView : public Control {
   virtual std::string subItem(std::size_t row, int column) const = 0;
   virtual bool selected(std::size_t row) const = 0;
   virtual void setSelected(std::size_t row, bool selected) = 0;
+  // The check box of a row, in a list that shows them; rows come unchecked.
+  virtual bool checked(std::size_t row) const = 0;
+  virtual void setChecked(std::size_t row, bool checked) = 0;
 
   virtual int columnCount() const = 0;
   virtual std::string columnHeader(int column) const = 0;
@@ -47,6 +50,11 @@ class ListView : public Control {
     if (onColumnClick) onColumnClick(column);
   }
   std::function<void(int)> onColumnClick;
+  // The user toggled the row's check box; the program's setChecked does not fire it.
+  void checkToggled(std::size_t row) {
+    if (onCheckToggled) onCheckToggled(row);
+  }
+  std::function<void(std::size_t)> onCheckToggled;
 };
 
 }  // namespace vellox

@@ -22,6 +22,7 @@
   X(Cookies, "Cookies", IDD_PAGE_COOKIES)         \
   X(Cache, "Cache", IDD_PAGE_CACHE)               \
   X(History, "Browser History", IDD_PAGE_HISTORY) \
+  X(Browsers, "Browsers", IDD_PAGE_BROWSERS)      \
   X(SecureWipe, "Secure Wipe", IDD_PAGE_WIPE)     \
   X(About, "&About", IDD_PAGE_ABOUT)
 
@@ -55,6 +56,10 @@
   X(ListView, URLs, kTabHistory, IDC_URLS, "Title", "URL", "Last visited", "Last Updated", "Expires",   \
     "Flags")                                                                                            \
   X(Button, cmdClearHistory, kTabHistory, IDC_CMDCLEARHISTORY, "Clear History")                         \
+  X(ListView, lstBrowsers, kTabBrowsers, IDC_LSTBROWSERS, "Browser", "Profile", "Item", "Found")         \
+  X(Button, cmdAnalyze, kTabBrowsers, IDC_CMDANALYZE, "&Analyze")                                       \
+  X(Button, cmdClean, kTabBrowsers, IDC_CMDCLEAN, "C&lean")                                             \
+  X(Button, cmdKeepCookies, kTabBrowsers, IDC_CMDKEEPCOOKIES, "Cookies to &Keep...")                    \
   X(TextBox, txtFolderToWipe, kTabSecureWipe, IDC_TXTFOLDERTOWIPE)                                      \
   X(Button, cmdBrowseForFolder, kTabSecureWipe, IDC_CMDBROWSEFORFOLDER, "Browse...")                    \
   X(TextBox, txtFileToWipe, kTabSecureWipe, IDC_TXTFILETOWIPE)                                          \

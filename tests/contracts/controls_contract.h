@@ -9,7 +9,7 @@ namespace vellox::test {
 // What the window logic relies on from the main window's controls, run against
 // the headless window and the real one. A side gives c() (the controls of a new,
 // shown window) and the user's gestures: click(CheckBox&), click(OptionButton&),
-// click(Button&), click(Label&) and clickTab(index).
+// click(Button&), click(Label&), clickTab(index) and clickCheck(ListView&, row).
 template <class Side>
 class ControlsContract : public ::testing::Test {
  protected:
@@ -28,9 +28,9 @@ inline std::vector<std::string> keysOf(const ListView& list) {
 TYPED_TEST_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEverythingClearAndEnabled) {
   auto& c = this->c();
   EXPECT_EQ(c.SSTab1.selected(), kTabSecureWipe);
-  ASSERT_EQ(c.SSTab1.count(), 6);
-  const char* captions[] = {"General", "Cookies", "Cache", "Browser History", "Secure Wipe", "&About"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(c.SSTab1.caption(i), captions[i]);
+  ASSERT_EQ(c.SSTab1.count(), 7);
+  const char* captions[] = {"General", "Cookies", "Cache", "Browser History", "Browsers", "Secure Wipe", "&About"};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(c.SSTab1.caption(i), captions[i]);
   for (CheckBox* box : {&c.chkautostart, &c.chkdelOnStart, &c.chkDelOnShutDown, &c.Chkautoclearcookies,
                         &c.ChkAutoClearCache, &c.ChkAutoClearHistory, &c.chkdeltempfiles, &c.chkEmptyRecycleBin,
                         &c.chkDelCachedPasswords, &c.chkSecureForAll}) {
@@ -46,7 +46,9 @@ TYPED_TEST_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEverythingClearAn
   EXPECT_EQ(c.pointer.get(), kPointerDefault);
   const std::vector<std::string> cookieHeaders{"Cookie Name", "Cookie Path"};
   const std::vector<std::string> historyHeaders{"Title", "URL", "Last visited", "Last Updated", "Expires", "Flags"};
-  for (auto [list, headers] : {std::pair{&c.lstcookies, cookieHeaders}, std::pair{&c.URLs, historyHeaders}}) {
+  const std::vector<std::string> browserHeaders{"Browser", "Profile", "Item", "Found"};
+  for (auto [list, headers] : {std::pair{&c.lstcookies, cookieHeaders}, std::pair{&c.URLs, historyHeaders},
+                               std::pair{&c.lstBrowsers, browserHeaders}}) {
     EXPECT_EQ(list->count(), 0u);
     EXPECT_FALSE(list->sorted());
     EXPECT_EQ(list->sortKey(), 0);
@@ -171,6 +173,28 @@ TYPED_TEST_P(ControlsContract, ListViewRowsKeepTheirKeysSubItemsAndSelection) {
   EXPECT_FALSE(list.selected(0));
 }
 
+// Only the user's toggles are told; the program's changes and new rows are not.
+TYPED_TEST_P(ControlsContract, ListViewCheckBoxesTellTheUsersTogglesOnly) {
+  auto& list = this->c().lstBrowsers;
+  std::vector<std::size_t> toggled;
+  list.onCheckToggled = [&](std::size_t row) { toggled.push_back(row); };
+  for (const char* name : {"Chrome", "Edge", "Firefox"}) list.addRow(name, name);
+  EXPECT_FALSE(list.checked(0) || list.checked(1) || list.checked(2));
+  list.setChecked(0, true);
+  list.setChecked(2, true);
+  list.setChecked(2, false);
+  EXPECT_TRUE(list.checked(0));
+  EXPECT_FALSE(list.checked(2));
+  this->side.clickCheck(list, 1);
+  this->side.clickCheck(list, 0);
+  EXPECT_EQ(toggled, (std::vector<std::size_t>{1, 0}));
+  EXPECT_FALSE(list.checked(0));
+  EXPECT_TRUE(list.checked(1));
+  list.removeRow(0);  // the boxes stay with their rows
+  EXPECT_TRUE(list.checked(0));
+  EXPECT_FALSE(list.checked(1));
+}
+
 TYPED_TEST_P(ControlsContract, ASortedListViewOrdersByTheSortKeyColumnOnceFilled) {
   auto& list = this->c().URLs;
   list.setSorted(true);
@@ -230,7 +254,7 @@ REGISTER_TYPED_TEST_SUITE_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEv
                             OptionButtonsOfOneGroupExcludeEachOther, TextsComeBackAsSet,
                             DisabledControlsIgnoreClicksAndCannotTakeTheFocus, ALabelClickRunsItsHandler,
                             TheTabHandlerRunsOnEachChangeByProgramOrClick,
-                            ListViewRowsKeepTheirKeysSubItemsAndSelection,
+                            ListViewRowsKeepTheirKeysSubItemsAndSelection, ListViewCheckBoxesTellTheUsersTogglesOnly,
                             ASortedListViewOrdersByTheSortKeyColumnOnceFilled, ListViewColumnWidthsAreInTwips,
                             AProgressBarShowsItsShareInThousandthsWithinTheBar, TheMousePointerIsWhatWasLastSet);
 

@@ -14,6 +14,7 @@ struct HeadlessSide {
   void click(Button& button) { button.click(); }
   void click(Label& label) { label.click(); }
   void clickTab(int index) { view.SSTab1.select(index); }
+  void clickCheck(ListView& list, std::size_t row) { dynamic_cast<HeadlessListView&>(list).userToggle(row); }
   FakeTextOrder order;
   HeadlessMainView view{order};
 };

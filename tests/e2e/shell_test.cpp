@@ -6,10 +6,10 @@
 namespace vellox::e2e {
 namespace {
 
-const std::vector<std::wstring> kTabCaptions = {L"General",         L"Cookies",     L"Cache",
-                                                L"Browser History", L"Secure Wipe", L"&About"};
+const std::vector<std::wstring> kTabCaptions = {L"General",  L"Cookies",     L"Cache", L"Browser History",
+                                                L"Browsers", L"Secure Wipe", L"&About"};
 constexpr size_t kHistoryTab = 3;
-constexpr size_t kAboutTab = 5;
+constexpr size_t kAboutTab = 6;
 
 size_t iconsWithTitle() {
   size_t count = 0;
@@ -61,7 +61,8 @@ TEST_F(VelloxTest, ShowVelloxOpensSecureWipeAndEveryTabCanBeWalked) {
   const std::pair<int, std::wstring> pages[] = {
       {IDC_FRAME1, L"General Operation"}, {IDC_FRAME2, L"Cookie Information"},
       {IDC_FRAME3, L"Cache Contents"},    {IDC_FRAME4, L"Visited Sites"},
-      {IDC_FRAME6, L"Secure Erasing"},    {IDC_LBLAPPNAME, L" Tarn Vellox 1.0"},
+      {IDC_FRAME10, L"Web Browsers"},     {IDC_FRAME6, L"Secure Erasing"},
+      {IDC_LBLAPPNAME, L" Tarn Vellox 1.0"},
   };
   for (size_t index = 0; index < kTabCaptions.size(); ++index) {
     SCOPED_TRACE(kTabCaptions[index]);

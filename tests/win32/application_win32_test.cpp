@@ -69,9 +69,9 @@ TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
   SendMessageW(w.tray(), WM_VELLOX_TRAYICON, VELLOX_TRAY_ICON_ID, WM_LBUTTONDBLCLK);
   HWND first = w.mainWindow();
   EXPECT_TRUE(IsWindowVisible(first));
-  EXPECT_EQ(w.selectedTab(), 4);
+  EXPECT_EQ(w.selectedTab(), kTabSecureWipe);
   w.chooseFromTrayMenu(2);  // About
-  EXPECT_EQ(w.selectedTab(), 5);
+  EXPECT_EQ(w.selectedTab(), kTabAbout);
 
   // The close box writes the Run value from the check box and destroys the window.
   w.app.mainWindow()->chkautostart.setValue(1);
@@ -86,7 +86,7 @@ TEST(ApplicationWindows, TrayOpensTheWindowClosingDestroysItAndExitAsksFirst) {
   HWND second = w.mainWindow();
   ASSERT_NE(second, nullptr);
   EXPECT_TRUE(IsWindowVisible(second));
-  EXPECT_EQ(w.selectedTab(), 4);
+  EXPECT_EQ(w.selectedTab(), kTabSecureWipe);
 
   w.ui.answers = {MsgAnswer::Cancel};
   w.chooseFromTrayMenu(3);  // Exit, then Cancel: nothing changes

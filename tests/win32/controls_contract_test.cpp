@@ -27,6 +27,13 @@ struct Win32Side {
     SendMessageW(view.SSTab1.hwnd(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     clickAt(view.SSTab1.hwnd(), {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
   }
+  // A click on the row's check box, at the left end of the row.
+  void clickCheck(ListView& list, std::size_t row) {
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    SendMessageW(hwndOf(list), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+    clickAt(hwndOf(list), {bounds.left + 8, (bounds.top + bounds.bottom) / 2});
+  }
   win32::Win32MainView view{GetModuleHandleW(nullptr)};
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ControlsContract, Win32Side);

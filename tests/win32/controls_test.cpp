@@ -33,7 +33,7 @@ TEST_F(ControlsTest, ATabClickShowsItsPageAndHidesTheOthers) {
   SendMessageW(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
   clickAt(tab, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
   ASSERT_EQ(view.SSTab1.selected(), 2);
-  for (int page = 0; page < 6; ++page) EXPECT_EQ(IsWindowVisible(view.page(page)) != 0, page == 2) << page;
+  for (int page = 0; page < kTabCount; ++page) EXPECT_EQ(IsWindowVisible(view.page(page)) != 0, page == 2) << page;
 }
 
 TEST_F(ControlsTest, TabShortcutsStepThroughTheTabsAndAltASelectsAbout) {
@@ -42,7 +42,7 @@ TEST_F(ControlsTest, TabShortcutsStepThroughTheTabsAndAltASelectsAbout) {
   SetFocus(view.txtFolderToWipe.hwnd());
   MSG alt{view.txtFolderToWipe.hwnd(), WM_SYSCHAR, 'a', 0x20000000, 0, {}};
   EXPECT_TRUE(win32::dispatchDialogMessage(alt));
-  EXPECT_EQ(seen, (std::vector<int>{5}));
+  EXPECT_EQ(seen, (std::vector<int>{kTabAbout}));
   EXPECT_TRUE(view.SSTab1.hasFocus());  // not left on the hidden page
 }
 

@@ -16,11 +16,12 @@ struct MainWindowTest : ::testing::Test {
   HWND control(int page, int id) { return GetDlgItem(GetDlgItem(view.hwnd(), page), id); }
 };
 
-TEST_F(MainWindowTest, HasSixTabsInOrderWithSecureWipeSelectedAndItsPageShown) {
+TEST_F(MainWindowTest, HasSevenTabsInOrderWithSecureWipeSelectedAndItsPageShown) {
   HWND tab = GetDlgItem(view.hwnd(), IDC_SSTAB1);
-  const std::vector<std::string> expected = {"General", "Cookies", "Cache", "Browser History", "Secure Wipe", "&About"};
-  ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 6);
-  for (int i = 0; i < 6; ++i) {
+  const std::vector<std::string> expected = {"General",  "Cookies",     "Cache", "Browser History",
+                                             "Browsers", "Secure Wipe", "&About"};
+  ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 7);
+  for (int i = 0; i < 7; ++i) {
     wchar_t buffer[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -29,10 +30,10 @@ TEST_F(MainWindowTest, HasSixTabsInOrderWithSecureWipeSelectedAndItsPageShown) {
     SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(win32::narrow(buffer), expected[static_cast<size_t>(i)]);
     const bool shown = (GetWindowLongW(GetDlgItem(view.hwnd(), IDC_PAGE_GENERAL + i), GWL_STYLE) & WS_VISIBLE) != 0;
-    EXPECT_EQ(shown, i == 4) << "page " << i;
+    EXPECT_EQ(shown, i == kTabSecureWipe) << "page " << i;
   }
-  EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 4);
-  EXPECT_EQ(view.SSTab1.selected(), 4);
+  EXPECT_EQ(SendMessageW(tab, TCM_GETCURSEL, 0, 0), kTabSecureWipe);
+  EXPECT_EQ(view.SSTab1.selected(), kTabSecureWipe);
   EXPECT_FALSE(view.visible());
   EXPECT_EQ(view.caption(), " Tarn Vellox");
 }
@@ -67,6 +68,10 @@ TEST_F(MainWindowTest, EveryFrameAndControlCarriesItsCaption) {
       {IDC_PAGE_CACHE, IDC_CHKDELCACHEDPASSWORDS, "Delete Cached passwords"},
       {IDC_PAGE_HISTORY, IDC_FRAME4, "Visited Sites"},
       {IDC_PAGE_HISTORY, IDC_CMDCLEARHISTORY, "Clear History"},
+      {IDC_PAGE_BROWSERS, IDC_FRAME10, "Web Browsers"},
+      {IDC_PAGE_BROWSERS, IDC_CMDANALYZE, "&Analyze"},
+      {IDC_PAGE_BROWSERS, IDC_CMDCLEAN, "C&lean"},
+      {IDC_PAGE_BROWSERS, IDC_CMDKEEPCOOKIES, "Cookies to &Keep..."},
       {IDC_PAGE_WIPE, IDC_FRAME6, "Secure Erasing"},
       {IDC_PAGE_WIPE, IDC_FRAMEFOLDER, "Wipe Folder"},
       {IDC_PAGE_WIPE, IDC_LABEL3, "Folder"},

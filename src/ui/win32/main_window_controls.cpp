@@ -46,6 +46,7 @@ void Win32MainView::attachControls() {
   SSTab1.setTabs({std::begin(kTabCaptions), std::end(kTabCaptions)}, std::move(pages));
   SSTab1.showTab(kFirstTab);
   optQuick.setValue(true);
+  lstBrowsers.showCheckBoxes();
 }
 
 void Win32MainView::detachControls() {

@@ -43,6 +43,10 @@ void Win32ListView::setColumns(const std::vector<std::string>& headers) {
   }
 }
 
+void Win32ListView::showCheckBoxes() {
+  SendMessageW(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+}
+
 void Win32ListView::clear() {
   SendMessageW(hwnd(), LVM_DELETEALLITEMS, 0, 0);
   rows_.clear();
@@ -59,7 +63,9 @@ std::size_t Win32ListView::addRow(const std::string& text, const std::string& ke
   item.iItem = static_cast<int>(count());
   item.pszText = wide.data();
   item.lParam = nextParam_++;
+  ++settingChecks_;  // a new row's check box appears cleared
   const auto row = SendMessageW(hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  --settingChecks_;
   if (row < 0) return count();
   rows_[item.lParam].key = key;
   return static_cast<std::size_t>(row);
@@ -134,6 +140,21 @@ void Win32ListView::setSelected(std::size_t row, bool selected) {
   SendMessageW(hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// The state image is 1 for a cleared box and 2 for a checked one; 0 without one.
+bool Win32ListView::checked(std::size_t row) const {
+  const auto state = SendMessageW(hwnd(), LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+  return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+void Win32ListView::setChecked(std::size_t row, bool checked) {
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+  ++settingChecks_;
+  SendMessageW(hwnd(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  --settingChecks_;
+}
+
 int Win32ListView::columnCount() const {
   HWND header = reinterpret_cast<HWND>(SendMessageW(hwnd(), LVM_GETHEADER, 0, 0));
   return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -199,9 +220,19 @@ void Win32ListView::sortIfNeeded() {
 }
 
 bool Win32ListView::onNotify(const NMHDR& header, LRESULT&) {
-  if (header.code != static_cast<UINT>(LVN_COLUMNCLICK)) return false;
-  columnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
-  return true;
+  const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+  if (header.code == static_cast<UINT>(LVN_COLUMNCLICK)) {
+    columnClick(change.iSubItem);
+    return true;
+  }
+  if (header.code != static_cast<UINT>(LVN_ITEMCHANGED)) return false;
+  // A box that had a state before and has another now, not set by the program: a toggle.
+  const UINT before = (change.uOldState & LVIS_STATEIMAGEMASK) >> 12;
+  const UINT after = (change.uNewState & LVIS_STATEIMAGEMASK) >> 12;
+  if ((change.uChanged & LVIF_STATE) && before != 0 && after != 0 && before != after && settingChecks_ == 0 &&
+      change.iItem >= 0)
+    checkToggled(static_cast<std::size_t>(change.iItem));
+  return false;
 }
 
 }  // namespace vellox::win32

@@ -17,6 +17,8 @@ namespace vellox::win32 {
 class Win32ListView : public Win32Control<ListView> {
  public:
   void setColumns(const std::vector<std::string>& headers);
+  // Gives every row a check box (LVS_EX_CHECKBOXES).
+  void showCheckBoxes();
 
   void clear() override;
   std::size_t count() const override;
@@ -29,6 +31,8 @@ class Win32ListView : public Win32Control<ListView> {
   std::string subItem(std::size_t row, int column) const override;
   bool selected(std::size_t row) const override;
   void setSelected(std::size_t row, bool selected) override;
+  bool checked(std::size_t row) const override;
+  void setChecked(std::size_t row, bool checked) override;
 
   int columnCount() const override;
   std::string columnHeader(int column) const override;
@@ -61,6 +65,8 @@ class Win32ListView : public Win32Control<ListView> {
   bool sorted_ = false;
   int sortKey_ = 0;
   int updating_ = 0;
+  // Above zero while the program changes check boxes, which the user did not toggle.
+  int settingChecks_ = 0;
 };
 
 }  // namespace vellox::win32

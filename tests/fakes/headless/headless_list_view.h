@@ -23,6 +23,13 @@ class HeadlessListView : public HeadlessControl<ListView> {
   std::string subItem(std::size_t row, int column) const override;
   bool selected(std::size_t row) const override { return rows_.at(row).selected; }
   void setSelected(std::size_t row, bool selected) override { rows_.at(row).selected = selected; }
+  bool checked(std::size_t row) const override { return rows_.at(row).checked; }
+  void setChecked(std::size_t row, bool checked) override { rows_.at(row).checked = checked; }
+  // A click on the row's check box.
+  void userToggle(std::size_t row) {
+    rows_.at(row).checked = !rows_.at(row).checked;
+    checkToggled(row);
+  }
 
   int columnCount() const override { return static_cast<int>(headers_.size()); }
   std::string columnHeader(int column) const override { return headers_.at(static_cast<size_t>(column)); }
@@ -45,6 +52,7 @@ class HeadlessListView : public HeadlessControl<ListView> {
     std::map<int, double> values;
     std::string key;
     bool selected = false;
+    bool checked = false;
   };
   void sortIfNeeded();
 

@@ -4,7 +4,7 @@
 //
 // Window layout for drivers: the main window is a dialog of class
 // VELLOX_MAIN_CLASS captioned " Tarn Vellox". Its direct children are the tab
-// control, the six page windows, the buttons, the banner and the status bar.
+// control, the seven page windows, the buttons, the banner and the status bar.
 // The controls of a tab are children of that tab's page window:
 //   GetDlgItem(GetDlgItem(main, IDC_PAGE_GENERAL), IDC_CHKAUTOSTART).
 // Every ID below is unique in the whole window, so a walk of all descendants by
@@ -22,6 +22,8 @@
 #define IDD_PAGE_HISTORY 204
 #define IDD_PAGE_WIPE 205
 #define IDD_PAGE_ABOUT 206
+#define IDD_PAGE_BROWSERS 207
+#define IDD_KEEPCOOKIES 220
 #define IDD_SPLASH 210
 
 // Strings: the program's title, for the windows and boxes the window layer makes.
@@ -39,8 +41,9 @@
 #define IDC_PAGE_COOKIES 1011
 #define IDC_PAGE_CACHE 1012
 #define IDC_PAGE_HISTORY 1013
-#define IDC_PAGE_WIPE 1014
-#define IDC_PAGE_ABOUT 1015
+#define IDC_PAGE_BROWSERS 1014
+#define IDC_PAGE_WIPE 1015
+#define IDC_PAGE_ABOUT 1016
 
 // Tab 0 "General".
 #define IDC_FRAME1 1100
@@ -78,7 +81,22 @@
 #define IDC_URLS 1401
 #define IDC_CMDCLEARHISTORY 1402
 
-// Tab 4 "Secure Wipe".
+// Tab 4 "Browsers".
+#define IDC_FRAME10 1800
+#define IDC_LSTBROWSERS 1801
+#define IDC_CMDANALYZE 1802
+#define IDC_CMDCLEAN 1803
+#define IDC_CMDKEEPCOOKIES 1804
+
+// The "Cookies to Keep" dialog.
+#define IDC_LBLSITES 1900
+#define IDC_LSTSITES 1901
+#define IDC_LBLKEPT 1902
+#define IDC_LSTKEPT 1903
+#define IDC_CMDKEEP 1904
+#define IDC_CMDREMOVE 1905
+
+// Tab 5 "Secure Wipe".
 #define IDC_FRAME6 1500
 #define IDC_FRAMEFOLDER 1501
 #define IDC_LABEL3 1502
@@ -97,7 +115,7 @@
 #define IDC_PRGWIPE 1515
 #define IDC_LBLWIPEFILES 1516
 
-// Tab 5 "&About".
+// Tab 6 "&About".
 #define IDC_PICTURE2 1600
 #define IDC_LBLAPPNAME 1601
 #define IDC_LBLPROGINFO 1602
