@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::uint32_t kRegMultiSz = 7;
 
 inline constexpr long kRegOk = 0;
 inline constexpr long kRegFileNotFound = 2;
@@ -34,6 +35,9 @@ class RegistryKey {
   virtual long queryText(const std::string& name, std::uint32_t room, std::string& text) = 0;
   // Stores a REG_SZ value with its terminating NUL.
   virtual long setString(const std::string& name, const std::string& value) = 0;
+  // Stores a REG_MULTI_SZ value: each text with its NUL, then the NUL that ends the list.
+  // A text may not be empty, since an empty one would end the list early.
+  virtual long setMultiString(const std::string& name, const std::vector<std::string>& values) = 0;
   virtual long deleteValue(const std::string& name) = 0;
 };
 

@@ -74,6 +74,7 @@ class ShiftingKey : public RegistryKey {
   long queryData(const std::string&, std::vector<std::uint8_t>&) override { return kRegMoreData; }
   long queryText(const std::string&, std::uint32_t, std::string&) override { return kRegMoreData; }
   long setString(const std::string&, const std::string&) override { return kRegOk; }
+  long setMultiString(const std::string&, const std::vector<std::string>&) override { return kRegOk; }
   long deleteValue(const std::string&) override { return kRegOk; }
   std::uint32_t reportedType = kRegSz;
 };

@@ -65,6 +65,31 @@ TYPED_TEST_P(RegistryContract, StringsReadBackWithTheirNulInTheRoomReported) {
   }
 }
 
+// A list is REG_MULTI_SZ: each text with its NUL, then one more; an empty list is two NULs.
+TYPED_TEST_P(RegistryContract, MultiStringsReadBackAsNulSeparatedTexts) {
+  auto writer = this->open(this->side.root(), RegAccess::Write);
+  auto reader = this->open(this->side.root(), RegAccess::Default);
+  ASSERT_TRUE(writer && reader);
+  const struct {
+    std::vector<std::string> values;
+    std::string stored;
+  } cases[] = {
+      {{"example.com", "\xCE\xB1.gr"}, std::string("example.com\0\xCE\xB1.gr\0\0", 19)},
+      {{"one"}, std::string("one\0\0", 5)},
+      {{}, std::string(2, '\0')},
+  };
+  for (const auto& [values, stored] : cases) {
+    SCOPED_TRACE(stored);
+    ASSERT_EQ(writer->setMultiString("m", values), kRegOk);
+    std::uint32_t type = 0, size = 0;
+    ASSERT_EQ(reader->queryInfo("m", type, size), kRegOk);
+    EXPECT_EQ(type, kRegMultiSz);
+    std::string text;
+    EXPECT_EQ(reader->queryText("m", size, text), kRegOk);
+    EXPECT_EQ(text, stored);
+  }
+}
+
 TYPED_TEST_P(RegistryContract, DwordsAreFourLittleEndianBytes) {
   this->side.putDword(this->side.root(), "d", 300);
   auto reader = this->open(this->side.root(), RegAccess::Default);
@@ -133,7 +158,8 @@ TYPED_TEST_P(RegistryContract, ErrorTextsAreSentencesEndingInALineBreak) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
-                            StringsReadBackWithTheirNulInTheRoomReported, DwordsAreFourLittleEndianBytes,
+                            StringsReadBackWithTheirNulInTheRoomReported, MultiStringsReadBackAsNulSeparatedTexts,
+                            DwordsAreFourLittleEndianBytes,
                             ADeletedValueIsGoneAndDeletesOnce, ADeletedTreeTakesWhatIsBelowItOnce,
                             AccessIsWhatTheKeyWasOpenedFor,
                             ErrorTextsAreSentencesEndingInALineBreak);

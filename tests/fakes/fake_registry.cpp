@@ -46,6 +46,19 @@ class FakeKey : public RegistryKey {
     v.data.push_back(0);
     return kRegOk;
   }
+  long setMultiString(const std::string& name, const std::vector<std::string>& values) override {
+    if (!writes_) return kAccessDenied;
+    auto& v = key_[name];
+    v.type = kRegMultiSz;
+    v.data.clear();
+    for (const auto& value : values) {
+      v.data.insert(v.data.end(), value.begin(), value.end());
+      v.data.push_back(0);
+    }
+    if (values.empty()) v.data.push_back(0);
+    v.data.push_back(0);
+    return kRegOk;
+  }
   long deleteValue(const std::string& name) override {
     if (!writes_) return kAccessDenied;
     return key_.erase(name) ? kRegOk : kRegFileNotFound;

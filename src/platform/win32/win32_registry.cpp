@@ -49,6 +49,15 @@ class Win32RegistryKey : public RegistryKey {
                           reinterpret_cast<const BYTE*>(data.c_str()), cb);
   }
 
+  long setMultiString(const std::string& name, const std::vector<std::string>& values) override {
+    std::wstring data;
+    for (const auto& value : values) data += widen(value) + L'\0';
+    if (data.empty()) data += L'\0';
+    const DWORD cb = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key_.get(), widen(name).c_str(), 0, REG_MULTI_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), cb);
+  }
+
   long deleteValue(const std::string& name) override { return RegDeleteValueW(key_.get(), widen(name).c_str()); }
 
  private:

@@ -1,4 +1,5 @@
 #include "platform/win32/win32_settings_store.h"
+#include <algorithm>
 #include "platform/win32/win32_services.h"
 
 namespace vellox::win32 {
@@ -31,6 +32,36 @@ class RegistrySettingsStore : public SettingsStore {
     std::unique_ptr<RegistryKey> open;
     if (registry_->open(RegRoot::CurrentUser, path(app, section), RegAccess::Write, open) != kRegOk) return;
     open->setString(key, value);
+  }
+
+  std::vector<std::string> getSettingList(const std::string& app, const std::string& section,
+                                          const std::string& key) override {
+    std::unique_ptr<RegistryKey> open;
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    std::string text;
+    if (registry_->open(RegRoot::CurrentUser, path(app, section), RegAccess::Default, open) != kRegOk ||
+        open->queryInfo(key, type, size) != kRegOk || type != kRegMultiSz || open->queryText(key, size, text) != kRegOk)
+      return {};
+    // Texts end at each NUL; the first empty one ends the list.
+    std::vector<std::string> values;
+    for (std::size_t start = 0; start < text.size();) {
+      const std::size_t end = std::min(text.find('\0', start), text.size());
+      if (end == start) break;
+      values.push_back(text.substr(start, end - start));
+      start = end + 1;
+    }
+    return values;
+  }
+
+  void saveSettingList(const std::string& app, const std::string& section, const std::string& key,
+                       const std::vector<std::string>& values) override {
+    std::unique_ptr<RegistryKey> open;
+    if (registry_->open(RegRoot::CurrentUser, path(app, section), RegAccess::Write, open) != kRegOk) return;
+    std::vector<std::string> stored;
+    for (const auto& value : values)
+      if (!value.empty()) stored.push_back(value);
+    open->setMultiString(key, stored);
   }
 
  private:
