@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <memory>
+#include "ui/keep_cookies_view.h"
 #include "ui/main_view.h"
 #include "ui/splash_view.h"
 #include "ui/tray_view.h"
@@ -13,6 +15,8 @@ class ViewFactory {
   virtual std::unique_ptr<TrayView> createTray() = 0;
   virtual std::unique_ptr<SplashView> createSplash() = 0;
   virtual std::unique_ptr<MainView> createMain() = 0;
+  // Hidden until shown; `owner` is the native window it belongs to (0: none).
+  virtual std::unique_ptr<KeepCookiesView> createKeepCookies(std::uintptr_t owner) = 0;
 };
 
 }  // namespace vellox

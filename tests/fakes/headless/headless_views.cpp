@@ -72,4 +72,10 @@ std::unique_ptr<MainView> HeadlessViewFactory::createMain() {
   return view;
 }
 
+std::unique_ptr<KeepCookiesView> HeadlessViewFactory::createKeepCookies(std::uintptr_t) {
+  auto view = std::make_unique<HeadlessKeepCookiesView>();
+  keepCookies = view.get();
+  return view;
+}
+
 }  // namespace vellox

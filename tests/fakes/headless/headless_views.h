@@ -88,6 +88,23 @@ class HeadlessTrayView : public TrayView {
   TrayMenuItem nextChoice = TrayMenuItem::None;
 };
 
+class HeadlessKeepCookiesView : public KeepCookiesView {
+ public:
+  KeepCookiesControls& controls() override { return controls_; }
+  void show() override { visible_ = true; }
+  void close() override { visible_ = false; }
+  bool visible() const override { return visible_; }
+
+  HeadlessFocus focus;
+  HeadlessListBox lstSites{focus}, lstKept{focus};
+  HeadlessButton cmdKeep{focus, "&Keep >"}, cmdRemove{focus, "< &Remove"}, cmdOk{focus, "OK"},
+      cmdCancel{focus, "Cancel"};
+
+ private:
+  KeepCookiesControls controls_{lstSites, lstKept, cmdKeep, cmdRemove, cmdOk, cmdCancel};
+  bool visible_ = false;
+};
+
 // Creates headless views and keeps a plain pointer to the newest of each kind;
 // a pointer is valid only while its owner keeps the view.
 class HeadlessViewFactory : public ViewFactory {
@@ -97,11 +114,13 @@ class HeadlessViewFactory : public ViewFactory {
   std::unique_ptr<TrayView> createTray() override;
   std::unique_ptr<SplashView> createSplash() override;
   std::unique_ptr<MainView> createMain() override;
+  std::unique_ptr<KeepCookiesView> createKeepCookies(std::uintptr_t owner) override;
 
   bool failTray = false;
   HeadlessTrayView* tray = nullptr;
   HeadlessSplashView* splash = nullptr;
   HeadlessMainView* main = nullptr;
+  HeadlessKeepCookiesView* keepCookies = nullptr;
   int mainsCreated = 0;
   int splashesCreated = 0;
 
