@@ -121,9 +121,10 @@ void Application::end() {
 }
 
 // The file in progress gets its write finished and flushed and stays in place; the
-// wipe's closing boxes are not shown, as the program is ending.
+// closing boxes of a wipe or of a browsers' Clean are not shown, as the program is ending.
 void Application::stopWipes() {
   if (state_.wipe) state_.wipe->silence();
+  if (state_.browsers) state_.browsers->silence();
   state_.worker.cancelAll();
   state_.worker.waitIdle(std::chrono::hours(1));
 }

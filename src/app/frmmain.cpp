@@ -4,6 +4,8 @@
 #include "app/publisher.h"
 #include "app/run_at_startup.h"
 #include "automatic/clean_log.h"
+#include "browsers/browser_jobs.h"
+#include "browsers/frmkeepcookies.h"
 #include "ui/views.h"
 
 namespace vellox {
@@ -23,6 +25,7 @@ frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> 
   bindHandlers();
   Form_Load();
   followWipe();
+  followBrowserRun();
 }
 
 frmmain::~frmmain() { *alive_ = false; }
@@ -56,6 +59,12 @@ void frmmain::bindHandlers() {
     if (*alive_) URLs_ColumnClick(column);
   };
   on(cmdClearHistory.onClick, &frmmain::cmdClearHistory_Click);
+  lstBrowsers.onCheckToggled = [this](std::size_t row) {
+    if (*alive_) lstBrowsers_CheckToggled(row);
+  };
+  on(cmdAnalyze.onClick, &frmmain::cmdAnalyze_Click);
+  on(cmdClean.onClick, &frmmain::cmdClean_Click);
+  on(cmdKeepCookies.onClick, &frmmain::cmdKeepCookies_Click);
   on(cmdWipe.onClick, &frmmain::cmdWipe_Click);
   on(cmdBrowseForFile.onClick, &frmmain::cmdBrowseForFile_Click);
   on(cmdBrowseForFolder.onClick, &frmmain::cmdBrowseForFolder_Click);
@@ -104,6 +113,9 @@ void frmmain::SSTab1_Click() {
       break;
     case kTabHistory:
       loadURLHistory();
+      break;
+    case kTabBrowsers:
+      loadBrowsersList();
       break;
     default:
       break;

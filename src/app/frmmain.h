@@ -11,6 +11,11 @@
 
 namespace vellox {
 
+struct BrowserRow;
+class BrowserRun;
+class KeptSites;
+class frmKeepCookies;
+
 // The main window. Its handlers live beside the subsystem that owns them:
 // app/ the window itself and the preferences, cookies/, cache/, history/,
 // wipe/, system_areas/ and update/ the tabs' own. Its controls, by the names the
@@ -67,6 +72,16 @@ class frmmain : public MainControls {
   void URLs_ColumnClick(int column);
   void cmdClearHistory_Click();
 
+  // Browsers
+  void loadBrowsersList();
+  void lstBrowsers_CheckToggled(std::size_t row);
+  void cmdAnalyze_Click();
+  void cmdClean_Click();
+  void cmdKeepCookies_Click();
+  // A running Analyze or Clean, on whichever window is open while it runs.
+  void followBrowserRun();
+  void showBrowsersRunning(bool running);
+
   // Secure Wipe
   void cmdWipe_Click();
   void wipeOut();
@@ -102,6 +117,8 @@ class frmmain : public MainControls {
           std::unique_ptr<MainView> view);
   void bindHandlers();
   void on(Event& event, void (frmmain::*handler)());
+  KeptSites keptSites();
+  std::shared_ptr<BrowserRun> startBrowserRun();
 
   Services& services_;
   ProgramState& state_;
@@ -114,6 +131,9 @@ class frmmain : public MainControls {
   std::vector<std::string> droppedFiles_;
   // The file-open dialog's last file name: it is shown again and kept on cancel.
   std::string comdlgFileName_;
+  // The Browsers tab's rows, in the list's order.
+  std::vector<BrowserRow> browserRows_;
+  std::unique_ptr<frmKeepCookies> keepCookies_;
   // True while the cookie listing lets the event loop run.
   bool listingCookies_ = false;
   // False once the window is closed: a handler that let the event loop run

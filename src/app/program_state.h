@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "browsers/browser_run.h"
 #include "history/curl_history.h"
 #include "wipe/wipe_run.h"
 #include "wipe/wipe_worker.h"
@@ -18,12 +19,15 @@ struct ProgramState {
   std::unique_ptr<CURLHistory> historyStore;
   // The user's latest wipe; it outlives the window, which may close while it runs.
   std::shared_ptr<WipeRun> wipe;
+  // The latest Analyze or Clean of the browsers; it too outlives the window.
+  std::shared_ptr<BrowserRun> browsers;
   // A clearing of the temporary folder is waiting or running.
   bool clearingTemp = false;
   // Declared last: gone first, once the write in progress has ended.
   WipeWorker worker;
 
   bool wiping() const { return wipe && wipe->running(); }
+  bool browsersBusy() const { return browsers && browsers->running(); }
 };
 
 }  // namespace vellox

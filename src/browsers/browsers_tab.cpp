@@ -1,0 +1,163 @@
+#include <algorithm>
+#include "app/app_identity.h"
+#include "app/frmmain.h"
+#include "browsers/browser_choices.h"
+#include "browsers/browser_cleaning.h"
+#include "browsers/browser_discovery.h"
+#include "browsers/browser_jobs.h"
+#include "browsers/frmkeepcookies.h"
+#include "platform/settings_store.h"
+#include "platform/ui.h"
+#include "ui/views.h"
+
+namespace vellox {
+
+namespace {
+
+const char* kSection = "Settings";
+const char* kChoicesKey = "browseritems";
+const char* kKeptKey = "keepcookies";
+enum BrowserColumn { kColProfile = 1, kColItem = 2, kColFound = 3 };
+
+}  // namespace
+
+// The rows stay as they are while a job works on them; they are found again on the
+// next visit of the tab.
+void frmmain::loadBrowsersList() {
+  if (state_.browsersBusy()) return;
+  BusyPointer busy(pointer);
+  browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
+  const BrowserChoices choices =
+      BrowserChoices::parse(services_.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+  // "Found" takes what the short columns leave.
+  const double shares[] = {0.2, 0.24, 0.14, 0.42};
+  for (int column = 0; column < 4; ++column) lstBrowsers.setColumnWidth(column, lstBrowsers.width() * shares[column]);
+  lstBrowsers.beginUpdate();
+  lstBrowsers.clear();
+  for (const BrowserRow& row : browserRows_) {
+    const std::size_t index = lstBrowsers.addRow(row.profile.browser, row.key);
+    lstBrowsers.setSubItem(index, kColProfile, row.profile.profile);
+    lstBrowsers.setSubItem(index, kColItem, itemName(row.item));
+    lstBrowsers.setChecked(index, choices.checked(row.profile.browser, row.profile.profile, row.item));
+  }
+  lstBrowsers.endUpdate();
+}
+
+// Each toggle is stored at once, over what the store holds, so rows of browsers
+// that are not there now keep their choice.
+void frmmain::lstBrowsers_CheckToggled(std::size_t row) {
+  if (row >= browserRows_.size()) return;
+  const BrowserRow& toggled = browserRows_[row];
+  BrowserChoices choices =
+      BrowserChoices::parse(services_.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+  choices.setChecked(toggled.profile.browser, toggled.profile.profile, toggled.item, lstBrowsers.checked(row));
+  services_.settings.saveSetting(kAppTitle, kSection, kChoicesKey, choices.text());
+}
+
+KeptSites frmmain::keptSites() {
+  return KeptSites(services_.settings.getSettingList(kAppTitle, kSection, kKeptKey));
+}
+
+void frmmain::cmdAnalyze_Click() {
+  if (state_.browsersBusy() || browserRows_.empty()) return;
+  auto run = startBrowserRun();
+  Files& files = services_.files;
+  state_.worker.run([&files, run, rows = browserRows_, kept = keptSites()](ShredControl& control) {
+    analyzeRows(files, rows, kept, *run, control);
+    run->finish([] {});
+  });
+}
+
+void frmmain::cmdClean_Click() {
+  if (state_.browsersBusy()) return;
+  std::vector<BrowserRow> checked;
+  for (std::size_t row = 0; row < browserRows_.size() && row < lstBrowsers.count(); ++row)
+    if (lstBrowsers.checked(row)) checked.push_back(browserRows_[row]);
+  if (checked.empty()) {
+    services_.ui.messageBox("No item is checked.", kAppTitle, MsgIcon::Information, MsgButtons::Ok,
+                            view().nativeHandle());
+    return;
+  }
+  const auto answer = services_.ui.messageBox("Clean the checked items?", kAppTitle, MsgIcon::Question,
+                                              MsgButtons::YesNo, view().nativeHandle());
+  // The box let other events run: one of them may have started a job.
+  if (answer != MsgAnswer::Yes || state_.browsersBusy()) return;
+  auto run = startBrowserRun();
+  Files& files = services_.files;
+  Ui& ui = services_.ui;
+  state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites()](ShredControl& control) {
+    const std::string message = cleanRows(files, checked, kept, *run, control);
+    // What is left shows in "Found" before the message does.
+    analyzeRows(files, rows, kept, *run, control);
+    run->finish([&ui, run, message] {
+      ui.messageBox(message, kAppTitle, MsgIcon::Information, MsgButtons::Ok, run->owner ? run->owner() : 0);
+    });
+  });
+}
+
+std::shared_ptr<BrowserRun> frmmain::startBrowserRun() {
+  auto run = std::make_shared<BrowserRun>(services_.ui);
+  state_.browsers = run;
+  for (std::size_t row = 0; row < lstBrowsers.count(); ++row) lstBrowsers.setSubItem(row, kColFound, "");
+  followBrowserRun();
+  // A wipe before it on the worker goes first.
+  if (state_.wiping()) sbar.setText("Waiting for the wipe to end...");
+  return run;
+}
+
+// Binds this window to the running Analyze or Clean, if any, and shows its state.
+void frmmain::followBrowserRun() {
+  if (!state_.browsersBusy()) return;
+  auto& run = *state_.browsers;
+  std::weak_ptr<bool> alive = alive_;
+  const auto live = [alive] {
+    auto flag = alive.lock();
+    return flag && *flag;
+  };
+  run.onStatus = [this, live](const std::string& text) {
+    if (live()) sbar.setText(text);
+  };
+  run.onFound = [this, live](const std::string& key, const std::string& text) {
+    if (!live()) return;
+    for (std::size_t row = 0; row < lstBrowsers.count(); ++row)
+      if (lstBrowsers.key(row) == key) lstBrowsers.setSubItem(row, kColFound, text);
+  };
+  run.onEnded = [this, live] {
+    if (live()) showBrowsersRunning(false);
+  };
+  run.owner = [this, live]() -> std::uintptr_t { return live() && view().visible() ? view().nativeHandle() : 0; };
+  showBrowsersRunning(true);
+}
+
+void frmmain::showBrowsersRunning(bool running) {
+  cmdAnalyze.setEnabled(!running);
+  cmdClean.setEnabled(!running);
+  cmdKeepCookies.setEnabled(!running);
+  if (!running) sbar.setText("");
+}
+
+void frmmain::cmdKeepCookies_Click() {
+  if (keepCookies_) return;
+  std::vector<std::string> sites;
+  {
+    BusyPointer busy(pointer);
+    sites = cookieSites(services_.files,
+                        findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
+  }
+  std::weak_ptr<bool> alive = alive_;
+  auto closed = [this, alive](const std::vector<std::string>* kept) {
+    if (auto live = alive.lock(); !live || !*live) return;
+    if (kept) services_.settings.saveSettingList(kAppTitle, kSection, kKeptKey, *kept);
+    // The dialog goes once its handler has ended.
+    services_.ui.post([this, alive] {
+      if (auto live = alive.lock(); live && *live) keepCookies_.reset();
+    });
+  };
+  keepCookies_ = std::make_unique<frmKeepCookies>(services_.views.createKeepCookies(view().nativeHandle()),
+                                                  std::move(sites),
+                                                  services_.settings.getSettingList(kAppTitle, kSection, kKeptKey),
+                                                  std::move(closed));
+  keepCookies_->view().show();
+}
+
+}  // namespace vellox
