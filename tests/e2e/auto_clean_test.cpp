@@ -95,6 +95,7 @@ class AutoClean : public VelloxTest {
     for (const auto& name : kCookieFiles) DeleteFileW((cookieFolder() + L"\\" + name).c_str());
     std::error_code ignored;
     std::filesystem::remove_all(chromeFolder(), ignored);
+    std::filesystem::remove_all(std::filesystem::path(logPath()).parent_path(), ignored);
   }
   int cookiesLeft() const {
     int left = 0;
