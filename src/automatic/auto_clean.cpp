@@ -21,11 +21,14 @@ namespace {
 
 // The checked rows of one kind in the Browsers tab, after the system's own store of that kind.
 CleanStep browserStep(Services& services, BrowserItem item, const AutoOptions& options) {
-  const std::string name = item == BrowserItem::Cache ? "cache" : "history";
-  return {false, "Cleaning the browsers' " + name + "...", "browsers' " + name,
-          [s = &services, item, passes = options.securePasses](CleanBudget& b, CleanReport& r) {
-            cleanBrowserRows(*s, item, KeptSites{}, passes, b, r);
-          }};
+  const std::string name = item == BrowserItem::Cache ? "cache" : item == BrowserItem::History ? "history" : "cookies";
+  // Read here, on the window's thread, as the tab keeps them.
+  KeptSites kept = item == BrowserItem::Cookies ? storedKeptSites(services.settings) : KeptSites{};
+  auto clean = [s = &services, item, kept = std::move(kept), passes = options.securePasses](CleanBudget& b,
+                                                                                            CleanReport& r) {
+    cleanBrowserRows(*s, item, kept, passes, b, r);
+  };
+  return {false, "Cleaning the browsers' " + name + "...", "browsers' " + name, std::move(clean)};
 }
 
 }  // namespace
@@ -35,9 +38,11 @@ std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHi
   std::vector<CleanStep> steps;
   Services* s = &services;
   // Cookies first: when time is short, they say the most about the user.
-  if (options.cookies)
+  if (options.cookies) {
     steps.push_back({false, "Deleting cookies...", "cookie folder",
                      [s, options](CleanBudget& b, CleanReport& r) { cleanCookieFolder(*s, options, b, r); }});
+    steps.push_back(browserStep(services, BrowserItem::Cookies, options));
+  }
   if (options.cache)
     steps.push_back({false, "Clearing cache...", "cache",
                      [s, options](CleanBudget& b, CleanReport& r) { cleanUrlCache(*s, options, b, r); }});

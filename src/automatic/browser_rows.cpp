@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kSection = "Settings";
 constexpr const char* kChoicesKey = "browseritems";
+constexpr const char* kKeptKey = "keepcookies";
 
 std::string lowerCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -20,6 +21,10 @@ std::string lowerCase(std::string text) {
 }
 
 }  // namespace
+
+KeptSites storedKeptSites(SettingsStore& settings) {
+  return KeptSites(settings.getSettingList(kAppTitle, kSection, kKeptKey));
+}
 
 void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kept, int securePasses,
                       CleanBudget& budget, CleanReport& report) {

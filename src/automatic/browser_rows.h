@@ -2,8 +2,12 @@
 #include "automatic/auto_clean.h"
 #include "browsers/browser_profile.h"
 #include "browsers/kept_sites.h"
+#include "platform/settings_store.h"
 
 namespace vellox {
+
+// The sites whose cookies stay, as the Browsers tab stores them.
+KeptSites storedKeptSites(SettingsStore& settings);
 
 // Cleans `item` of every profile whose row the Browsers tab has checked, through the
 // engine: a running browser is skipped and said, kept sites stay, and with `securePasses`

@@ -40,12 +40,12 @@ void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSi
 // cleanItem looks at the profile's locks first: while its browser runs, none of its
 // rows is touched, and the browser is named once.
 std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
-                      const ShredControl& control) {
+                      const ShredControl& control, int securePasses) {
   std::vector<std::string> cleaned, running, problems;
   for (std::size_t i = 0; i < rows.size() && !control.stopped(); ++i) {
     const BrowserRow& row = rows[i];
     run.status(turn("Cleaning", row, i, rows.size()));
-    const ItemCleaned result = cleanItem(files, row.profile, row.item, kept);
+    const ItemCleaned result = cleanItem(files, row.profile, row.item, kept, securePasses);
     if (result.state == StoreState::Running) {
       if (std::find(running.begin(), running.end(), row.profile.browser) == running.end())
         running.push_back(row.profile.browser);

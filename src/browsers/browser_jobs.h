@@ -23,8 +23,9 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
 void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control);
 // Cleans the rows, leaving whole every profile whose browser is running, and returns the
-// closing message: what was cleaned, what was skipped and why.
+// closing message: what was cleaned, what was skipped and why. With `securePasses` above 0
+// the files that go are shredded with that many passes first.
 std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
-                      const ShredControl& control);
+                      const ShredControl& control, int securePasses = 0);
 
 }  // namespace vellox

@@ -85,8 +85,9 @@ void frmmain::cmdClean_Click() {
   auto run = startBrowserRun();
   Files& files = services_.files;
   Ui& ui = services_.ui;
-  state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites()](ShredControl& control) {
-    const std::string message = cleanRows(files, checked, kept, *run, control);
+  state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites(),
+                     passes = securePasses()](ShredControl& control) {
+    const std::string message = cleanRows(files, checked, kept, *run, control, passes);
     // What is left shows in "Found" before the message does.
     analyzeRows(files, rows, kept, *run, control);
     run->finish([&ui, run, message] {

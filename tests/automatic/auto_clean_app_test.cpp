@@ -25,8 +25,8 @@ TEST(AutoCleanApp, StartUpCleansOnceWhenItsBoxIsStoredAndLogsTheRun) {
     const std::string log = world.log();
     EXPECT_EQ(log.empty(), !onStart);
     if (onStart) {
-      EXPECT_NE(log.find(" | start-up | cleaned: cookie folder: 3 files; cache: 1 entry; visited-URL history | skipped: "
-                         "cache: 1 entry holding \"Cookie\" kept"),
+      EXPECT_NE(log.find(" | start-up | cleaned: cookie folder: 3 files; cache: 1 entry; visited-URL history | "
+                         "skipped: cache: 1 entry holding \"Cookie\" kept"),
                 std::string::npos)
           << log;
       EXPECT_EQ(log.find("\r\n"), log.size() - 2) << "one line per run";
@@ -108,6 +108,9 @@ TEST(AutoCleanApp, SecureForAllShredsWhatTheButtonsDeleteAtTheChosenLevel) {
   for (bool quick : {true, false}) {
     TestEnv env;
     AutoWorld world(env);
+    const std::string chrome = "C:\\Users\\me\\AppData\\Local\\Google\\Chrome\\User Data";
+    env.files.addFile(chrome + "\\Local State", R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})");
+    env.files.addFile(chrome + "\\Default\\Cache\\data_0", 10);
     RunningApp run(env);
     run.app.showMain(kTabCookies);
     run.view().chkSecureForAll.setValue(1);
@@ -126,6 +129,11 @@ TEST(AutoCleanApp, SecureForAllShredsWhatTheButtonsDeleteAtTheChosenLevel) {
     run.view().chkdeltempfiles.setValue(1);
     run.settle();
     EXPECT_EQ(env.files.deletedData[std::string(AutoWorld::kTemp) + "t.tmp"], passes);
+    run.view().SSTab1.select(kTabBrowsers);
+    env.ui.answers.push_back(MsgAnswer::Yes);
+    run.view().cmdClean.click();
+    run.settle();
+    EXPECT_EQ(env.files.deletedData[chrome + "\\Default\\Cache\\data_0"], passes);
   }
 }
 

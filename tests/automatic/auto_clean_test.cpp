@@ -33,7 +33,8 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
   AutoWorld world(env);
   const Cleaned run = clean(env, everything());
   EXPECT_EQ(run.statuses,
-            (std::vector<std::string>{"Deleting cookies...", "Clearing cache...", "Cleaning the browsers' cache...",
+            (std::vector<std::string>{"Deleting cookies...", "Cleaning the browsers' cookies...", "Clearing cache...",
+                                      "Cleaning the browsers' cache...",
                                       "Clearing History...", "Cleaning the browsers' history...",
                                       "Deleting temp folder contents...", "Emptying Recycle bin...", ""}));
   EXPECT_EQ(world.cookiesLeft(), 0);
@@ -47,8 +48,9 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
   EXPECT_EQ(run.report.cleaned, (std::vector<std::string>{"cookie folder: 3 files", "cache: 1 entry",
                                                           "visited-URL history", "temporary folder: 1 file",
                                                           "Recycle Bin"}));
-  EXPECT_EQ(run.report.skipped, std::vector<std::string>{
-                                    "cache: 1 entry holding \"Cookie\" kept, as \"Delete Cached passwords\" is not checked"});
+  EXPECT_EQ(run.report.skipped,
+            std::vector<std::string>{
+                "cache: 1 entry holding \"Cookie\" kept, as \"Delete Cached passwords\" is not checked"});
 }
 
 // The cookie folder's value can be changed by anything: only a folder below the user's
@@ -108,7 +110,8 @@ TEST(AutoClean, ADeadlineStopsBetweenFilesAndSkipsTheRest) {
   EXPECT_EQ(run.report.cleaned, std::vector<std::string>{"cookie folder: 1 file"});
   const char* late = "not reached before the session ended";
   EXPECT_EQ(run.report.skipped,
-            (std::vector<std::string>{std::string("cookie folder: 2 files ") + late, std::string("cache: ") + late,
+            (std::vector<std::string>{std::string("cookie folder: 2 files ") + late,
+                                      std::string("browsers' cookies: ") + late, std::string("cache: ") + late,
                                       std::string("browsers' cache: ") + late,
                                       std::string("visited-URL history: ") + late,
                                       std::string("browsers' history: ") + late,
