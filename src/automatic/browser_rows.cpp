@@ -38,10 +38,10 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
       continue;
     }
     const ItemCleaned cleaned = cleanItem(services.files, profile, item, kept, securePasses);
-    if (cleaned.state == StoreState::Ready)
-      report.cleaned.push_back(what + ": " + cleaned.cleaned);
-    else
+    if (cleaned.state != StoreState::Ready)
       report.skipped.push_back(what + ": " + cleaned.reason);
+    else if (!cleaned.cleaned.empty())
+      report.cleaned.push_back(what + ": " + cleaned.cleaned);
   }
 }
 

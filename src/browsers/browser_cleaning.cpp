@@ -33,6 +33,9 @@ std::string filesFound(const FileTally& tally, bool withSize) {
   return withSize ? sizeText(tally.bytes) + " in " + files : files;
 }
 
+// What went, for the closing message; nothing at all says nothing.
+std::string filesGone(const FileTally& tally, bool withSize) { return tally.files == 0 ? "" : filesFound(tally, withSize); }
+
 ItemFindings analyzeCookies(Files&, const BrowserProfile& profile, const KeptSites& kept) {
   CookieCount count;
   for (const auto& path : profile.cookies.databases)
@@ -66,7 +69,7 @@ ItemCleaned cleanCookieStores(const BrowserProfile& profile, const KeptSites& ke
     removed += gone;
     if (!outcome.ok()) return cleanedOf(outcome);
   }
-  return {StoreState::Ready, counted(removed, "cookie", "cookies"), ""};
+  return {StoreState::Ready, removed == 0 ? "" : counted(removed, "cookie", "cookies"), ""};
 }
 
 // The database first: while it cannot be cleaned, its companion files stay with it.
@@ -78,8 +81,8 @@ ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile, int se
     pages += gone;
     if (!outcome.ok()) return cleanedOf(outcome);
   }
-  deleteFiles(files, profile.history, securePasses);
-  return {StoreState::Ready, counted(pages, "page", "pages"), ""};
+  const FileTally gone = deleteFiles(files, profile.history, securePasses);
+  return {StoreState::Ready, pages > 0 ? counted(pages, "page", "pages") : filesGone(gone, false), ""};
 }
 
 }  // namespace
@@ -113,9 +116,9 @@ ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem i
     case BrowserItem::Cookies: return cleanCookieStores(profile, kept);
     case BrowserItem::History: return cleanHistoryItem(files, profile, securePasses);
     case BrowserItem::Cache:
-      return {StoreState::Ready, filesFound(deleteFiles(files, profile.cache, securePasses), true), ""};
+      return {StoreState::Ready, filesGone(deleteFiles(files, profile.cache, securePasses), true), ""};
     case BrowserItem::Session:
-      return {StoreState::Ready, filesFound(deleteFiles(files, profile.session, securePasses), false), ""};
+      return {StoreState::Ready, filesGone(deleteFiles(files, profile.session, securePasses), false), ""};
   }
   return {};
 }

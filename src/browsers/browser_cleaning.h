@@ -22,7 +22,7 @@ struct ItemFindings {
 
 struct ItemCleaned {
   StoreState state = StoreState::Ready;
-  std::string cleaned;  // what went: "1,231 cookies", "5,678 pages", "312 MB in 4,410 files"
+  std::string cleaned;  // what went: "1,231 cookies", "5,678 pages", "312 MB in 4,410 files"; empty when nothing did
   std::string reason;   // when not Ready: "Chrome is running", "not a database"
 };
 

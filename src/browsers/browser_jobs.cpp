@@ -51,7 +51,7 @@ std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const K
         running.push_back(row.profile.browser);
     } else if (result.state == StoreState::Unreadable) {
       problems.push_back(rowName(row) + ": " + result.reason);
-    } else {
+    } else if (!result.cleaned.empty()) {
       cleaned.push_back(rowName(row) + ": " + result.cleaned);
     }
   }

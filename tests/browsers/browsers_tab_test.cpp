@@ -110,6 +110,7 @@ TEST(BrowsersTab, AnalyzeCountsAndCleanCleansTheCheckedRowsOfBrowsersNotRunningA
   EXPECT_EQ(w.env.ui.messages[1].buttons, MsgButtons::YesNo);
   const std::string closing = w.env.ui.messages[2].text;
   EXPECT_NE(closing.find("Chrome (Person 1): Cache: "), std::string::npos) << closing;
+  EXPECT_EQ(closing.find("Chrome (Person 1): Cookies"), std::string::npos) << "it held nothing: " << closing;
   EXPECT_NE(closing.find("Firefox is running. Close it and press Clean again."), std::string::npos) << closing;
   EXPECT_EQ(closing.find("Firefox (default-release)"), std::string::npos) << closing;
   EXPECT_FALSE(w.env.files.exists(kChromeCache + "\\data_0"));

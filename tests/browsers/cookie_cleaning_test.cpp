@@ -85,7 +85,7 @@ TEST(BrowserCleaning, StoresThatHoldNothingOrAreNoDatabaseAreToldAndLeftAsTheyWe
     const char* found;
     const char* cleaned;
   } cases[] = {
-      {"no cookie table", "", StoreState::Ready, "nothing", "0 cookies"},
+      {"no cookie table", "", StoreState::Ready, "nothing", ""},
       {"not a database", std::string(2048, 'x'), StoreState::Unreadable, "unreadable: not a database", ""},
   };
   for (const auto& c : cases) {
