@@ -2,6 +2,7 @@
 #include <utility>
 #include "automatic/auto_clean_steps.h"
 #include "automatic/browser_rows.h"
+#include "browsers/browser_settings.h"
 
 namespace vellox {
 

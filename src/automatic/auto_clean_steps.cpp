@@ -1,6 +1,7 @@
 #include "automatic/auto_clean_steps.h"
 #include <cstdio>
 #include "app/mod_reg.h"
+#include "browsers/found_text.h"
 #include "cache/cache_entries.h"
 #include "cookies/cookie_files.h"
 #include "history/history_store.h"
@@ -14,15 +15,11 @@ namespace vellox {
 
 namespace {
 
-std::string count(std::size_t n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 // Files or entries a step did not remove, and why.
 void reportLeft(CleanReport& report, const std::string& what, std::size_t left, const char* one, const char* many,
                 const CleanBudget& budget) {
   if (left == 0) return;
-  report.skipped.push_back(what + ": " + count(left, one, many) + " " +
+  report.skipped.push_back(what + ": " + counted(left, one, many) + " " +
                            (budget.over() ? budget.reason() : "could not be deleted"));
 }
 
@@ -69,7 +66,7 @@ void cleanCookieFolder(Services& services, const AutoOptions& options, CleanBudg
     if (!budget.over() && removeCookieFile(services.files, folder + entry.name, options.securePasses)) ++deleted;
     else ++left;
   }
-  report.cleaned.push_back("cookie folder: " + count(deleted, "file", "files"));
+  report.cleaned.push_back("cookie folder: " + counted(deleted, "file", "files"));
   reportLeft(report, "cookie folder", left, "file", "files", budget);
 }
 
@@ -81,9 +78,9 @@ void cleanUrlCache(Services& services, const AutoOptions& options, CleanBudget& 
       ++removed;
     else ++left;
   }
-  report.cleaned.push_back("cache: " + count(removed, "entry", "entries"));
+  report.cleaned.push_back("cache: " + counted(removed, "entry", "entries"));
   if (kept > 0)
-    report.skipped.push_back("cache: " + count(kept, "entry", "entries") +
+    report.skipped.push_back("cache: " + counted(kept, "entry", "entries") +
                              " holding \"Cookie\" kept, as \"Delete Cached passwords\" is not checked");
   reportLeft(report, "cache", left, "entry", "entries", budget);
 }
@@ -109,9 +106,9 @@ void clearTemporaryFolder(Services& services, const AutoOptions& options, CleanB
   }
   const int passes = options.securePasses > 0 ? options.securePasses : kTempPasses;
   const TempCleared cleared = clearTempContents(services.files, path, passes, budget.control());
-  report.cleaned.push_back("temporary folder: " + count(cleared.removed, "file", "files"));
+  report.cleaned.push_back("temporary folder: " + counted(cleared.removed, "file", "files"));
   if (cleared.left > 0)
-    report.skipped.push_back("temporary folder: " + count(cleared.left, "file", "files") + " " +
+    report.skipped.push_back("temporary folder: " + counted(cleared.left, "file", "files") + " " +
                              (budget.over() ? budget.reason() : "in use or refused"));
 }
 

@@ -1,7 +1,6 @@
 #include "automatic/browser_rows.h"
 #include <cctype>
-#include "app/app_identity.h"
-#include "browsers/browser_choices.h"
+#include "browsers/browser_settings.h"
 #include "browsers/browser_cleaning.h"
 #include "browsers/browser_discovery.h"
 #include "platform/settings_store.h"
@@ -11,10 +10,6 @@ namespace vellox {
 
 namespace {
 
-constexpr const char* kSection = "Settings";
-constexpr const char* kChoicesKey = "browseritems";
-constexpr const char* kKeptKey = "keepcookies";
-
 std::string lowerCase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -22,14 +17,10 @@ std::string lowerCase(std::string text) {
 
 }  // namespace
 
-KeptSites storedKeptSites(SettingsStore& settings) {
-  return KeptSites(settings.getSettingList(kAppTitle, kSection, kKeptKey));
-}
-
 void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kept, int securePasses,
                       CleanBudget& budget, CleanReport& report) {
   const BrowserChoices choices =
-      BrowserChoices::parse(services.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+      storedBrowserChoices(services.settings);
   for (const BrowserProfile& profile : findBrowserProfiles(services.files, services.systemFolders.appDataFolders())) {
     if (profile.item(item).empty() || !choices.checked(profile.browser, profile.profile, item)) continue;
     const std::string what = profile.browser + " (" + profile.profile + ") " + lowerCase(itemName(item));

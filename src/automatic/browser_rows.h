@@ -6,9 +6,6 @@
 
 namespace vellox {
 
-// The sites whose cookies stay, as the Browsers tab stores them.
-KeptSites storedKeptSites(SettingsStore& settings);
-
 // Cleans `item` of every profile whose row the Browsers tab has checked, through the
 // engine: a running browser is skipped and said, kept sites stay, and with `securePasses`
 // above 0 the files that go are shredded first.

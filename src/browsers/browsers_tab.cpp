@@ -1,7 +1,7 @@
 #include <algorithm>
 #include "app/app_identity.h"
 #include "app/frmmain.h"
-#include "browsers/browser_choices.h"
+#include "browsers/browser_settings.h"
 #include "browsers/browser_cleaning.h"
 #include "browsers/browser_discovery.h"
 #include "browsers/browser_jobs.h"
@@ -14,9 +14,6 @@ namespace vellox {
 
 namespace {
 
-const char* kSection = "Settings";
-const char* kChoicesKey = "browseritems";
-const char* kKeptKey = "keepcookies";
 enum BrowserColumn { kColProfile = 1, kColItem = 2, kColFound = 3 };
 
 }  // namespace
@@ -28,7 +25,7 @@ void frmmain::loadBrowsersList() {
   BusyPointer busy(pointer);
   browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
   const BrowserChoices choices =
-      BrowserChoices::parse(services_.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+      storedBrowserChoices(services_.settings);
   // "Found" takes what the short columns leave.
   const double shares[] = {0.2, 0.24, 0.14, 0.42};
   for (int column = 0; column < 4; ++column) lstBrowsers.setColumnWidth(column, lstBrowsers.width() * shares[column]);
@@ -49,13 +46,13 @@ void frmmain::lstBrowsers_CheckToggled(std::size_t row) {
   if (row >= browserRows_.size()) return;
   const BrowserRow& toggled = browserRows_[row];
   BrowserChoices choices =
-      BrowserChoices::parse(services_.settings.getSetting(kAppTitle, kSection, kChoicesKey, ""));
+      storedBrowserChoices(services_.settings);
   choices.setChecked(toggled.profile.browser, toggled.profile.profile, toggled.item, lstBrowsers.checked(row));
-  services_.settings.saveSetting(kAppTitle, kSection, kChoicesKey, choices.text());
+  saveBrowserChoices(services_.settings, choices);
 }
 
 KeptSites frmmain::keptSites() {
-  return KeptSites(services_.settings.getSettingList(kAppTitle, kSection, kKeptKey));
+  return storedKeptSites(services_.settings);
 }
 
 void frmmain::cmdAnalyze_Click() {
@@ -148,7 +145,7 @@ void frmmain::cmdKeepCookies_Click() {
   std::weak_ptr<bool> alive = alive_;
   auto closed = [this, alive](const std::vector<std::string>* kept) {
     if (auto live = alive.lock(); !live || !*live) return;
-    if (kept) services_.settings.saveSettingList(kAppTitle, kSection, kKeptKey, *kept);
+    if (kept) saveKeptSiteList(services_.settings, *kept);
     // The dialog goes once its handler has ended.
     services_.ui.post([this, alive] {
       if (auto live = alive.lock(); live && *live) keepCookies_.reset();
@@ -156,7 +153,7 @@ void frmmain::cmdKeepCookies_Click() {
   };
   keepCookies_ = std::make_unique<frmKeepCookies>(services_.views.createKeepCookies(view().nativeHandle()),
                                                   std::move(sites),
-                                                  services_.settings.getSettingList(kAppTitle, kSection, kKeptKey),
+                                                  storedKeptSiteList(services_.settings),
                                                   std::move(closed));
   keepCookies_->view().show();
 }
