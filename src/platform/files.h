@@ -51,6 +51,8 @@ struct FolderListing {
   bool complete() const { return opened && status.ok(); }
 };
 
+class FileNode;
+
 // A file opened for writing raw bytes; closed when destroyed.
 class WritableFile {
  public:
@@ -72,6 +74,9 @@ class Files {
   // listed are taken as they are, never reinterpreted. Nothing for text that is not an absolute
   // path (relative text; on Windows also "C:", "C:folder" and "\folder").
   virtual std::optional<std::string> literalPath(const std::string& text) = 0;
+  // Opens `literalPath` (as literalPath returns it) exactly as named, never following a final
+  // link: the one way in for the operations that overwrite, rename or delete.
+  virtual std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) = 0;
   // Opens an existing file, or creates it empty, for writing. Never through a link.
   virtual std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) = 0;
   virtual FileStatus deleteFile(const std::string& path) = 0;
