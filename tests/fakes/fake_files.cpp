@@ -1,4 +1,5 @@
 #include "fakes/fake_files.h"
+#include "platform/file_node.h"
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -139,6 +140,12 @@ FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, s
   const auto& data = it->second.data;
   contents.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, data.size())));
   return {};
+}
+
+// Placeholder until the fake opens nodes of its own: the Windows tests only need it to link.
+std::unique_ptr<FileNode> FakeFiles::openNode(const std::string&, FileStatus& status) {
+  status = {FileErrc::NotFound, 2, "The fake opens no nodes yet."};
+  return nullptr;
 }
 
 std::unique_ptr<WritableFile> FakeFiles::openForWrite(const std::string& path, FileStatus& status) {

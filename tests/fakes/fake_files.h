@@ -49,6 +49,7 @@ class FakeFiles : public Files {
 
   char separator() const override { return '\\'; }
   std::optional<std::string> literalPath(const std::string& text) override;
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override;
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
   FileStatus renameInFolder(const std::string& path, const std::string& newName) override;

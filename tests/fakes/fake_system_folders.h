@@ -16,6 +16,7 @@ class FakeSystemFolders : public SystemFolders {
   std::vector<SystemFolder> protectedFolders() override { return folders; }
   bool sameName(const std::string& a, const std::string& b) override;
   AppDataFolders appDataFolders() override { return appData; }
+  std::vector<std::string> cookieFolders() override { return cookies; }
 
   std::vector<SystemFolder> folders = {
       {SystemFolderKind::Profile, "user profile", "C:\\Users\\me"},
@@ -33,6 +34,7 @@ class FakeSystemFolders : public SystemFolders {
       {SystemFolderKind::Programs, "ProgramData", "C:\\ProgramData"},
   };
   AppDataFolders appData = {"C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Roaming"};
+  std::vector<std::string> cookies = {"C:\\Users\\me\\AppData\\Local\\Microsoft\\Windows\\INetCookies"};
   // A folder (as stored in the tree) that leads to another, as a junction does.
   std::map<std::string, std::string> links;
   // Folders that exist but cannot be opened.

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 #include <vector>
+#include "platform/file_node.h"
 #include "platform/files.h"
 
 namespace vellox::test {
@@ -18,6 +19,9 @@ class ForwardingFiles : public Files {
   explicit ForwardingFiles(Files& inner) : inner_(inner) {}
   char separator() const override { return inner_.separator(); }
   std::optional<std::string> literalPath(const std::string& text) override { return inner_.literalPath(text); }
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override {
+    return inner_.openNode(literalPath, status);
+  }
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     return inner_.openForWrite(path, status);
   }
