@@ -1,6 +1,7 @@
 #include "platform/win32/known_folders.h"
 #include <knownfolders.h>
 #include <wrl/client.h>
+#include <algorithm>
 #include <memory>
 #include "platform/win32/com_scope.h"
 #include "platform/win32/text.h"
@@ -87,6 +88,10 @@ std::vector<SystemFolder> everyKnownFolder() {
   const std::unique_ptr<KNOWNFOLDERID, CoTaskMemDeleter> ids(rawIds);
   std::vector<SystemFolder> folders;
   for (UINT i = 0; i < count; ++i) {
+    // Wine lists some ids twice.
+    if (std::find_if(ids.get(), ids.get() + i, [&](const KNOWNFOLDERID& id) { return IsEqualGUID(id, ids.get()[i]); }) !=
+        ids.get() + i)
+      continue;
     Microsoft::WRL::ComPtr<IKnownFolder> folder;
     if (FAILED(manager->GetFolder(ids.get()[i], &folder))) continue;
     const Definition definition(*folder.Get());
