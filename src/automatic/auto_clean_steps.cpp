@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/system_folders.h"
 #include "system_areas/temp_clear.h"
+#include "erase/scope_rule.h"
 #include "system_areas/temp_folder_guard.h"
 
 namespace vellox {
@@ -23,13 +24,8 @@ void reportLeft(CleanReport& report, const std::string& what, std::size_t left, 
                            (budget.over() ? budget.reason() : "could not be deleted"));
 }
 
-// The cookie folder comes from a value anything can change: it is cleaned without
-// asking only inside the user's own app-data folders.
-bool insideAppData(SystemFolders& system, const std::string& folder) {
-  const AppDataFolders appData = system.appDataFolders();
-  return (!appData.local.empty() && folderInside(system, folder, appData.local)) ||
-         (!appData.roaming.empty() && folderInside(system, folder, appData.roaming));
-}
+// The folder's own settings file, which the shell keeps there.
+bool isFolderSettings(SystemFolders& system, const DirEntry& entry) { return system.sameName(entry.name, "desktop.ini"); }
 
 std::string hex(HResult hr) {
   char text[16];
@@ -53,8 +49,10 @@ void cleanCookieFolder(Services& services, const AutoOptions& options, CleanBudg
     report.skipped.push_back("cookie folder \"" + folder + "\": not found");
     return;
   }
-  if (!insideAppData(services.systemFolders, lookup.finalPath)) {
-    report.skipped.push_back("cookie folder \"" + folder + "\": not inside the user's AppData folders");
+  // The cookie folder comes from a value anything can change: without asking, only the
+  // system's own is cleaned.
+  if (auto refused = cookieFolderRefusal(scopeRule(services), lookup.finalPath)) {
+    report.skipped.push_back("cookie folder \"" + folder + "\": " + *refused);
     return;
   }
   const char separator = services.files.separator();
@@ -62,7 +60,7 @@ void cleanCookieFolder(Services& services, const AutoOptions& options, CleanBudg
   if (folder.back() != separator) folder += separator;
   std::size_t deleted = 0, left = 0;
   for (const DirEntry& entry : services.files.readFolder(folder).entries) {
-    if (!isCookieFile(entry, false)) continue;
+    if (!isCookieFile(entry, false) || isFolderSettings(services.systemFolders, entry)) continue;
     if (!budget.over() && removeCookieFile(services.files, folder + entry.name, options.securePasses)) ++deleted;
     else ++left;
   }
@@ -100,7 +98,7 @@ void clearTemporaryFolder(Services& services, const AutoOptions& options, CleanB
     report.skipped.push_back("temporary folder: the system names none");
     return;
   }
-  if (auto refused = tempFolderRefusal(services.systemFolders, path)) {
+  if (auto refused = tempFolderRefusal(scopeRule(services), path)) {
     report.skipped.push_back("temporary folder: " + oneLine(*refused));
     return;
   }

@@ -55,7 +55,7 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
 
 // The cookie folder's value can be changed by anything: only a folder below the user's
 // own app-data folders, where it really leads, is cleaned without asking.
-TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
+TEST(AutoClean, OnlyTheSystemsOwnCookieFolderIsCleanedAndItsDesktopIniStays) {
   struct Case {
     const char* folder;  // the Shell Folders value
     const char* real;    // where the folder really is
@@ -66,7 +66,11 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
   const char* kDocuments = "C:\\Users\\me\\Documents";
   const Case cases[] = {
       {kInetCookies, kInetCookies, false, true},
-      {"c:\\users\\ME\\appdata\\roaming\\Cookies", "C:\\Users\\me\\AppData\\Roaming\\Cookies", false, true},
+      {"c:\\users\\ME\\appdata\\local\\microsoft\\windows\\inetcookies", kInetCookies, false, true},
+      // Anywhere else below AppData is no cookie folder of the system's: a start menu, say.
+      {"C:\\Users\\me\\AppData\\Roaming\\Cookies", "C:\\Users\\me\\AppData\\Roaming\\Cookies", false, false},
+      {"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs",
+       "C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs", false, false},
       {"C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Local", false, false},
       {kDocuments, kDocuments, false, false},
       {"C:\\Users\\me\\AppData\\LocalCookies", "C:\\Users\\me\\AppData\\LocalCookies", false, false},
@@ -78,6 +82,7 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
     TestEnv env;
     env.files.addFolder("C:\\Users\\me\\AppData\\Roaming");
     env.files.addFile(std::string(c.real) + "\\cookie.txt", 10);
+    env.files.addFile(std::string(c.real) + "\\desktop.ini", 10);
     if (c.link) {
       env.files.addFolder(c.folder);
       env.systemFolders.links[c.folder] = c.real;
@@ -88,10 +93,11 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
     const Cleaned run = clean(env, options);
     const std::string value = c.folder ? c.folder : "no value";
     EXPECT_EQ(env.files.exists(std::string(c.real) + "\\cookie.txt"), !c.cleaned) << value;
+    EXPECT_TRUE(env.files.exists(std::string(c.real) + "\\desktop.ini")) << value;
     EXPECT_TRUE(env.ui.messages.empty()) << value;
     if (c.cleaned) continue;
     ASSERT_EQ(run.report.skipped.size(), 1u) << value;
-    EXPECT_EQ(run.report.skipped[0], c.folder ? "cookie folder \"" + value + "\": not inside the user's AppData folders"
+    EXPECT_EQ(run.report.skipped[0], c.folder ? "cookie folder \"" + value + "\": is not the system's own cookie folder"
                                               : "cookie folder: its Shell Folders value could not be read (System "
                                                 "error 2.)");
   }
