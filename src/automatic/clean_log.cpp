@@ -1,4 +1,5 @@
 #include "automatic/clean_log.h"
+#include "wipe/mod_secure_wipe.h"
 
 namespace vellox {
 
@@ -17,8 +18,8 @@ std::string folderOf(const std::string& path, char separator) {
 // deletes or renames a file.
 FileStatus rotate(Files& files, const std::string& path, char separator) {
   const std::string old = folderOf(path, separator) + separator + kOldLogName;
-  if (FileStatus gone = files.deleteFile(old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
-  return files.renameInFolder(path, kOldLogName);
+  if (FileStatus gone = deleteName(files, old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
+  return renameName(files, path, kOldLogName);
 }
 
 }  // namespace
