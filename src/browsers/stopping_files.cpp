@@ -46,6 +46,14 @@ std::unique_ptr<WritableFile> StoppingFiles::openForWrite(const std::string& pat
   return std::make_unique<StoppingWritableFile>(std::move(file), *this);
 }
 
+std::unique_ptr<FileNode> StoppingFiles::openNode(const std::string& literalPath, FileStatus& status) {
+  if (refuse()) {
+    status = stoppedStatus();
+    return nullptr;
+  }
+  return files_.openNode(literalPath, status);
+}
+
 FileStatus StoppingFiles::deleteFile(const std::string& path) {
   return refuse() ? stoppedStatus() : files_.deleteFile(path);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "platform/file_node.h"
 #include "platform/files.h"
 #include "platform/services.h"
 
@@ -24,6 +25,8 @@ class StoppingFiles final : public Files {
 
   char separator() const override { return files_.separator(); }
   std::optional<std::string> literalPath(const std::string& text) override { return files_.literalPath(text); }
+  // Refused once stopped; a node opened before goes on, as the gate's walk holds it.
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override;
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
   FileStatus renameInFolder(const std::string& path, const std::string& newName) override {
