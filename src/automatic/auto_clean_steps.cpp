@@ -22,6 +22,7 @@ void reportLeft(CleanReport& report, const std::string& what, std::size_t left, 
   if (left == 0) return;
   report.skipped.push_back(what + ": " + counted(left, one, many) + " " +
                            (budget.over() ? budget.reason() : "could not be deleted"));
+  if (budget.over() && report.cutOff.empty()) report.cutOff = budget.cutOffBy();
 }
 
 // The folder's own settings file, which the shell keeps there.
@@ -105,13 +106,14 @@ void clearTemporaryFolder(Services& services, const AutoOptions& options, CleanB
   const int passes = options.securePasses > 0 ? options.securePasses : kTempPasses;
   const TempCleared cleared = clearTempContents(services.files, path, passes, budget.control());
   report.cleaned.push_back("temporary folder: " + counted(cleared.removed, "file", "files"));
-  if (cleared.left > 0)
-    report.skipped.push_back("temporary folder: " + counted(cleared.left, "file", "files") + " " +
-                             (budget.over() ? budget.reason() : "in use or refused"));
+  if (cleared.left > 0 && budget.over())
+    reportLeft(report, "temporary folder", cleared.left, "file", "files", budget);
+  else if (cleared.left > 0)
+    report.skipped.push_back("temporary folder: " + counted(cleared.left, "file", "files") + " in use or refused");
 }
 
 void emptyTheRecycleBin(Services& services, CleanReport& report) {
-  if (services.shell.emptyRecycleBin())
+  if (services.shell.emptyRecycleBin(false))
     report.cleaned.push_back("Recycle Bin");
   else
     report.skipped.push_back("Recycle Bin: the shell reported no success (it may have been empty)");

@@ -56,6 +56,7 @@ void frmmain::clearTempFolder() {
   });
 }
 
-void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(); }
+// Also run at start-up, unasked: no progress window, no sound.
+void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(false); }
 
 }  // namespace vellox
