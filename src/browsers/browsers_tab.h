@@ -27,11 +27,10 @@ class BrowsersTab : public Tab, public BrowsersControls {
   void cmdAnalyze_Click();
   void cmdClean_Click();
   void cmdKeepCookies_Click();
+ private:
   // A running Analyze or Clean, on whichever window is open while it runs.
   void followBrowserRun();
   void showBrowsersRunning(bool running);
-
- private:
   KeptSites keptSites();
   std::shared_ptr<BrowserRun> startBrowserRun();
 

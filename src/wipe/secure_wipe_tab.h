@@ -28,12 +28,12 @@ class SecureWipeTab : public Tab, public SecureWipeControls {
   void filesDropped(const std::vector<std::string>& paths);
   // A path from Explorer's menu or the command line: the only target, with the warning up.
   void wipeFromShell(const std::string& path);
+ private:
   // A running wipe, on whichever window is open while it runs.
   void followWipe();
   void showWipeRunning(bool running);
   void showWipeProgress();
 
- private:
   Services& services_;
   ProgramState& state_;
   TabHost& host_;

@@ -36,7 +36,7 @@ TEST(UrlCacheBenchmark, DISABLED_ListsTenThousandRealEntries) {
                     env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders};
   frmmain memoryOnly(headless, env.state, [] {});
   const auto start = std::chrono::steady_clock::now();
-  memoryOnly.GetCacheURLList();
+  memoryOnly.tab<CacheTab>().GetCacheURLList();
   std::printf("listing %zu entries into a list in memory: %.1f ms\n", memoryOnly.List1.count(),
               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   std::printf("committing %d entries took %.1f s\n", kEntries,
