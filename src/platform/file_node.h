@@ -1,5 +1,4 @@
 #pragma once
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,14 +14,6 @@ enum class NodeKind {
   Link,      // names another place (symbolic link, junction, mount point): removed as a name, never followed
   DataLink,  // a reparse point that holds data (placeholder, deduplicated file): left alone
   Other,     // a device, pipe or socket: left alone
-};
-
-// Which file a name stands for: two names with one identity share their data.
-struct FileIdentity {
-  std::uint64_t volume = 0;
-  std::uint64_t high = 0;
-  std::uint64_t low = 0;
-  auto operator<=>(const FileIdentity&) const = default;
 };
 
 struct NodeFacts {

@@ -1,4 +1,5 @@
 #pragma once
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,14 @@ struct DirEntry {
   bool system = false;
 };
 
+// Which file a name stands for: two names with one identity share their data.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  auto operator<=>(const FileIdentity&) const = default;
+};
+
 // What a name stands for, read from the name itself, never from what a link leads to.
 struct FileFacts {
   std::uint32_t links = 1;       // names that share the file's data
@@ -41,6 +50,7 @@ struct FileFacts {
   // Compressed, sparse or encrypted: the file system may put new writes in new clusters,
   // so an overwrite need not reach the old ones.
   bool relocating = false;
+  FileIdentity identity;
 };
 
 // One folder's entries in the platform's order, without "." and "..".

@@ -1,5 +1,5 @@
 #include "fakes/fake_files.h"
-#include "platform/file_node.h"
+#include "fakes/path_node.h"
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -112,7 +112,9 @@ void FakeFiles::unlink(const std::string& key) {
 
 void FakeFiles::addFolder(const std::string& path) {
   if (exists(path)) return;
-  nodes_[keyOf(path)].directory = true;
+  auto& n = nodes_[keyOf(path)];
+  n.directory = true;
+  n.id = ++lastId_;
   link(keyOf(path));
 }
 
@@ -121,7 +123,10 @@ FakeFiles::Node& FakeFiles::addFile(const std::string& path, std::size_t size, s
   auto& n = nodes_[keyOf(path)];
   n.data.assign(size, fill);
   n.createdAs = keyOf(path);
-  if (!known) link(keyOf(path));
+  if (!known) {
+    n.id = ++lastId_;
+    link(keyOf(path));
+  }
   return n;
 }
 
@@ -142,10 +147,9 @@ FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, s
   return {};
 }
 
-// Placeholder until the fake opens nodes of its own: the Windows tests only need it to link.
-std::unique_ptr<FileNode> FakeFiles::openNode(const std::string&, FileStatus& status) {
-  status = {FileErrc::NotFound, 2, "The fake opens no nodes yet."};
-  return nullptr;
+std::unique_ptr<FileNode> FakeFiles::openNode(const std::string& literalPath, FileStatus& status) {
+  std::lock_guard guard(mutex_);
+  return openPathNode(*this, literalPath, status);
 }
 
 std::unique_ptr<WritableFile> FakeFiles::openForWrite(const std::string& path, FileStatus& status) {
@@ -289,6 +293,7 @@ FileStatus FakeFiles::fileFacts(const std::string& path, FileFacts& facts) {
   facts.link = n.link || n.dataLink;
   facts.surrogate = n.link;
   facts.relocating = n.relocating;
+  facts.identity = {0, 0, n.id};
   return {};
 }
 
