@@ -160,6 +160,12 @@ BrowserProfile profileOf(const Family& f, const std::string& folder) {
   return p;
 }
 
+// The bench's browsers are never running.
+struct NoPrograms : Processes {
+  std::vector<RunningProgram> running() override { return {}; }
+};
+NoPrograms noPrograms;
+
 struct Round {
   double analyze = 0, stores = 0, cache = 0, floorStores = 0, floorCache = 0;
   double clean() const { return stores + cache; }
@@ -168,10 +174,10 @@ struct Round {
 
 void cleanOurs(Files& files, const BrowserProfile& p, const KeptSites& kept, Round& r) {
   r.stores = seconds([&] {
-    cleanItem(files, p, BrowserItem::Cookies, kept);
-    cleanItem(files, p, BrowserItem::History, kept);
+    cleanItem(files, noPrograms, p, BrowserItem::Cookies, kept);
+    cleanItem(files, noPrograms, p, BrowserItem::History, kept);
   });
-  r.cache = seconds([&] { cleanItem(files, p, BrowserItem::Cache, kept); });
+  r.cache = seconds([&] { cleanItem(files, noPrograms, p, BrowserItem::Cache, kept); });
 }
 
 void cleanFloor(const Family& f, const std::string& copy, Round& r) {
@@ -199,7 +205,7 @@ Round benchRound(Files& files, const Family& f, const std::string& work, const s
   Round r;
   r.analyze = seconds([&] {
     for (BrowserItem item : kBrowserItems) {
-      const ItemFindings found = analyzeItem(files, p, item, kept);
+      const ItemFindings found = analyzeItem(files, noPrograms, p, item, kept);
       std::printf("    %-8s %s\n", itemName(item), found.found.c_str());
     }
   });

@@ -28,11 +28,11 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
       report.skipped.push_back(what + ": " + budget.reason());
       continue;
     }
-    const ItemCleaned cleaned = cleanItem(services.files, profile, item, kept, securePasses);
+    const ItemCleaned cleaned = cleanItem(services.files, services.processes, profile, item, kept, securePasses);
     if (cleaned.state != StoreState::Ready)
       report.skipped.push_back(what + ": " + cleaned.reason);
-    else if (!cleaned.cleaned.empty())
-      report.cleaned.push_back(what + ": " + cleaned.cleaned);
+    else if (const std::string text = cleanedText(cleaned); !text.empty())
+      report.cleaned.push_back(what + ": " + text);
   }
 }
 

@@ -29,30 +29,30 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
   return rows;
 }
 
-void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+void analyzeRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control) {
   for (std::size_t i = 0; i < rows.size() && !control.stopped(); ++i) {
     run.status(turn("Analyzing", rows[i], i, rows.size()));
-    run.found(rows[i].key, analyzeItem(files, rows[i].profile, rows[i].item, kept).found);
+    run.found(rows[i].key, analyzeItem(files, processes, rows[i].profile, rows[i].item, kept).found);
   }
 }
 
-// cleanItem looks at the profile's locks first: while its browser runs, none of its
+// cleanItem looks at the profile's locks and programs first: while its browser runs, none of its
 // rows is touched, and the browser is named once.
-std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+std::string cleanRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                       const ShredControl& control, int securePasses) {
   std::vector<std::string> cleaned, running, problems;
   for (std::size_t i = 0; i < rows.size() && !control.stopped(); ++i) {
     const BrowserRow& row = rows[i];
     run.status(turn("Cleaning", row, i, rows.size()));
-    const ItemCleaned result = cleanItem(files, row.profile, row.item, kept, securePasses);
+    const ItemCleaned result = cleanItem(files, processes, row.profile, row.item, kept, securePasses);
     if (result.state == StoreState::Running) {
       if (std::find(running.begin(), running.end(), row.profile.browser) == running.end())
         running.push_back(row.profile.browser);
     } else if (result.state == StoreState::Unreadable) {
       problems.push_back(rowName(row) + ": " + result.reason);
-    } else if (!result.cleaned.empty()) {
-      cleaned.push_back(rowName(row) + ": " + result.cleaned);
+    } else if (const std::string text = cleanedText(result); !text.empty()) {
+      cleaned.push_back(rowName(row) + ": " + text);
     }
   }
   std::string message = cleaned.empty() ? "Nothing was cleaned." : "Cleaned:";

@@ -5,6 +5,7 @@
 #include "browsers/browser_run.h"
 #include "browsers/kept_sites.h"
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "wipe/shred_control.h"
 
 namespace vellox {
@@ -20,12 +21,12 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
 
 // These run on the worker. Each row's "Found" goes to `run`, and each row's turn shows
 // in its status; a cancel stops them between rows.
-void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+void analyzeRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control);
 // Cleans the rows, leaving whole every profile whose browser is running, and returns the
 // closing message: what was cleaned, what was skipped and why. With `securePasses` above 0
 // the files that go are shredded with that many passes first.
-std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+std::string cleanRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                       const ShredControl& control, int securePasses = 0);
 
 }  // namespace vellox

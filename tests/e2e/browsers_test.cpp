@@ -140,15 +140,15 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   HWND list = openTab();
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(listViewColumns(list), (std::vector<std::wstring>{L"Browser", L"Profile", L"Item", L"Found"}));
-  const std::vector<std::wstring> items = {L"Cookies", L"History", L"Cache", L"Session"};
-  for (size_t row = 0; row < 8; ++row) {
-    EXPECT_EQ(listViewText(list, row, 0), row < 4 ? L"Chrome" : L"Firefox");
-    EXPECT_EQ(listViewText(list, row, 1), row < 4 ? L"Person 1" : L"default-release");
-    EXPECT_EQ(listViewText(list, row, 2), items[row % 4]);
-    EXPECT_EQ(checked(list, row), row % 4 != 3) << row;
+  const std::vector<std::wstring> items = {L"Cookies", L"Site data", L"History", L"Cache", L"Session"};
+  for (size_t row = 0; row < 10; ++row) {
+    EXPECT_EQ(listViewText(list, row, 0), row < 5 ? L"Chrome" : L"Firefox");
+    EXPECT_EQ(listViewText(list, row, 1), row < 5 ? L"Person 1" : L"default-release");
+    EXPECT_EQ(listViewText(list, row, 2), items[row % 5]);
+    EXPECT_EQ(checked(list, row), row % 5 != 4) << row;
   }
-  ASSERT_TRUE(clickCheckBox(list, 3));  // Chrome's Session on
-  ASSERT_TRUE(clickCheckBox(list, 5));  // Firefox's History off
+  ASSERT_TRUE(clickCheckBox(list, 4));  // Chrome's Session on
+  ASSERT_TRUE(clickCheckBox(list, 7));  // Firefox's History off
   DWORD type = 0;
   EXPECT_TRUE(waitUntil([&] { return registryText(L"browseritems", type) != L"<missing>"; }, kPatience));
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
@@ -169,10 +169,10 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
 
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(page_) != FALSE; }, kPatience));
   ASSERT_TRUE(pressButton(page_, IDC_CMDANALYZE));
-  ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 7, 3).empty(); }, kPatience));
+  ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 9, 3).empty(); }, kPatience));
   EXPECT_EQ(listViewText(list, 0, 3), L"4 cookies from 4 sites (1 kept)");
-  EXPECT_EQ(listViewText(list, 4, 3), L"3 cookies from 3 sites (1 kept)");
-  EXPECT_EQ(listViewText(list, 5, 3), L"1 page");
+  EXPECT_EQ(listViewText(list, 5, 3), L"3 cookies from 3 sites (1 kept)");
+  EXPECT_EQ(listViewText(list, 7, 3), L"1 page");
   EXPECT_EQ(column(chromeCookies, "SELECT count(*) FROM cookies"), std::vector<std::string>{"4"});
 
   ASSERT_TRUE(pressButton(page_, IDC_CMDCLEAN));
@@ -190,7 +190,7 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   EXPECT_EQ(column(chromeCookies, "SELECT host_key FROM cookies"), std::vector<std::string>{"kept.test"});
   EXPECT_EQ(column(firefoxCookies, "SELECT host FROM moz_cookies"), std::vector<std::string>{".kept.test"});
   EXPECT_EQ(listViewText(list, 0, 3), L"1 cookie from 1 site (1 kept)");
-  EXPECT_EQ(listViewText(list, 5, 3), L"1 page");  // not checked, so not cleaned
+  EXPECT_EQ(listViewText(list, 7, 3), L"1 page");  // not checked, so not cleaned
 
   const auto exit = askToExit();
   ASSERT_TRUE(exit.has_value());
@@ -199,7 +199,7 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   VelloxTest::SetUp();  // a new start of vellox.exe
   list = openTab();
   ASSERT_NE(list, nullptr);
-  for (size_t row = 0; row < 8; ++row) EXPECT_EQ(checked(list, row), row != 5 && row != 7) << row;
+  for (size_t row = 0; row < 10; ++row) EXPECT_EQ(checked(list, row), row != 7 && row != 9) << row;
 }
 
 }  // namespace
