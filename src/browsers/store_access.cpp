@@ -18,10 +18,10 @@ StoreOutcome outcomeOf(const SqlStatus& status, const std::string& browser) {
   const bool held = status.code == SqlErrc::Busy ||
                     (status.code == SqlErrc::CannotOpen &&
                      (status.osError == kSharingViolation || status.osError == kLockViolation));
-  if (held) return {StoreState::Running, browser + " is running"};
-  if (status.code == SqlErrc::NotADatabase) return {StoreState::Unreadable, "not a database"};
-  if (status.code == SqlErrc::CannotOpen) return {StoreState::Unreadable, "cannot be opened"};
-  return {StoreState::Unreadable, status.message};
+  if (held) return {StoreState::Running, browser + " is running", {}};
+  if (status.code == SqlErrc::NotADatabase) return {StoreState::Unreadable, "not a database", {}};
+  if (status.code == SqlErrc::CannotOpen) return {StoreState::Unreadable, "cannot be opened", {}};
+  return {StoreState::Unreadable, status.message, {}};
 }
 
 StoreOutcome openToRead(Database& db, const std::string& path, const std::string& browser) {

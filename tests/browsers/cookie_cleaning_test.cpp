@@ -4,6 +4,7 @@
 #include <vector>
 #include "browser_schemas.h"
 #include "browsers/browser_cleaning.h"
+#include "browsers/store_access.h"
 #include "platform/posix/posix_files.h"
 #include "store_fixture.h"
 
@@ -110,6 +111,23 @@ TEST(BrowserCleaning, StoresThatHoldNothingOrAreNoDatabaseAreToldAndLeftAsTheyWe
       EXPECT_EQ(readText(store), before);
     }
   }
+}
+
+// A reader that holds its snapshot (a browser starting) keeps the log from being emptied: the
+// rows are gone, their count stands, and the message says that the store was not compacted.
+TEST(BrowserCleaning, ACompactionThatFailsKeepsTheCountAndSaysTheRowsWereDeleted) {
+  TempDir dir;
+  auto files = posix::makeFiles();
+  const BrowserProfile p = cookieProfile(dir, kFamilies[1], "firefox", someCookies(kFamilies[1]));
+  const std::string store = p.cookies.databases[0];
+  sqlite::Database reader;
+  ASSERT_TRUE(reader.open(store, sqlite::OpenMode::ReadWrite).ok());
+  ASSERT_TRUE(reader.execute("PRAGMA journal_mode=WAL; BEGIN; SELECT count(*) FROM moz_cookies").ok());
+  const ItemCleaned cleaned = cleanItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, KeptSites{});
+  EXPECT_EQ(cleaned.state, StoreState::Ready);
+  EXPECT_EQ(cleanedText(cleaned), std::string("5 cookies (") + kNotCompacted + ")");
+  reader.close();
+  EXPECT_EQ(rowsOf(store, "SELECT count(*) FROM moz_cookies"), std::multiset<std::string>{"0"});
 }
 
 TEST(BrowserCleaning, CookieSitesListsEverySiteOfEveryReadableStoreOnce) {
