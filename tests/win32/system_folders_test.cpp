@@ -81,7 +81,7 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
     TestEnv env;
     MemoryFilesWithRealTemp files(*realFiles);
     Services services{env.ui,       env.views,      env.settings, env.registry, env.shell,   files,
-                      env.urlCache, env.urlHistory, env.download, env.instance, *realFolders};
+                      env.urlCache, env.urlHistory, env.download, env.instance, *realFolders, env.processes};
     frmmain window(services, env.state, [] {});
     window.chkdeltempfiles.setValue(1);
     env.settle();
