@@ -237,9 +237,13 @@ void cleanFloor(const Family& f, const std::string& copy, const std::vector<std:
       run("sqlite3 '" + copy + "/" + f.stores[i] + "' \"" + f.floorSql[i] + "\" > /dev/null");
   });
   r.floorCache = seconds([&] { run("rm -rf '" + copy + "/" + f.cache + "'"); });
-  std::string command = "rm -rf";
-  for (const auto& path : doomed) command += " '" + path + "'";
-  r.floorSiteData = seconds([&] { run(command); });
+  // The names go through a file: one command line may not hold them all.
+  const std::string list = copy + "/../doomed.list";
+  std::string names;
+  for (const auto& path : doomed) names += path + '\0';
+  FILE* out = std::fopen(list.c_str(), "wb");
+  if (!out || std::fwrite(names.data(), 1, names.size(), out) != names.size() || std::fclose(out) != 0) std::exit(1);
+  r.floorSiteData = seconds([&] { run("xargs -0 rm -rf < '" + list + "'"); });
 }
 
 Round benchRound(Files& files, const Family& f, const std::string& work, const std::string& templates,

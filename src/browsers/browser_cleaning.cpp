@@ -150,6 +150,7 @@ bool profileInUse(Files& files, Processes& processes, const BrowserProfile& prof
 
 ItemFindings analyzeItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
                          const KeptSites& kept) {
+  if (!profile.refused.empty()) return {StoreState::Unreadable, "not cleaned: " + profile.refused};
   if (profileInUse(files, processes, profile))
     return {StoreState::Running, "in use: " + profile.browser + " is running"};
   switch (item) {
@@ -164,6 +165,7 @@ ItemFindings analyzeItem(Files& files, Processes& processes, const BrowserProfil
 
 ItemCleaned cleanItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
                       const KeptSites& kept, int securePasses) {
+  if (!profile.refused.empty()) return {StoreState::Unreadable, "", profile.refused, {}};
   if (profileInUse(files, processes, profile)) return {StoreState::Running, "", profile.browser + " is running", {}};
   switch (item) {
     case BrowserItem::Cookies: return cleanCookieStores(profile, kept);

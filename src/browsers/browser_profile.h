@@ -42,6 +42,9 @@ struct BrowserProfile {
   // profiles.ini); a running browser may have its program there too.
   std::string dataFolder;
   ItemPaths cookies, siteData, history, cache, session;
+  // Why none of the profile's items is touched, when its folder was found but refused: "its
+  // folder is a link to another place". Empty for a profile that is cleaned.
+  std::string refused;
 
   const ItemPaths& item(BrowserItem which) const;
 };

@@ -83,7 +83,7 @@ std::optional<unsigned long> profileNumber(const std::string& name) {
 void addProfileFolders(ProfileProbe& probe, const std::string& userData, std::vector<Listed>& listed) {
   std::vector<std::pair<unsigned long, std::string>> folders;
   for (const auto& entry : probe.files().readFolder(userData).entries) {
-    if (!entry.directory || entry.link) continue;
+    if (!entry.directory) continue;  // a linked profile folder is listed, and refused later
     if (entry.name == "Default") folders.emplace_back(0, entry.name);
     else if (auto n = profileNumber(entry.name)) folders.emplace_back(*n + 1, entry.name);
   }
@@ -143,6 +143,12 @@ void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::s
 }  // namespace
 
 void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, std::vector<BrowserProfile>& found) {
+  if (probe.isLink(browser.userData)) {
+    BrowserProfile p{BrowserFamily::Chromium, browser.name, "Default", browser.userData};
+    p.refused = kLinkedFolder;
+    found.push_back(std::move(p));
+    return;
+  }
   if (!probe.isFolder(browser.userData)) return;
   std::vector<Listed> listed;
   if (browser.profileAtTop && holdsProfile(probe, browser.userData)) listed.push_back({"", "Default"});
@@ -154,8 +160,9 @@ void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, s
     BrowserProfile p{BrowserFamily::Chromium, browser.name, name, dir.empty() ? browser.userData
                                                                               : probe.child(browser.userData, dir)};
     p.dataFolder = browser.userData;
-    if (!dir.empty() && !probe.isFolder(p.folder)) continue;  // listed, but gone
-    findItems(probe, browser, dir, p);
+    if (!dir.empty() && probe.isLink(p.folder)) p.refused = kLinkedFolder;
+    else if (!dir.empty() && !probe.isFolder(p.folder)) continue;  // listed, but gone
+    else findItems(probe, browser, dir, p);
     found.push_back(std::move(p));
   }
   // The browser-wide caches go with its first profile, so that they are counted once.

@@ -101,11 +101,13 @@ void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& browser, std
   for (const IniSection& section : parseIni(text)) {
     if (!isProfileSection(section.name)) continue;
     const auto place = placeOf(probe, browser, section);
-    if (!place || !probe.isFolder(place->folder)) continue;  // unusable, or gone
+    const bool linked = place && probe.isLink(place->folder);
+    if (!place || (!linked && !probe.isFolder(place->folder))) continue;  // unusable, or gone
     BrowserProfile p{BrowserFamily::Firefox, browser.name,
                      shownName(section, place->folder, probe.files().separator()), place->folder};
     p.dataFolder = browser.roaming;
-    findItems(probe, *place, p);
+    if (linked) p.refused = kLinkedFolder;
+    else findItems(probe, *place, p);
     found.push_back(std::move(p));
   }
 }

@@ -175,34 +175,3 @@ TEST(SqliteLayer, SecureDeleteVacuumAndCheckpointLeaveNoDeletedBytes) {
 
 }  // namespace
 }  // namespace vellox::test
-
-namespace vellox::test {
-namespace {
-
-// A second name of the journal shares its blocks, so what it reads after the commit is what
-// the blocks hold once SQLite has deleted the journal.
-TEST(SqliteLayer, AScrubbingConnectionOverwritesTheJournalBeforeSqliteDeletesIt) {
-  for (const OpenMode mode : {OpenMode::ReadWrite, OpenMode::Scrubbing}) {
-    SCOPED_TRACE(mode == OpenMode::Scrubbing ? "scrubbing" : "plain");
-    TempDir dir;
-    const std::string path = dir / "store.db";
-    {
-      Database db;
-      ASSERT_TRUE(db.open(path, OpenMode::ReadWriteCreate).ok());
-      ASSERT_TRUE(db.execute("CREATE TABLE t(v TEXT); INSERT INTO t VALUES('" + kSecret + "')").ok());
-    }
-    Database db;
-    ASSERT_TRUE(db.open(path, mode).ok());
-    ASSERT_TRUE(db.execute("PRAGMA journal_mode = DELETE; BEGIN; DELETE FROM t").ok());
-    std::filesystem::create_hard_link(path + "-journal", dir / "second-name");
-    ASSERT_TRUE(db.execute("COMMIT").ok());
-    EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
-    const std::string blocks = readText(dir / "second-name");
-    EXPECT_GT(blocks.size(), 0u);
-    EXPECT_EQ(blocks.find(kSecret) == std::string::npos, mode == OpenMode::Scrubbing);
-    if (mode == OpenMode::Scrubbing) EXPECT_EQ(blocks, std::string(blocks.size(), '\0'));
-  }
-}
-
-}  // namespace
-}  // namespace vellox::test
