@@ -31,6 +31,7 @@ bool lockHeld(Files& files, const BrowserProfile& profile) {
 
 ItemFindings findingsOf(const StoreOutcome& outcome) {
   if (outcome.state == StoreState::Running) return {outcome.state, "in use: " + outcome.reason};
+  if (outcome.state == StoreState::Stopped) return {outcome.state, outcome.reason};
   return {outcome.state, "unreadable: " + outcome.reason};
 }
 
