@@ -1,7 +1,9 @@
 // Times Analyze and Clean of a synthetic Chromium profile and a synthetic Firefox profile
 // (50,000 pages with 200,000 visits, 20,000 cookies on 2,000 sites of which 20 are kept,
-// 20,000 cache files of 4 to 64 KiB each), and in the same run the floor: the sqlite3 tool
-// running the same statements on a copy of each database, and rm -rf of a copy of the cache.
+// 20,000 cache files of 4 to 64 KiB each; site data of 2,000 origins with Local Storage keys,
+// 500 IndexedDB origins and a Service Worker cache of 5,000 files), and in the same run the
+// floor: the sqlite3 tool running the same statements on a copy of each database, and rm -rf
+// of a copy of the files the clean deletes.
 // Usage: vellox_browser_bench [folder] [rounds]; run it on the disk to be measured.
 #include <fcntl.h>
 #include <unistd.h>
@@ -26,6 +28,7 @@ using namespace vellox;
 
 constexpr int kPages = 50'000, kVisits = 200'000, kSites = 2'000, kCookiesPerSite = 10, kKeptSites = 20;
 constexpr int kCacheFiles = 20'000;
+constexpr int kStorageOrigins = 2'000, kIndexedOrigins = 500, kWorkerCacheFiles = 5'000;
 
 std::string siteName(int i) { return "site" + std::to_string(i) + ".example"; }
 
@@ -110,6 +113,45 @@ void makeCache(const std::string& folder) {
   }
 }
 
+void writeFile(const std::string& path, std::size_t size) {
+  static const std::vector<char> bytes(64 * 1024, 's');
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (fd < 0 || ::write(fd, bytes.data(), size) != static_cast<ssize_t>(size)) std::exit(1);
+  ::close(fd);
+}
+
+// The site stores as each family lays them out; `doomed` gets what a clean keeping the kept
+// sites deletes, for the floor's rm -rf. Chromium keeps Local Storage in one store of all sites.
+void makeSiteData(BrowserFamily family, const std::string& folder, std::vector<std::string>& doomed) {
+  const bool firefox = family == BrowserFamily::Firefox;
+  for (int i = 0; i < kStorageOrigins; ++i) {
+    const std::string origin = firefox ? folder + "/storage/default/https+++" + siteName(i)
+                                       : folder + "/IndexedDB/https_" + siteName(i) + "_0.indexeddb.leveldb";
+    const bool indexed = i < kIndexedOrigins, kept = i < kKeptSites;
+    if (!firefox && !indexed) continue;
+    fs::create_directories(origin + (firefox ? "/ls" : ""));
+    if (firefox) writeFile(origin + "/ls/data.sqlite", 4096);
+    if (indexed) {
+      if (firefox) fs::create_directories(origin + "/idb");
+      for (const char* name : {"/000003.log", "/CURRENT", "/MANIFEST-000001"})
+        writeFile(origin + (firefox ? "/idb" : "") + name, 2048);
+    }
+    if (!kept) doomed.push_back(origin);
+  }
+  if (!firefox) {
+    fs::create_directories(folder + "/Local Storage/leveldb");
+    for (int i = 0; i < kStorageOrigins; i += 100) writeFile(folder + "/Local Storage/leveldb/" + std::to_string(i) + ".ldb", 60'000);
+  }
+  const std::string workers = firefox ? folder + "/storage/default/https+++" + siteName(kStorageOrigins - 1) + "/cache/morgue"
+                                      : folder + "/Service Worker/CacheStorage";
+  for (int i = 0; i < kWorkerCacheFiles; ++i) {
+    const std::string sub = workers + "/" + std::to_string(i % 64);
+    if (i < 64) fs::create_directories(sub);
+    writeFile(sub + "/" + std::to_string(i) + "_0", 1024 + (static_cast<std::size_t>(i) * 613) % 16384);
+  }
+  if (!firefox) doomed.push_back(workers);
+}
+
 struct Family {
   BrowserFamily family;
   const char* browser;
@@ -157,37 +199,61 @@ BrowserProfile profileOf(const Family& f, const std::string& folder) {
   p.cookies.databases = {folder + "/" + f.stores[0]};
   p.history.databases = {folder + "/" + f.stores[1]};
   p.cache.folders = {folder + "/" + f.cache};
+  if (f.family == BrowserFamily::Firefox) {
+    p.siteData.originFolders = {folder + "/storage/default"};
+  } else {
+    p.siteData.originFolders = {folder + "/IndexedDB"};
+    p.siteData.sharedFolders = {folder + "/Local Storage"};
+    p.cache.folders.push_back(folder + "/Service Worker/CacheStorage");
+  }
   return p;
 }
 
+// The bench's browsers are never running.
+struct NoPrograms : Processes {
+  std::vector<RunningProgram> running() override { return {}; }
+};
+NoPrograms noPrograms;
+
 struct Round {
   double analyze = 0, stores = 0, cache = 0, floorStores = 0, floorCache = 0;
-  double clean() const { return stores + cache; }
-  double floor() const { return floorStores + floorCache; }
+  double siteData = 0, floorSiteData = 0;
+  double clean() const { return stores + cache + siteData; }
+  double floor() const { return floorStores + floorCache + floorSiteData; }
 };
 
 void cleanOurs(Files& files, const BrowserProfile& p, const KeptSites& kept, Round& r) {
   r.stores = seconds([&] {
-    cleanItem(files, p, BrowserItem::Cookies, kept);
-    cleanItem(files, p, BrowserItem::History, kept);
+    cleanItem(files, noPrograms, p, BrowserItem::Cookies, kept);
+    cleanItem(files, noPrograms, p, BrowserItem::History, kept);
   });
-  r.cache = seconds([&] { cleanItem(files, p, BrowserItem::Cache, kept); });
+  r.cache = seconds([&] { cleanItem(files, noPrograms, p, BrowserItem::Cache, kept); });
+  r.siteData = seconds([&] { cleanItem(files, noPrograms, p, BrowserItem::SiteData, kept); });
 }
 
-void cleanFloor(const Family& f, const std::string& copy, Round& r) {
+void cleanFloor(const Family& f, const std::string& copy, const std::vector<std::string>& doomed, Round& r) {
   r.floorStores = seconds([&] {
     for (std::size_t i = 0; i < f.stores.size(); ++i)
       run("sqlite3 '" + copy + "/" + f.stores[i] + "' \"" + f.floorSql[i] + "\" > /dev/null");
   });
   r.floorCache = seconds([&] { run("rm -rf '" + copy + "/" + f.cache + "'"); });
+  // The names go through a file: one command line may not hold them all.
+  const std::string list = copy + "/../doomed.list";
+  std::string names;
+  for (const auto& path : doomed) names += path + '\0';
+  FILE* out = std::fopen(list.c_str(), "wb");
+  if (!out || std::fwrite(names.data(), 1, names.size(), out) != names.size() || std::fclose(out) != 0) std::exit(1);
+  r.floorSiteData = seconds([&] { run("xargs -0 rm -rf < '" + list + "'"); });
 }
 
 Round benchRound(Files& files, const Family& f, const std::string& work, const std::string& templates,
                  const KeptSites& kept, bool floorFirst) {
   const std::string ours = work + "/ours", theirs = work + "/floor";
   fs::remove_all(work);
+  std::vector<std::string> doomed, unused;
   for (const std::string& copy : {ours, theirs}) {
     fs::create_directories(copy);
+    makeSiteData(f.family, copy, copy == theirs ? doomed : unused);
     for (const auto& store : f.stores) {
       fs::create_directories(fs::path(copy + "/" + store).parent_path());
       fs::copy_file(templates + "/" + store, copy + "/" + store);
@@ -199,14 +265,14 @@ Round benchRound(Files& files, const Family& f, const std::string& work, const s
   Round r;
   r.analyze = seconds([&] {
     for (BrowserItem item : kBrowserItems) {
-      const ItemFindings found = analyzeItem(files, p, item, kept);
+      const ItemFindings found = analyzeItem(files, noPrograms, p, item, kept);
       std::printf("    %-8s %s\n", itemName(item), found.found.c_str());
     }
   });
   // Taking turns at going first, so that neither always meets the disk's leftover work.
-  if (floorFirst) cleanFloor(f, theirs, r);
+  if (floorFirst) cleanFloor(f, theirs, doomed, r);
   cleanOurs(files, p, kept, r);
-  if (!floorFirst) cleanFloor(f, theirs, r);
+  if (!floorFirst) cleanFloor(f, theirs, doomed, r);
   return r;
 }
 
@@ -228,8 +294,10 @@ int main(int argc, char** argv) {
     for (int round = 1; round <= rounds; ++round) {
       std::printf("%s, round %d\n", f.browser, round);
       const Round r = benchRound(*files, f, folder + "/" + f.browser, templates, kept, round % 2 == 0);
-      std::printf("    analyze %.3f s; clean %.3f s (stores %.3f, cache %.3f); floor %.3f s (sqlite3 %.3f, rm -rf %.3f)\n",
-                  r.analyze, r.clean(), r.stores, r.cache, r.floor(), r.floorStores, r.floorCache);
+      std::printf("    analyze %.3f s; clean %.3f s (stores %.3f, cache %.3f, site data %.3f); floor %.3f s (sqlite3 "
+                  "%.3f, rm -rf %.3f + %.3f)\n",
+                  r.analyze, r.clean(), r.stores, r.cache, r.siteData, r.floor(), r.floorStores, r.floorCache,
+                  r.floorSiteData);
       analyze.push_back(r.analyze);
       clean.push_back(r.clean());
       floor.push_back(r.floor());

@@ -5,9 +5,11 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${VELLOX_BUILD:-$ROOT/build}
 JOBS=${JOBS:-$(nproc)}
 SQLITE_DIR=$BUILD/third_party/sqlite3  # fetched by scripts/fetch-sqlite, never committed
+JSON_DIR=$BUILD/third_party/json       # nlohmann/json's headers, copied from the Debian package
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis)
+          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis
+          nlohmann-json3-dev)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
@@ -22,17 +24,30 @@ install_missing() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
   fi
   "$ROOT/scripts/fetch-sqlite" "$SQLITE_DIR"
+  copy_json_headers
+}
+
+# The JSON library is headers only; both trees take them from the build folder, since the
+# cross compiler must not see the host's /usr/include.
+copy_json_headers() {
+  if ! diff -rq /usr/include/nlohmann "$JSON_DIR/nlohmann" >/dev/null 2>&1; then
+    rm -rf "$JSON_DIR"
+    mkdir -p "$JSON_DIR"
+    cp -r /usr/include/nlohmann "$JSON_DIR/"
+  fi
 }
 
 build_native() {
-  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DVELLOX_SQLITE_DIR="$SQLITE_DIR" >/dev/null
+  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DVELLOX_SQLITE_DIR="$SQLITE_DIR" \
+        -DVELLOX_JSON_DIR="$JSON_DIR" >/dev/null
   cmake --build "$BUILD/native" -j "$JOBS"
 }
 
 # VELLOX_VERSION builds another version than the project's; WINDOWS_TARGET builds one target.
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/windows" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DVELLOX_SQLITE_DIR="$SQLITE_DIR" -DVELLOX_VERSION="${VELLOX_VERSION:-}" \
+        -DCMAKE_BUILD_TYPE=Release -DVELLOX_SQLITE_DIR="$SQLITE_DIR" -DVELLOX_JSON_DIR="$JSON_DIR" \
+        -DVELLOX_VERSION="${VELLOX_VERSION:-}" \
         "$@" >/dev/null
   cmake --build "$BUILD/windows" -j "$JOBS" ${WINDOWS_TARGET:+--target "$WINDOWS_TARGET"}
 }

@@ -93,8 +93,9 @@ int run(HINSTANCE module) {
   auto download = win32::makeDownload();
   auto instance = win32::makeInstance();
   auto systemFolders = win32::makeSystemFolders();
-  Services services{*ui,       *views,      *settings, *registry, *shell,         *files,
-                    *urlCache, *urlHistory, *download, *instance, *systemFolders};
+  auto processes = win32::makeProcesses();
+  Services services{*ui,       *views,      *settings, *registry,      *shell,    *files,
+                    *urlCache, *urlHistory, *download, *instance, *systemFolders, *processes};
 
   Application app(services);
   switch (app.startUp(parseCommandLine(arguments()))) {

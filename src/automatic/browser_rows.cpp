@@ -29,11 +29,11 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
       if (report.cutOff.empty()) report.cutOff = budget.cutOffBy();
       continue;
     }
-    const ItemCleaned cleaned = cleanItem(services.files, profile, item, kept, securePasses);
+    const ItemCleaned cleaned = cleanItem(services.files, services.processes, profile, item, kept, securePasses);
     if (cleaned.state != StoreState::Ready)
       report.skipped.push_back(what + ": " + cleaned.reason);
-    else if (!cleaned.cleaned.empty())
-      report.cleaned.push_back(what + ": " + cleaned.cleaned);
+    else if (const std::string text = cleanedText(cleaned); !text.empty())
+      report.cleaned.push_back(what + ": " + text);
     // Its files are refused once the budget is over: the item may be half done.
     if (cleaned.state == StoreState::Ready && budget.over()) report.skipped.push_back(what + ": cut off before its end");
     if ((cleaned.state == StoreState::Stopped || budget.over()) && report.cutOff.empty())

@@ -1,10 +1,13 @@
 #include "browsers/browser_cleaning.h"
 #include <algorithm>
 #include <set>
+#include "browsers/bookmarked_pages.h"
 #include "browsers/cookie_store.h"
 #include "browsers/file_items.h"
 #include "browsers/found_text.h"
 #include "browsers/history_store.h"
+#include "browsers/running_browsers.h"
+#include "browsers/site_data.h"
 
 namespace vellox {
 
@@ -15,13 +18,30 @@ bool heldWithoutSharing(Files& files, const std::string& path) {
   return files.readFile(path, nothing, 0).code == FileErrc::InUse;
 }
 
+bool lockHeld(Files& files, const BrowserProfile& profile) {
+  if (profile.family == BrowserFamily::Firefox) {
+    std::string lock = profile.folder;
+    if (lock.empty() || lock.back() != files.separator()) lock += files.separator();
+    return heldWithoutSharing(files, lock + "parent.lock");
+  }
+  const auto held = [&](const std::string& path) { return heldWithoutSharing(files, path); };
+  return std::any_of(profile.cookies.databases.begin(), profile.cookies.databases.end(), held) ||
+         std::any_of(profile.history.databases.begin(), profile.history.databases.end(), held);
+}
+
 ItemFindings findingsOf(const StoreOutcome& outcome) {
   if (outcome.state == StoreState::Running) return {outcome.state, "in use: " + outcome.reason};
   if (outcome.state == StoreState::Stopped) return {outcome.state, outcome.reason};
   return {outcome.state, "unreadable: " + outcome.reason};
 }
 
-ItemCleaned cleanedOf(const StoreOutcome& outcome) { return {outcome.state, "", outcome.reason}; }
+ItemCleaned cleanedOf(const StoreOutcome& outcome) { return {outcome.state, "", outcome.reason, {}}; }
+
+void addNotes(ItemCleaned& cleaned, const std::vector<std::string>& notes) {
+  for (const auto& note : notes)
+    if (std::find(cleaned.notes.begin(), cleaned.notes.end(), note) == cleaned.notes.end())
+      cleaned.notes.push_back(note);
+}
 
 std::string cookiesFound(const CookieCount& count) {
   std::string text = counted(count.cookies, "cookie", "cookies") + " from " + counted(count.sites.size(), "site", "sites");
@@ -62,47 +82,81 @@ ItemFindings analyzeFiles(Files& files, const ItemPaths& item, bool withSize) {
   return {StoreState::Ready, tally.files == 0 ? "nothing" : filesFound(tally, withSize)};
 }
 
+ItemFindings analyzeSiteData(Files& files, const BrowserProfile& profile, const KeptSites& kept) {
+  const SiteDataPlan plan = planSiteData(files, profile, kept);
+  ItemFindings found = analyzeFiles(files, plan.doomed, true);
+  if (!plan.leftWhole.empty()) found.found += " (" + leftWholeNote(plan.leftWhole) + ")";
+  return found;
+}
+
 ItemCleaned cleanCookieStores(const BrowserProfile& profile, const KeptSites& kept) {
   std::uint64_t removed = 0;
+  ItemCleaned cleaned;
   for (const auto& path : profile.cookies.databases) {
     std::uint64_t gone = 0;
     const StoreOutcome outcome = cleanCookies(path, profile, kept, gone);
     removed += gone;
     if (!outcome.ok()) return cleanedOf(outcome);
+    addNotes(cleaned, outcome.notes);
   }
-  return {StoreState::Ready, removed == 0 ? "" : counted(removed, "cookie", "cookies"), ""};
+  cleaned.cleaned = removed == 0 ? "" : counted(removed, "cookie", "cookies");
+  return cleaned;
 }
 
-// The database first: while it cannot be cleaned, its companion files stay with it.
+// Icons go once the history has: the bookmarks left then tell which icons stay. Bookmarks that
+// cannot be read leave the icons as they are.
+void cleanIcons(Files& files, const BrowserProfile& profile, ItemCleaned& cleaned) {
+  const auto kept = bookmarkedPages(files, profile);
+  for (const auto& path : profile.history.databases) {
+    if (!isFaviconStore(path)) continue;
+    if (!kept) {
+      addNotes(cleaned, {"icons not cleaned: the bookmarks could not be read"});
+      return;
+    }
+    const StoreOutcome outcome = cleanFavicons(path, profile, *kept);
+    addNotes(cleaned, outcome.ok() ? outcome.notes : std::vector<std::string>{"icons not cleaned: " + outcome.reason});
+  }
+}
+
+// The databases first: while they cannot be cleaned, their companion files stay with them.
 ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile, int securePasses) {
   std::uint64_t pages = 0;
+  ItemCleaned cleaned;
   for (const auto& path : profile.history.databases) {
+    if (isFaviconStore(path)) continue;
     std::uint64_t gone = 0;
     const StoreOutcome outcome = cleanHistory(path, profile, gone);
     pages += gone;
     if (!outcome.ok()) return cleanedOf(outcome);
+    addNotes(cleaned, outcome.notes);
   }
+  cleanIcons(files, profile, cleaned);
   const FileTally gone = deleteFiles(files, profile.history, securePasses);
-  return {StoreState::Ready, pages > 0 ? counted(pages, "page", "pages") : filesGone(gone, false), ""};
+  cleaned.cleaned = pages > 0 ? counted(pages, "page", "pages") : filesGone(gone, false);
+  return cleaned;
+}
+
+ItemCleaned cleanSiteData(Files& files, const BrowserProfile& profile, const KeptSites& kept, int securePasses) {
+  const SiteDataPlan plan = planSiteData(files, profile, kept);
+  ItemCleaned cleaned{StoreState::Ready, filesGone(deleteFiles(files, plan.doomed, securePasses), true), "", {}};
+  if (!plan.leftWhole.empty()) cleaned.notes.push_back(leftWholeNote(plan.leftWhole));
+  return cleaned;
 }
 
 }  // namespace
 
-bool profileInUse(Files& files, const BrowserProfile& profile) {
-  if (profile.family == BrowserFamily::Firefox) {
-    std::string lock = profile.folder;
-    if (lock.empty() || lock.back() != files.separator()) lock += files.separator();
-    return heldWithoutSharing(files, lock + "parent.lock");
-  }
-  const auto held = [&](const std::string& path) { return heldWithoutSharing(files, path); };
-  return std::any_of(profile.cookies.databases.begin(), profile.cookies.databases.end(), held) ||
-         std::any_of(profile.history.databases.begin(), profile.history.databases.end(), held);
+bool profileInUse(Files& files, Processes& processes, const BrowserProfile& profile) {
+  return lockHeld(files, profile) || browserProgramRunning(processes.running(), profile);
 }
 
-ItemFindings analyzeItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept) {
-  if (profileInUse(files, profile)) return {StoreState::Running, "in use: " + profile.browser + " is running"};
+ItemFindings analyzeItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
+                         const KeptSites& kept) {
+  if (!profile.refused.empty()) return {StoreState::Unreadable, "not cleaned: " + profile.refused};
+  if (profileInUse(files, processes, profile))
+    return {StoreState::Running, "in use: " + profile.browser + " is running"};
   switch (item) {
     case BrowserItem::Cookies: return analyzeCookies(files, profile, kept);
+    case BrowserItem::SiteData: return analyzeSiteData(files, profile, kept);
     case BrowserItem::History: return analyzeHistory(files, profile);
     case BrowserItem::Cache: return analyzeFiles(files, profile.cache, true);
     case BrowserItem::Session: return analyzeFiles(files, profile.session, false);
@@ -110,18 +164,27 @@ ItemFindings analyzeItem(Files& files, const BrowserProfile& profile, BrowserIte
   return {};
 }
 
-ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept,
-                      int securePasses) {
-  if (profileInUse(files, profile)) return {StoreState::Running, "", profile.browser + " is running"};
+ItemCleaned cleanItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
+                      const KeptSites& kept, int securePasses) {
+  if (!profile.refused.empty()) return {StoreState::Unreadable, "", profile.refused, {}};
+  if (profileInUse(files, processes, profile)) return {StoreState::Running, "", profile.browser + " is running", {}};
   switch (item) {
     case BrowserItem::Cookies: return cleanCookieStores(profile, kept);
+    case BrowserItem::SiteData: return cleanSiteData(files, profile, kept, securePasses);
     case BrowserItem::History: return cleanHistoryItem(files, profile, securePasses);
     case BrowserItem::Cache:
-      return {StoreState::Ready, filesGone(deleteFiles(files, profile.cache, securePasses), true), ""};
+      return {StoreState::Ready, filesGone(deleteFiles(files, profile.cache, securePasses), true), "", {}};
     case BrowserItem::Session:
-      return {StoreState::Ready, filesGone(deleteFiles(files, profile.session, securePasses), false), ""};
+      return {StoreState::Ready, filesGone(deleteFiles(files, profile.session, securePasses), false), "", {}};
   }
   return {};
+}
+
+std::string cleanedText(const ItemCleaned& cleaned) {
+  std::string notes;
+  for (const auto& note : cleaned.notes) notes += (notes.empty() ? "" : "; ") + note;
+  if (cleaned.cleaned.empty() || notes.empty()) return cleaned.cleaned + notes;
+  return cleaned.cleaned + " (" + notes + ")";
 }
 
 std::vector<std::string> cookieSites(Files&, const std::vector<BrowserProfile>& profiles) {

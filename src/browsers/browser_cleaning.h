@@ -4,6 +4,7 @@
 #include "browsers/browser_profile.h"
 #include "browsers/kept_sites.h"
 #include "platform/files.h"
+#include "platform/processes.h"
 
 namespace vellox {
 
@@ -25,21 +26,29 @@ struct ItemCleaned {
   StoreState state = StoreState::Ready;
   std::string cleaned;  // what went: "1,231 cookies", "5,678 pages", "312 MB in 4,410 files"; empty when nothing did
   std::string reason;   // when not Ready: "Chrome is running", "not a database"
+  // What the user must know beside the count: "not cleaned: unknown table X", stores left whole.
+  std::vector<std::string> notes;
 };
 
-// Whether the profile's browser is running, told by the locks it holds, never by process
-// names: a Chromium browser holds its cookie and history databases open without sharing,
-// Firefox holds "parent.lock" that way (one that can be opened was left by a crash).
-bool profileInUse(Files& files, const BrowserProfile& profile);
+// Whether the profile's browser is running, told by the locks it holds and by its program: a
+// Chromium browser holds its cookie and history databases open without sharing (unless told
+// not to), Firefox holds "parent.lock" that way (one that can be opened was left by a crash),
+// and a browser holding no lock still runs as its program.
+bool profileInUse(Files& files, Processes& processes, const BrowserProfile& profile);
 
 // Counts what the item holds without changing anything.
-ItemFindings analyzeItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept);
+ItemFindings analyzeItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
+                         const KeptSites& kept);
 
 // Empties the item. Databases keep their files and lose only rows, overwritten in place;
 // nothing of a running browser is touched. With `securePasses` above 0 the files that go
 // are shredded with that many passes first.
-ItemCleaned cleanItem(Files& files, const BrowserProfile& profile, BrowserItem item, const KeptSites& kept,
-                      int securePasses = 0);
+ItemCleaned cleanItem(Files& files, Processes& processes, const BrowserProfile& profile, BrowserItem item,
+                      const KeptSites& kept, int securePasses = 0);
+
+// What went with what the user must know about it: "5,678 pages (not cleaned: unknown table x)";
+// empty when nothing went and there is nothing to say.
+std::string cleanedText(const ItemCleaned& cleaned);
 
 // Every site with cookies in any of the profiles, each once, sorted, as siteOf gives it.
 // A store that cannot be read gives nothing.

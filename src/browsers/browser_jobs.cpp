@@ -32,19 +32,19 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
   return rows;
 }
 
-void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+void analyzeRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control) {
   sqlite::InterruptScope interrupt([&control] { return control.stopped(); });
   for (std::size_t i = 0; i < rows.size() && !control.stopped(); ++i) {
     run.status(turn("Analyzing", rows[i], i, rows.size()));
-    run.found(rows[i].key, analyzeItem(files, rows[i].profile, rows[i].item, kept).found);
+    run.found(rows[i].key, analyzeItem(files, processes, rows[i].profile, rows[i].item, kept).found);
   }
 }
 
-// cleanItem looks at the profile's locks first: while its browser runs, none of its
+// cleanItem looks at the profile's locks and programs first: while its browser runs, none of its
 // rows is touched, and the browser is named once. A stop ends the row in progress within one
 // file or one database statement: its files are refused and its statement interrupted.
-RowsCleaned cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+RowsCleaned cleanRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                       const ShredControl& control, int securePasses) {
   const auto stopped = [&control] { return control.stopped(); };
   StoppingFiles guarded(files, stopped);
@@ -55,15 +55,15 @@ RowsCleaned cleanRows(Files& files, const std::vector<BrowserRow>& rows, const K
     const BrowserRow& row = rows[done];
     run.status(turn("Cleaning", row, done, rows.size()));
     const std::size_t refusedBefore = guarded.refused();
-    const ItemCleaned result = cleanItem(guarded, row.profile, row.item, kept, securePasses);
+    const ItemCleaned result = cleanItem(guarded, processes, row.profile, row.item, kept, securePasses);
     if (result.state == StoreState::Stopped || guarded.refused() > refusedBefore) cut = 1;
     if (result.state == StoreState::Running) {
       if (std::find(running.begin(), running.end(), row.profile.browser) == running.end())
         running.push_back(row.profile.browser);
     } else if (result.state == StoreState::Unreadable) {
       problems.push_back(rowName(row) + ": " + result.reason);
-    } else if (!result.cleaned.empty()) {
-      cleaned.push_back(rowName(row) + ": " + result.cleaned);
+    } else if (const std::string text = cleanedText(result); !text.empty()) {
+      cleaned.push_back(rowName(row) + ": " + text);
     }
   }
   const std::size_t notReached = rows.size() - done + cut;

@@ -5,6 +5,7 @@
 #include "browsers/browser_run.h"
 #include "browsers/kept_sites.h"
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "wipe/shred_control.h"
 
 namespace vellox {
@@ -20,7 +21,7 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
 
 // These run on the worker. Each row's "Found" goes to `run`, and each row's turn shows
 // in its status; a cancel stops them between rows.
-void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+void analyzeRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control);
 struct RowsCleaned {
   std::string message;
@@ -31,7 +32,7 @@ struct RowsCleaned {
 // closing message: what was cleaned, what was skipped and why, and first, after a stop, how
 // many rows were not reached. With `securePasses` above 0 the files that go are shredded with
 // that many passes first.
-RowsCleaned cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+RowsCleaned cleanRows(Files& files, Processes& processes, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                       const ShredControl& control, int securePasses = 0);
 
 }  // namespace vellox

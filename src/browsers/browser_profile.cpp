@@ -5,6 +5,7 @@ namespace vellox {
 const char* itemName(BrowserItem item) {
   switch (item) {
     case BrowserItem::Cookies: return "Cookies";
+    case BrowserItem::SiteData: return "Site data";
     case BrowserItem::History: return "History";
     case BrowserItem::Cache: return "Cache";
     case BrowserItem::Session: return "Session";
@@ -15,6 +16,7 @@ const char* itemName(BrowserItem item) {
 const ItemPaths& BrowserProfile::item(BrowserItem which) const {
   switch (which) {
     case BrowserItem::Cookies: return cookies;
+    case BrowserItem::SiteData: return siteData;
     case BrowserItem::History: return history;
     case BrowserItem::Cache: return cache;
     case BrowserItem::Session: return session;

@@ -13,14 +13,24 @@ struct ItemPaths {
   std::vector<std::string> databases;  // SQLite stores: their rows are cleaned, the file is kept
   std::vector<std::string> files;      // deleted whole
   std::vector<std::string> folders;    // deleted with what they hold
-  bool empty() const { return databases.empty() && files.empty() && folders.empty(); }
+  // Site data only. Each child of these folders belongs to one origin and is named after it,
+  // so a kept site's children can stay while the others go.
+  std::vector<std::string> originFolders;
+  // Site data only: stores that mix the data of many sites and cannot be split; they are
+  // left whole while any site is kept.
+  std::vector<std::string> sharedFiles, sharedFolders;
+  bool empty() const {
+    return databases.empty() && files.empty() && folders.empty() && originFolders.empty() && sharedFiles.empty() &&
+           sharedFolders.empty();
+  }
 };
 
-enum class BrowserItem { Cookies, History, Cache, Session };
-inline constexpr std::array<BrowserItem, 4> kBrowserItems = {BrowserItem::Cookies, BrowserItem::History,
-                                                             BrowserItem::Cache, BrowserItem::Session};
+enum class BrowserItem { Cookies, SiteData, History, Cache, Session };
+inline constexpr std::array<BrowserItem, 5> kBrowserItems = {BrowserItem::Cookies, BrowserItem::SiteData,
+                                                             BrowserItem::History, BrowserItem::Cache,
+                                                             BrowserItem::Session};
 
-// The item as the user reads it: "Cookies", "History", "Cache", "Session".
+// The item as the user reads it: "Cookies", "Site data", "History", "Cache", "Session".
 const char* itemName(BrowserItem item);
 
 struct BrowserProfile {
@@ -28,7 +38,13 @@ struct BrowserProfile {
   std::string browser;  // "Chrome", "Opera GX", "Firefox"
   std::string profile;  // the profile's own display name: "Person 1", "default-release"
   std::string folder;   // the profile's folder
-  ItemPaths cookies, history, cache, session;
+  // The browser's own folder for its data (Chromium's user-data folder, Firefox's folder holding
+  // profiles.ini); a running browser may have its program there too.
+  std::string dataFolder;
+  ItemPaths cookies, siteData, history, cache, session;
+  // Why none of the profile's items is touched, when its folder was found but refused: "its
+  // folder is a link to another place". Empty for a profile that is cleaned.
+  std::string refused;
 
   const ItemPaths& item(BrowserItem which) const;
 };

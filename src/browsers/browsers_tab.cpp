@@ -72,8 +72,9 @@ void BrowsersTab::cmdAnalyze_Click() {
   if (state_.browsersBusy() || browserRows_.empty()) return;
   auto run = startBrowserRun();
   Files& files = services_.files;
-  state_.worker.run([&files, run, rows = browserRows_, kept = keptSites()](ShredControl& control) {
-    analyzeRows(files, rows, kept, *run, control);
+  Processes& processes = services_.processes;
+  state_.worker.run([&files, &processes, run, rows = browserRows_, kept = keptSites()](ShredControl& control) {
+    analyzeRows(files, processes, rows, kept, *run, control);
     run->finish([] {});
   });
 }
@@ -94,13 +95,14 @@ void BrowsersTab::cmdClean_Click() {
   if (answer != MsgAnswer::Yes || state_.browsersBusy()) return;
   auto run = startBrowserRun();
   Files& files = services_.files;
+  Processes& processes = services_.processes;
   Ui& ui = services_.ui;
-  state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites(),
+  state_.worker.run([&files, &processes, &ui, run, checked, rows = browserRows_, kept = keptSites(),
                      passes = level_.securePasses()](ShredControl& control) {
-    const RowsCleaned cleaned = cleanRows(files, checked, kept, *run, control, passes);
+    const RowsCleaned cleaned = cleanRows(files, processes, checked, kept, *run, control, passes);
     // What is left shows in "Found" before the message does; after a stop, the window
     // analyzes again once the program is known to go on.
-    analyzeRows(files, rows, kept, *run, control);
+    analyzeRows(files, processes, rows, kept, *run, control);
     run->finish(
         [&ui, run, message = cleaned.message] {
           ui.messageBox(message, kAppTitle, MsgIcon::Information, MsgButtons::Ok, run->owner ? run->owner() : 0);

@@ -13,9 +13,22 @@ namespace {
 // "Local State" holds far less; a larger file is not read.
 constexpr std::size_t kLocalStateLimit = 32u << 20;
 
-const char* const kProfileCaches[] = {"Cache", "Code Cache", "GPUCache", "Media Cache"};
+const char* const kProfileCaches[] = {"Cache", "Code Cache", "GPUCache", "Media Cache", "Service Worker\\CacheStorage",
+                                      "Service Worker\\ScriptCache", "DawnCache", "DawnGraphiteCache",
+                                      "DawnWebGPUCache"};
 // Shared by every profile of the browser.
-const char* const kBrowserCaches[] = {"ShaderCache", "GrShaderCache", "GraphiteDawnCache"};
+const char* const kBrowserCaches[] = {"ShaderCache", "GrShaderCache", "GraphiteDawnCache", "component_crx_cache"};
+// Site data kept per origin: each child folder is one site's.
+const char* const kOriginStores[] = {"IndexedDB", "databases"};
+// Site data of all sites mixed in one store.
+const char* const kSharedStores[] = {"Local Storage", "Session Storage", "Service Worker", "File System", "WebStorage",
+                                     "Shared Storage"};
+const char* const kSharedDatabases[] = {"SharedStorage"};
+// What the network learned of the sites (security policies, server hints, reports, tokens,
+// bounce tracking), in the profile or its Network folder. No format of them keeps a site apart
+// safely, so they go whole.
+const char* const kNetworkFiles[] = {"TransportSecurity", "Network Persistent State", "Reporting and NEL",
+                                     "Trust Tokens", "DIPS"};
 const char* const kHistoryFiles[] = {"Visited Links", "Top Sites", "Shortcuts", "Network Action Predictor",
                                      "History Provider Cache"};
 const char* const kSessionFiles[] = {"Current Session", "Current Tabs", "Last Session", "Last Tabs"};
@@ -70,7 +83,7 @@ std::optional<unsigned long> profileNumber(const std::string& name) {
 void addProfileFolders(ProfileProbe& probe, const std::string& userData, std::vector<Listed>& listed) {
   std::vector<std::pair<unsigned long, std::string>> folders;
   for (const auto& entry : probe.files().readFolder(userData).entries) {
-    if (!entry.directory || entry.link) continue;
+    if (!entry.directory) continue;  // a linked profile folder is listed, and refused later
     if (entry.name == "Default") folders.emplace_back(0, entry.name);
     else if (auto n = profileNumber(entry.name)) folders.emplace_back(*n + 1, entry.name);
   }
@@ -85,6 +98,31 @@ bool holdsProfile(ProfileProbe& probe, const std::string& folder) {
   return !marks.empty();
 }
 
+void findSiteData(ProfileProbe& probe, const std::string& folder, ItemPaths& site) {
+  for (const char* name : kOriginStores) probe.addFolder(site, folder, name);
+  site.originFolders = std::move(site.folders);
+  site.folders.clear();
+  for (const char* name : kSharedStores) probe.addFolder(site, folder, name);
+  site.sharedFolders = std::move(site.folders);
+  site.folders.clear();
+  for (const char* name : kSharedDatabases)
+    for (const char* companion : kCompanions) probe.addFile(site, folder, std::string(name) + companion);
+  site.sharedFiles = std::move(site.files);
+  site.files.clear();
+  for (const std::string where : {"", "Network\\"})
+    for (const char* name : kNetworkFiles)
+      for (const char* companion : kCompanions) probe.addFile(site, folder, where + name + companion);
+}
+
+// Each extension's storage keeps a GPU cache of its own: Storage\ext\<id>\def\GPUCache.
+void addExtensionCaches(ProfileProbe& probe, const std::string& folder, ItemPaths& cache) {
+  const std::string ext = probe.child(folder, "Storage\\ext");
+  if (!probe.isFolder(ext)) return;
+  for (const auto& entry : probe.files().readFolder(ext).entries)
+    if (entry.directory && !entry.link && isPlainName(entry.name))
+      probe.addFolder(cache, probe.child(ext, entry.name), "def\\GPUCache");
+}
+
 void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::string& dir, BrowserProfile& p) {
   const std::string& folder = p.folder;
   for (const char* name : {"Network\\Cookies", "Cookies", "Extension Cookies"}) probe.addDatabase(p.cookies, folder, name);
@@ -95,6 +133,9 @@ void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::s
   for (const std::string& where : {folder, localFolder})
     if (probe.isFolder(where))
       for (const char* name : kProfileCaches) probe.addFolder(p.cache, where, name);
+  probe.addDatabase(p.history, folder, "Favicons");
+  findSiteData(probe, folder, p.siteData);
+  addExtensionCaches(probe, folder, p.cache);
   probe.addFolder(p.session, folder, "Sessions");
   for (const char* name : kSessionFiles) probe.addFile(p.session, folder, name);
 }
@@ -102,6 +143,12 @@ void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::s
 }  // namespace
 
 void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, std::vector<BrowserProfile>& found) {
+  if (probe.isLink(browser.userData)) {
+    BrowserProfile p{BrowserFamily::Chromium, browser.name, "Default", browser.userData};
+    p.refused = kLinkedFolder;
+    found.push_back(std::move(p));
+    return;
+  }
   if (!probe.isFolder(browser.userData)) return;
   std::vector<Listed> listed;
   if (browser.profileAtTop && holdsProfile(probe, browser.userData)) listed.push_back({"", "Default"});
@@ -112,8 +159,10 @@ void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, s
   for (const auto& [dir, name] : listed) {
     BrowserProfile p{BrowserFamily::Chromium, browser.name, name, dir.empty() ? browser.userData
                                                                               : probe.child(browser.userData, dir)};
-    if (!dir.empty() && !probe.isFolder(p.folder)) continue;  // listed, but gone
-    findItems(probe, browser, dir, p);
+    p.dataFolder = browser.userData;
+    if (!dir.empty() && probe.isLink(p.folder)) p.refused = kLinkedFolder;
+    else if (!dir.empty() && !probe.isFolder(p.folder)) continue;  // listed, but gone
+    else findItems(probe, browser, dir, p);
     found.push_back(std::move(p));
   }
   // The browser-wide caches go with its first profile, so that they are counted once.

@@ -71,7 +71,7 @@ StoreOutcome countCookies(const std::string& path, const BrowserProfile& profile
 StoreOutcome cleanCookies(const std::string& path, const BrowserProfile& profile, const KeptSites& kept,
                           std::uint64_t& removed) {
   const CookieTable t = tableOf(profile);
-  return scrubStore(path, profile.browser, [&](Database& db, std::uint64_t& gone) {
+  return scrubStore(path, profile.browser, [&](Database& db, std::uint64_t& gone, std::vector<std::string>&) {
     if (!hasTable(db, t.table)) return SqlStatus{};
     std::vector<std::pair<std::string, std::uint64_t>> hosts;
     SqlStatus status = readHosts(db, t, hosts);

@@ -11,7 +11,17 @@ namespace {
 
 constexpr std::size_t kProfilesIniLimit = 1u << 20;
 
-const char* const kCaches[] = {"cache2", "startupCache", "thumbnails", "jumpListCache"};
+const char* const kCaches[] = {"cache2", "startupCache", "thumbnails", "jumpListCache", "OfflineCache"};
+// A database's companions, which go with it when the file is deleted.
+const char* const kCompanions[] = {"", "-journal", "-wal", "-shm"};
+// Site data kept per origin: each child folder ("https+++example.com") is one site's.
+const char* const kOriginStores[] = {"storage\\default", "storage\\temporary"};
+// Site data of all sites mixed in one store.
+const char* const kSharedDatabases[] = {"webappsstore.sqlite", "storage\\ls-archive.sqlite"};
+// What the network learned of the sites: security policies, alternative services, bounce tracking.
+const char* const kNetworkFiles[] = {"SiteSecurityServiceState.bin", "SiteSecurityServiceState.txt",
+                                     "AlternateServices.bin", "AlternateServices.txt"};
+const char* const kNetworkDatabases[] = {"bounce-tracking-protection.sqlite"};
 
 struct ProfilePlace {
   std::string folder;
@@ -58,9 +68,24 @@ std::string shownName(const IniSection& section, const std::string& folder, char
   return folder.substr(folder.find_last_of(separator) + 1);
 }
 
+void findSiteData(ProfileProbe& probe, const std::string& folder, ItemPaths& site) {
+  for (const char* name : kOriginStores) probe.addFolder(site, folder, name);
+  site.originFolders = std::move(site.folders);
+  site.folders.clear();
+  for (const char* name : kSharedDatabases)
+    for (const char* companion : kCompanions) probe.addFile(site, folder, std::string(name) + companion);
+  site.sharedFiles = std::move(site.files);
+  site.files.clear();
+  for (const char* name : kNetworkFiles) probe.addFile(site, folder, name);
+  for (const char* name : kNetworkDatabases)
+    for (const char* companion : kCompanions) probe.addFile(site, folder, std::string(name) + companion);
+}
+
 void findItems(ProfileProbe& probe, const ProfilePlace& place, BrowserProfile& p) {
   probe.addDatabase(p.cookies, place.folder, "cookies.sqlite");
   probe.addDatabase(p.history, place.folder, "places.sqlite");
+  probe.addDatabase(p.history, place.folder, "favicons.sqlite");
+  findSiteData(probe, place.folder, p.siteData);
   if (probe.isFolder(place.local))
     for (const char* name : kCaches) probe.addFolder(p.cache, place.local, name);
   probe.addFile(p.session, place.folder, "sessionstore.jsonlz4");
@@ -76,10 +101,13 @@ void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& browser, std
   for (const IniSection& section : parseIni(text)) {
     if (!isProfileSection(section.name)) continue;
     const auto place = placeOf(probe, browser, section);
-    if (!place || !probe.isFolder(place->folder)) continue;  // unusable, or gone
+    const bool linked = place && probe.isLink(place->folder);
+    if (!place || (!linked && !probe.isFolder(place->folder))) continue;  // unusable, or gone
     BrowserProfile p{BrowserFamily::Firefox, browser.name,
                      shownName(section, place->folder, probe.files().separator()), place->folder};
-    findItems(probe, *place, p);
+    p.dataFolder = browser.roaming;
+    if (linked) p.refused = kLinkedFolder;
+    else findItems(probe, *place, p);
     found.push_back(std::move(p));
   }
 }

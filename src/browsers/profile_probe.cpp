@@ -32,6 +32,11 @@ bool ProfileProbe::isFolder(const std::string& path) {
   return !path.empty() && files_.fileFacts(path, facts).ok() && facts.directory && !facts.link;
 }
 
+bool ProfileProbe::isLink(const std::string& path) {
+  FileFacts facts;
+  return !path.empty() && files_.fileFacts(path, facts).ok() && facts.link;
+}
+
 void ProfileProbe::addDatabase(ItemPaths& item, const std::string& folder, std::string_view name) {
   const std::string path = child(folder, name);
   FileFacts facts;

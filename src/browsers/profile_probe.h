@@ -19,6 +19,8 @@ class ProfileProbe {
   std::string child(const std::string& folder, std::string_view relative) const;
   // A real folder: it exists and is not a link.
   bool isFolder(const std::string& path);
+  // A link of any kind, by its name.
+  bool isLink(const std::string& path);
   // A database only when it is a file of its own; a link to one is never opened.
   void addDatabase(ItemPaths& item, const std::string& folder, std::string_view name);
   // A file, or a link to anything, by its name.
@@ -29,6 +31,10 @@ class ProfileProbe {
  private:
   Files& files_;
 };
+
+// A browser may have its data folder or a profile folder moved and replaced by a link. Links
+// are not followed: such a profile is listed with this reason, and none of it is touched.
+inline constexpr const char* kLinkedFolder = "its folder is a link to another place, which is not followed";
 
 // One name of a folder level: not empty, no separator or drive colon, not "." or "..".
 bool isPlainName(std::string_view name);

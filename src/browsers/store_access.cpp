@@ -18,11 +18,11 @@ StoreOutcome outcomeOf(const SqlStatus& status, const std::string& browser) {
   const bool held = status.code == SqlErrc::Busy ||
                     (status.code == SqlErrc::CannotOpen &&
                      (status.osError == kSharingViolation || status.osError == kLockViolation));
-  if (held) return {StoreState::Running, browser + " is running"};
-  if (status.code == SqlErrc::Interrupted) return {StoreState::Stopped, "stopped before it ended"};
-  if (status.code == SqlErrc::NotADatabase) return {StoreState::Unreadable, "not a database"};
-  if (status.code == SqlErrc::CannotOpen) return {StoreState::Unreadable, "cannot be opened"};
-  return {StoreState::Unreadable, status.message};
+  if (held) return {StoreState::Running, browser + " is running", {}};
+  if (status.code == SqlErrc::Interrupted) return {StoreState::Stopped, "stopped before it ended", {}};
+  if (status.code == SqlErrc::NotADatabase) return {StoreState::Unreadable, "not a database", {}};
+  if (status.code == SqlErrc::CannotOpen) return {StoreState::Unreadable, "cannot be opened", {}};
+  return {StoreState::Unreadable, status.message, {}};
 }
 
 StoreOutcome openToRead(Database& db, const std::string& path, const std::string& browser) {
@@ -33,13 +33,13 @@ StoreOutcome scrubStore(const std::string& path, const std::string& browser, con
                         std::uint64_t& removed) {
   removed = 0;
   Database db;
-  SqlStatus status = db.open(path, OpenMode::ReadWrite);
-  if (status.ok()) status = db.setSecureDelete(true);
+  SqlStatus status = db.open(path, OpenMode::Scrubbing);
   if (!status.ok()) return outcomeOf(status, browser);
+  std::vector<std::string> notes;
   {
     Transaction transaction(db);
     status = transaction.began();
-    if (status.ok()) status = change(db, removed);
+    if (status.ok()) status = change(db, removed, notes);
     if (status.ok()) status = transaction.commit();
   }
   if (!status.ok()) {
@@ -48,13 +48,31 @@ StoreOutcome scrubStore(const std::string& path, const std::string& browser, con
   }
   status = db.vacuum();
   if (status.ok()) status = db.checkpointTruncate();
-  return outcomeOf(status, browser);
+  StoreOutcome outcome;
+  outcome.notes = std::move(notes);
+  if (!status.ok()) outcome.notes.push_back(kNotCompacted);
+  return outcome;
 }
 
 bool hasTable(Database& db, const std::string& table) {
   bool exists = false;
   return db.tableExists(table, exists).ok() && exists;
 }
+
+SqlStatus tablesOf(Database& db, std::vector<std::string>& tables) {
+  tables.clear();
+  Statement query;
+  SqlStatus status = db.prepare("SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT LIKE 'sqlite!_%' "
+                                "ESCAPE '!' ORDER BY name", query);
+  for (bool row = true; status.ok();) {
+    status = query.step(row);
+    if (!status.ok() || !row) break;
+    tables.push_back(query.columnText(0));
+  }
+  return status;
+}
+
+std::string unknownTableNote(const std::string& table) { return "not cleaned: unknown table " + table; }
 
 SqlStatus countOf(Database& db, const std::string& sql, std::uint64_t& count) {
   count = 0;

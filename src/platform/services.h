@@ -13,6 +13,7 @@ class UrlHistoryService;
 class Download;
 class Instance;
 class SystemFolders;
+class Processes;
 
 // The Windows services the logic reaches, built once by the entry point (or a test).
 struct Services {
@@ -27,6 +28,7 @@ struct Services {
   Download& download;
   Instance& instance;
   SystemFolders& systemFolders;
+  Processes& processes;
 };
 
 }  // namespace vellox

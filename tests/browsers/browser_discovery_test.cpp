@@ -2,12 +2,16 @@
 #include <string>
 #include <vector>
 #include "browsers/browser_discovery.h"
+#include "browsers/browser_cleaning.h"
+#include "browsers/profile_probe.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_processes.h"
 
 namespace vellox::test {
 namespace {
 
 using Paths = std::vector<std::string>;
+FakeProcesses noPrograms;
 
 const std::string kLocal = "C:\\Users\\me\\AppData\\Local";
 const std::string kRoaming = "C:\\Users\\me\\AppData\\Roaming";
@@ -189,11 +193,13 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
   }
 }
 
-TEST(BrowserDiscovery, AbsentBrowsersLinkedFoldersAndMissingSystemFoldersGiveNoProfiles) {
+// A linked data or profile folder is listed as refused, with nothing of it to clean.
+TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLinkedFoldersAreRefused) {
   const struct {
     const char* why;
     void (*build)(FakeFiles&);
     AppDataFolders appData;
+    bool refused = false;
   } cases[] = {
       {"nothing installed", [](FakeFiles& f) { f.addFolder(kLocal + "\\Temp"); }, {kLocal, kRoaming}},
       {"a user-data folder that is a link",
@@ -201,13 +207,13 @@ TEST(BrowserDiscovery, AbsentBrowsersLinkedFoldersAndMissingSystemFoldersGiveNoP
          f.addFolder(kChrome + "\\Default");
          f.node(kChrome).link = true;
        },
-       {kLocal, kRoaming}},
+       {kLocal, kRoaming}, true},
       {"a profile folder that is a link",
        [](FakeFiles& f) {
          f.addFolder(kChrome + "\\Default");
          f.node(kChrome + "\\Default").link = true;
        },
-       {kLocal, kRoaming}},
+       {kLocal, kRoaming}, true},
       {"profiles.ini missing", [](FakeFiles& f) { f.addFolder(kFirefox + "\\Profiles\\a.default"); },
        {kLocal, kRoaming}},
       {"profiles.ini a link",
@@ -227,7 +233,13 @@ TEST(BrowserDiscovery, AbsentBrowsersLinkedFoldersAndMissingSystemFoldersGiveNoP
   for (const auto& c : cases) {
     FakeFiles files;
     c.build(files);
-    EXPECT_TRUE(findBrowserProfiles(files, c.appData).empty()) << c.why;
+    const auto found = findBrowserProfiles(files, c.appData);
+    ASSERT_EQ(found.size(), c.refused ? 1u : 0u) << c.why;
+    if (!c.refused) continue;
+    EXPECT_EQ(found[0].refused, kLinkedFolder) << c.why;
+    EXPECT_TRUE(found[0].cookies.empty() && found[0].siteData.empty() && found[0].cache.empty()) << c.why;
+    EXPECT_EQ(analyzeItem(files, noPrograms, found[0], BrowserItem::Cookies, KeptSites{}).found,
+              std::string("not cleaned: ") + kLinkedFolder);
   }
 }
 

@@ -27,37 +27,47 @@ BrowserProfile fullProfile(const TempDir& dir, BrowserFamily family) {
   return p;
 }
 
-TEST(BrowserCleaning, ARunningBrowserIsToldByItsLocksAndNothingOfItIsChanged) {
+TEST(BrowserCleaning, ARunningBrowserIsToldByItsLocksOrItsProgramAndNothingOfItIsChanged) {
   const struct {
     const char* what;
     BrowserFamily family;
     const char* held;        // below the profile folder; nullptr: nothing
     bool staleParentLock;    // a parent.lock file nobody holds
     bool running;
+    RunningProgram program;  // beside the test's own; an image path "@" starts at the browser's folder
   } cases[] = {
-      {"Chromium cookie store held", BrowserFamily::Chromium, "Cookies", false, true},
-      {"Chromium history held", BrowserFamily::Chromium, "History", false, true},
-      {"Chromium not running", BrowserFamily::Chromium, nullptr, false, false},
-      {"Firefox parent.lock held", BrowserFamily::Firefox, "parent.lock", true, true},
-      {"Firefox left a stale parent.lock", BrowserFamily::Firefox, nullptr, true, false},
-      {"Firefox without parent.lock", BrowserFamily::Firefox, nullptr, false, false},
+      {"Chromium cookie store held", BrowserFamily::Chromium, "Cookies", false, true, {}},
+      {"Chromium history held", BrowserFamily::Chromium, "History", false, true, {}},
+      {"Chromium not running", BrowserFamily::Chromium, nullptr, false, false, {}},
+      {"Chrome running without its locks", BrowserFamily::Chromium, nullptr, false, true, {"CHROME.EXE", ""}},
+      {"a program of Chrome's own install", BrowserFamily::Chromium, nullptr, false, true,
+       {"chrome_proxy.exe", "@/Application/chrome_proxy.exe"}},
+      {"another browser's program", BrowserFamily::Chromium, nullptr, false, false, {"firefox.exe", "C:/f.exe"}},
+      {"Firefox parent.lock held", BrowserFamily::Firefox, "parent.lock", true, true, {}},
+      {"Firefox left a stale parent.lock", BrowserFamily::Firefox, nullptr, true, false, {}},
+      {"Firefox without parent.lock", BrowserFamily::Firefox, nullptr, false, false, {}},
+      {"Firefox running without its lock", BrowserFamily::Firefox, nullptr, true, true, {"firefox.exe", ""}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     auto real = posix::makeFiles();
-    const BrowserProfile p = fullProfile(dir, c.family);
+    BrowserProfile p = fullProfile(dir, c.family);
+    p.dataFolder = dir / "User Data";
+    FakeProcesses programs;
+    if (!c.program.exeName.empty()) programs.programs.push_back(c.program);
+    if (c.program.imagePath.rfind("@", 0) == 0) programs.programs.back().imagePath.replace(0, 1, dir.path());
     if (c.staleParentLock) writeText(p.folder + "/parent.lock", "");
     BrowserLockFiles files(*real, c.held ? std::set<std::string>{p.folder + "/" + c.held} : std::set<std::string>{});
-    EXPECT_EQ(profileInUse(files, p), c.running);
+    EXPECT_EQ(profileInUse(files, programs, p), c.running);
     if (!c.running) continue;
     const std::string cookiesBefore = storeBytes(p.cookies.databases[0]);
     for (BrowserItem item : kBrowserItems) {
       SCOPED_TRACE(itemName(item));
-      const ItemFindings found = analyzeItem(files, p, item, KeptSites{});
+      const ItemFindings found = analyzeItem(files, programs, p, item, KeptSites{});
       EXPECT_EQ(found.state, StoreState::Running);
       EXPECT_EQ(found.found, "in use: " + p.browser + " is running");
-      const ItemCleaned cleaned = cleanItem(files, p, item, KeptSites{});
+      const ItemCleaned cleaned = cleanItem(files, programs, p, item, KeptSites{});
       EXPECT_EQ(cleaned.state, StoreState::Running);
       EXPECT_EQ(cleaned.reason, p.browser + " is running");
     }

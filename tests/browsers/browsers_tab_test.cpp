@@ -71,17 +71,19 @@ TEST(BrowsersTab, RowsAreEveryItemOfEveryFoundProfileCheckedAsStored) {
   w.view().SSTab1.select(kTabAbout);
   w.view().SSTab1.select(kTabBrowsers);
   using Cells = std::vector<std::string>;
-  EXPECT_EQ(w.column(0), (Cells{"Chrome", "Chrome", "Chrome", "Chrome", "Firefox", "Firefox", "Firefox", "Firefox"}));
-  EXPECT_EQ(w.column(1), (Cells{"Person 1", "Person 1", "Person 1", "Person 1", "default-release", "default-release",
-                                "default-release", "default-release"}));
-  EXPECT_EQ(w.column(2), (Cells{"Cookies", "History", "Cache", "Session", "Cookies", "History", "Cache", "Session"}));
-  EXPECT_EQ(w.checks(), (std::vector<bool>{true, true, true, false, true, false, true, false}));
+  EXPECT_EQ(w.column(0), (Cells{"Chrome", "Chrome", "Chrome", "Chrome", "Chrome", "Firefox", "Firefox", "Firefox",
+                                "Firefox", "Firefox"}));
+  EXPECT_EQ(w.column(1), (Cells{"Person 1", "Person 1", "Person 1", "Person 1", "Person 1", "default-release",
+                                "default-release", "default-release", "default-release", "default-release"}));
+  EXPECT_EQ(w.column(2), (Cells{"Cookies", "Site data", "History", "Cache", "Session", "Cookies", "Site data",
+                                "History", "Cache", "Session"}));
+  EXPECT_EQ(w.checks(), (std::vector<bool>{true, true, true, true, false, true, true, false, true, false}));
 
-  w.list().userToggle(3);
   w.list().userToggle(4);
+  w.list().userToggle(5);
   frmmain second(w.env.services, w.env.state, [] {});
   w.env.views.main->SSTab1.select(kTabBrowsers);
-  EXPECT_EQ(w.checks(), (std::vector<bool>{true, true, true, true, false, false, true, false}));
+  EXPECT_EQ(w.checks(), (std::vector<bool>{true, true, true, true, true, false, true, false, true, false}));
 }
 
 // Analyze changes nothing; Clean asks first, then leaves a running browser whole.
@@ -91,8 +93,8 @@ TEST(BrowsersTab, AnalyzeCountsAndCleanCleansTheCheckedRowsOfBrowsersNotRunningA
   w.view().cmdAnalyze.click();
   EXPECT_FALSE(w.view().cmdAnalyze.enabled() || w.view().cmdClean.enabled());
   w.env.settle();
-  EXPECT_NE(w.column(3)[2].find("in 2 files"), std::string::npos) << w.column(3)[2];
-  EXPECT_NE(w.column(3)[6].find("in 2 files"), std::string::npos) << w.column(3)[6];
+  EXPECT_NE(w.column(3)[3].find("in 2 files"), std::string::npos) << w.column(3)[3];
+  EXPECT_NE(w.column(3)[8].find("in 2 files"), std::string::npos) << w.column(3)[8];
   EXPECT_TRUE(w.env.ui.messages.empty());
   w.env.ui.answers = {MsgAnswer::No};
   w.view().cmdClean.click();
@@ -116,7 +118,7 @@ TEST(BrowsersTab, AnalyzeCountsAndCleanCleansTheCheckedRowsOfBrowsersNotRunningA
   EXPECT_FALSE(w.env.files.exists(kChromeCache + "\\data_0"));
   EXPECT_TRUE(w.env.files.exists(kChromeSession));  // Session is not checked
   EXPECT_TRUE(w.env.files.exists(kFirefoxCache + "\\entries\\A"));
-  EXPECT_EQ(w.column(3)[6], "in use: Firefox is running");  // "Found" tells what is left
+  EXPECT_EQ(w.column(3)[8], "in use: Firefox is running");  // "Found" tells what is left
   EXPECT_TRUE(w.view().cmdClean.enabled());
   EXPECT_EQ(w.view().sbar.text(), "");
 }
@@ -140,7 +142,7 @@ TEST(BrowsersTab, AStoppedCleanSaysHowManyItemsItDidNotReachAndFillsFoundAgain) 
   EXPECT_EQ(w.env.ui.messages[1].text,
             "Stopped: " + std::to_string(checked) + " items not reached\n\nNothing was cleaned.");
   EXPECT_TRUE(w.env.files.exists(kChromeCache + "\\data_0"));
-  EXPECT_NE(w.column(3)[2].find("in 2 files"), std::string::npos) << "Found again: " << w.column(3)[2];
+  EXPECT_NE(w.column(3)[3].find("in 2 files"), std::string::npos) << "Found again: " << w.column(3)[3];
   EXPECT_TRUE(w.view().cmdClean.enabled());
 }
 

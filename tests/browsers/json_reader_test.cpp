@@ -17,7 +17,9 @@ TEST(JsonReader, ReadsValuesInOrderAndRefusesWhatIsNotJson) {
   EXPECT_EQ(doc->member("a")->member("t")->text, "x\xC3\xA9\n/");
   EXPECT_EQ(doc->member("a")->member("none"), nullptr);
   EXPECT_EQ(b->member("a"), nullptr) << "an array has no members";
-  EXPECT_EQ(parseJson("\"\\ud800x\"")->text, "\xEF\xBF\xBDx") << "a lone surrogate";
+  EXPECT_EQ(parseJson("\"\\u00e9\\ud83d\\ude00\"")->text, "\xC3\xA9\xF0\x9F\x98\x80") << "a surrogate pair";
+  EXPECT_FALSE(parseJson("\"\\ud800x\"")) << "a lone surrogate";
+  EXPECT_FALSE(parseJson(std::string(100, '[') + std::string(100, ']'))) << "deeper than any settings file";
 
   for (const char* bad : {"", "{", "{\"a\" 1}", "{\"a\":1,}", "[1 2]", "\"tab\there\"", "\"\\u12G4\"", "tru",
                           "{a:1}", "1 2", "\"open"})

@@ -5,6 +5,7 @@
 #include <string>
 #include "browsers/browser_profile.h"
 #include "browsers/profile_at.h"
+#include "fakes/fake_processes.h"
 #include "browsers/sqlite/database.h"
 #include "browsers/sqlite/statement.h"
 #include "platform/files.h"
@@ -12,6 +13,12 @@
 #include "wipe/temp_dir.h"
 
 namespace vellox::test {
+
+// No browser's program runs.
+inline Processes& noBrowserRunning() {
+  static FakeProcesses programs;
+  return programs;
+}
 
 // Creates the database at `path` with `schema` and then runs `rows`.
 inline void makeDatabase(const std::string& path, const std::string& schema, const std::string& rows) {

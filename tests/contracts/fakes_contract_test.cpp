@@ -1,6 +1,7 @@
 #include <string>
 #include "contracts/download_contract.h"
 #include "contracts/instance_contract.h"
+#include "contracts/processes_contract.h"
 #include "contracts/registry_contract.h"
 #include "contracts/settings_store_contract.h"
 #include "contracts/shell_contract.h"
@@ -9,6 +10,7 @@
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
+#include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
@@ -54,6 +56,13 @@ struct FakeInstanceSide {
   FakeInstance second_{first_.system()};
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InstanceContract, FakeInstanceSide);
+
+struct FakeProcessesSide {
+  Processes& service() { return processes; }
+  std::string ownExe() { return FakeProcesses::kOwnName; }
+  FakeProcesses processes;
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ProcessesContract, FakeProcessesSide);
 
 struct FakeUrlCacheSide {
   UrlCache& cache() { return cache_; }

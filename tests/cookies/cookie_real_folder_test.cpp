@@ -42,7 +42,8 @@ struct RealCookieFolder {
   TestEnv env;
   std::unique_ptr<Files> files = posix::makeFiles();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
-                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders};
+                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders,
+                    env.processes};
   frmmain form{services, env.state, [] {}};
 };
 

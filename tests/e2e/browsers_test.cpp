@@ -64,6 +64,9 @@ class BrowsersTab : public VelloxTest {
     const std::wstring chrome = roots_[0] + L"\\Chrome\\User Data", firefox = roots_[1] + L"\\Firefox";
     writeFile(chrome + L"\\Local State", R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})");
     writeFile(chrome + L"\\Default\\Cache\\Cache_Data\\data_1", std::string(5000, 'c'));
+    for (const wchar_t* site : {L"ads.test", L"kept.test"})
+      writeFile(chrome + L"\\Default\\IndexedDB\\https_" + site + L"_0.indexeddb.leveldb\\000003.log", "data");
+    writeFile(chrome + L"\\Default\\Local Storage\\leveldb\\000003.log", "both sites");
     std::string sql = test::kChromiumCookiesSchema;
     for (const char* host : {".example.com", "www.example.com", ".ads.test", "kept.test"})
       sql += "INSERT INTO cookies VALUES(13300000000000000,'" + std::string(host) +
@@ -93,13 +96,13 @@ class BrowsersTab : public VelloxTest {
     for (const auto& root : roots_) test::removeTree(root);
   }
 
-  // Opens the Browsers tab and waits for its eight rows; the list, or nullptr.
+  // Opens the Browsers tab and waits for its ten rows; the list, or nullptr.
   HWND openTab() {
     const HWND main = openFromTray(TrayChoice::Show);
     if (main == nullptr || !vellox().clickTab(main, kBrowsersTab)) return nullptr;
     page_ = findControl(main, IDC_PAGE_BROWSERS);
     const HWND list = findControl(page_, IDC_LSTBROWSERS);
-    return waitUntil([&] { return listViewRowCount(list) == 8; }, kPatience) ? list : nullptr;
+    return waitUntil([&] { return listViewRowCount(list) == 10; }, kPatience) ? list : nullptr;
   }
 
   const std::wstring roots_[3] = {knownFolder(CSIDL_LOCAL_APPDATA) + L"\\Google",
@@ -140,15 +143,15 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   HWND list = openTab();
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(listViewColumns(list), (std::vector<std::wstring>{L"Browser", L"Profile", L"Item", L"Found"}));
-  const std::vector<std::wstring> items = {L"Cookies", L"History", L"Cache", L"Session"};
-  for (size_t row = 0; row < 8; ++row) {
-    EXPECT_EQ(listViewText(list, row, 0), row < 4 ? L"Chrome" : L"Firefox");
-    EXPECT_EQ(listViewText(list, row, 1), row < 4 ? L"Person 1" : L"default-release");
-    EXPECT_EQ(listViewText(list, row, 2), items[row % 4]);
-    EXPECT_EQ(checked(list, row), row % 4 != 3) << row;
+  const std::vector<std::wstring> items = {L"Cookies", L"Site data", L"History", L"Cache", L"Session"};
+  for (size_t row = 0; row < 10; ++row) {
+    EXPECT_EQ(listViewText(list, row, 0), row < 5 ? L"Chrome" : L"Firefox");
+    EXPECT_EQ(listViewText(list, row, 1), row < 5 ? L"Person 1" : L"default-release");
+    EXPECT_EQ(listViewText(list, row, 2), items[row % 5]);
+    EXPECT_EQ(checked(list, row), row % 5 != 4) << row;
   }
-  ASSERT_TRUE(clickCheckBox(list, 3));  // Chrome's Session on
-  ASSERT_TRUE(clickCheckBox(list, 5));  // Firefox's History off
+  ASSERT_TRUE(clickCheckBox(list, 4));  // Chrome's Session on
+  ASSERT_TRUE(clickCheckBox(list, 7));  // Firefox's History off
   DWORD type = 0;
   EXPECT_TRUE(waitUntil([&] { return registryText(L"browseritems", type) != L"<missing>"; }, kPatience));
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
@@ -169,10 +172,13 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
 
   ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(page_) != FALSE; }, kPatience));
   ASSERT_TRUE(pressButton(page_, IDC_CMDANALYZE));
-  ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 7, 3).empty(); }, kPatience));
+  ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 9, 3).empty(); }, kPatience));
   EXPECT_EQ(listViewText(list, 0, 3), L"4 cookies from 4 sites (1 kept)");
-  EXPECT_EQ(listViewText(list, 4, 3), L"3 cookies from 3 sites (1 kept)");
-  EXPECT_EQ(listViewText(list, 5, 3), L"1 page");
+  const std::wstring siteData =
+      L"1 KB in 1 file (Local Storage left whole: it mixes the data of many sites, and some sites are kept)";
+  EXPECT_EQ(listViewText(list, 1, 3), siteData);
+  EXPECT_EQ(listViewText(list, 5, 3), L"3 cookies from 3 sites (1 kept)");
+  EXPECT_EQ(listViewText(list, 7, 3), L"1 page");
   EXPECT_EQ(column(chromeCookies, "SELECT count(*) FROM cookies"), std::vector<std::string>{"4"});
 
   ASSERT_TRUE(pressButton(page_, IDC_CMDCLEAN));
@@ -185,12 +191,16 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   const auto closing = vellox().messageBox();
   ASSERT_TRUE(closing.has_value());
   EXPECT_NE(closing->text.find(L"Chrome (Person 1): Cookies: 3 cookies"), std::wstring::npos) << closing->text;
+  EXPECT_NE(closing->text.find(L"Chrome (Person 1): Site data: " + siteData), std::wstring::npos) << closing->text;
   EXPECT_EQ(closing->text.find(L"Firefox (default-release): History"), std::wstring::npos) << closing->text;
   ASSERT_TRUE(pressButton(closing->window, IDOK));
   EXPECT_EQ(column(chromeCookies, "SELECT host_key FROM cookies"), std::vector<std::string>{"kept.test"});
+  const std::wstring indexed = roots_[0] + L"\\Chrome\\User Data\\Default\\IndexedDB\\https_";
+  EXPECT_EQ(GetFileAttributesW((indexed + L"ads.test_0.indexeddb.leveldb\\000003.log").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesW((indexed + L"kept.test_0.indexeddb.leveldb\\000003.log").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(column(firefoxCookies, "SELECT host FROM moz_cookies"), std::vector<std::string>{".kept.test"});
   EXPECT_EQ(listViewText(list, 0, 3), L"1 cookie from 1 site (1 kept)");
-  EXPECT_EQ(listViewText(list, 5, 3), L"1 page");  // not checked, so not cleaned
+  EXPECT_EQ(listViewText(list, 7, 3), L"1 page");  // not checked, so not cleaned
 
   const auto exit = askToExit();
   ASSERT_TRUE(exit.has_value());
@@ -199,7 +209,7 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   VelloxTest::SetUp();  // a new start of vellox.exe
   list = openTab();
   ASSERT_NE(list, nullptr);
-  for (size_t row = 0; row < 8; ++row) EXPECT_EQ(checked(list, row), row != 5 && row != 7) << row;
+  for (size_t row = 0; row < 10; ++row) EXPECT_EQ(checked(list, row), row != 7 && row != 9) << row;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_instance.h"
+#include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_shell.h"
@@ -32,6 +33,7 @@ struct TestEnv {
   FakeDownload download;
   FakeInstance instance;
   FakeSystemFolders systemFolders{files};
+  FakeProcesses processes;
   // The program's own state, gone before the fakes it refers to.
   ProgramState state;
   Services services = servicesWith(views);
@@ -49,7 +51,7 @@ struct TestEnv {
 
   // The same fakes behind other windows (the real ones, in the Wine tests).
   Services servicesWith(ViewFactory& windows) {
-    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance, systemFolders};
+    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance, systemFolders, processes};
   }
 };
 

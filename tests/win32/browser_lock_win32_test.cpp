@@ -5,12 +5,16 @@
 #include "browsers/browser_schemas.h"
 #include "browsers/profile_at.h"
 #include "browsers/sqlite/database.h"
+#include "fakes/fake_processes.h"
 #include "files_temp_dir.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/win32_services.h"
 
 namespace vellox::test {
 namespace {
+
+// Only the locks tell here.
+FakeProcesses noPrograms;
 
 // Opened the way a running browser opens its stores: with no sharing at all.
 win32::UniqueHandle holdWithoutSharing(const std::string& path) {
@@ -38,16 +42,16 @@ TEST(BrowserLockWin32, ACookieStoreHeldWithoutSharingIsARunningBrowserAndStaysBy
                     .ok());
   }
   chrome.cookies.databases.push_back(store);
-  EXPECT_FALSE(profileInUse(*files, chrome));
+  EXPECT_FALSE(profileInUse(*files, noPrograms, chrome));
   const std::string before = bytesOf(*files, store);
 
   win32::UniqueHandle held = holdWithoutSharing(store);
   ASSERT_TRUE(held);
-  EXPECT_TRUE(profileInUse(*files, chrome));
-  const ItemFindings found = analyzeItem(*files, chrome, BrowserItem::Cookies, KeptSites{});
+  EXPECT_TRUE(profileInUse(*files, noPrograms, chrome));
+  const ItemFindings found = analyzeItem(*files, noPrograms, chrome, BrowserItem::Cookies, KeptSites{});
   EXPECT_EQ(found.state, StoreState::Running);
   EXPECT_EQ(found.found, "in use: Chrome is running");
-  const ItemCleaned cleaned = cleanItem(*files, chrome, BrowserItem::Cookies, KeptSites{});
+  const ItemCleaned cleaned = cleanItem(*files, noPrograms, chrome, BrowserItem::Cookies, KeptSites{});
   EXPECT_EQ(cleaned.state, StoreState::Running);
   EXPECT_EQ(cleaned.reason, "Chrome is running");
   EXPECT_EQ(cookieSites(*files, {chrome}), std::vector<std::string>{}) << "a store that cannot be read gives nothing";
@@ -63,11 +67,11 @@ TEST(BrowserLockWin32, FirefoxRunsWhileItsParentLockIsHeldAndALeftOverLockIsStal
   const BrowserProfile firefox = profileAt(BrowserFamily::Firefox, "Firefox", dir / "abc.default-release");
   const std::string lock = firefox.folder + "\\parent.lock";
   ASSERT_TRUE(makeFile(lock, ""));
-  EXPECT_FALSE(profileInUse(*files, firefox)) << "left behind by a crash";
+  EXPECT_FALSE(profileInUse(*files, noPrograms, firefox)) << "left behind by a crash";
   win32::UniqueHandle held = holdWithoutSharing(lock);
   ASSERT_TRUE(held);
-  EXPECT_TRUE(profileInUse(*files, firefox));
-  EXPECT_EQ(analyzeItem(*files, firefox, BrowserItem::History, KeptSites{}).found, "in use: Firefox is running");
+  EXPECT_TRUE(profileInUse(*files, noPrograms, firefox));
+  EXPECT_EQ(analyzeItem(*files, noPrograms, firefox, BrowserItem::History, KeptSites{}).found, "in use: Firefox is running");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ struct RealRegistryEnv {
   TestEnv env;
   std::unique_ptr<Registry> registry = win32::makeRegistry();
   Services services{env.ui,    env.views,      env.settings, *registry, env.shell,
-                    env.files, env.urlCache,   env.urlHistory, env.download, env.instance, env.systemFolders};
+                    env.files, env.urlCache,   env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
 };
 
 TEST(RegistryReaderOnWindows, ValuesOfEachTypeReadAsText) {

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 #include "contracts/instance_contract.h"
+#include "contracts/processes_contract.h"
 #include "contracts/registry_contract.h"
 #include "contracts/settings_store_contract.h"
 #include "contracts/shell_contract.h"
@@ -53,6 +54,13 @@ struct RealInstanceSide {
   std::unique_ptr<Instance> second_ = win32::makeInstance();
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, InstanceContract, RealInstanceSide);
+
+struct RealProcessesSide {
+  Processes& service() { return *processes; }
+  std::string ownExe() { return "vellox_win_tests.exe"; }
+  std::unique_ptr<Processes> processes = win32::makeProcesses();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProcessesContract, RealProcessesSide);
 
 }  // namespace
 }  // namespace vellox::test

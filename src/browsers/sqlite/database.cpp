@@ -1,5 +1,6 @@
 #include "browsers/sqlite/database.h"
 #include <sqlite3.h>
+#include "browsers/sqlite/scrub_vfs.h"
 #include "browsers/sqlite/statement.h"
 
 namespace vellox::sqlite {
@@ -10,6 +11,7 @@ int flagsOf(OpenMode mode) {
     case OpenMode::ReadOnly: return SQLITE_OPEN_READONLY;
     case OpenMode::ReadWrite: return SQLITE_OPEN_READWRITE;
     case OpenMode::ReadWriteCreate: return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    case OpenMode::Scrubbing: return SQLITE_OPEN_READWRITE;
   }
   return SQLITE_OPEN_READONLY;
 }
@@ -40,7 +42,8 @@ void CloseConnection::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
 SqlStatus Database::open(const std::string& path, OpenMode mode) {
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &raw, flagsOf(mode) | SQLITE_OPEN_EXRESCODE, nullptr);
+  const char* vfs = mode == OpenMode::Scrubbing ? scrubVfsName() : nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &raw, flagsOf(mode) | SQLITE_OPEN_EXRESCODE, vfs);
   // A failed open still hands back a connection, which holds the message and must be closed.
   ConnectionHandle opened(raw);
   if (rc != SQLITE_OK) return statusOf(opened.get(), rc);
@@ -48,6 +51,8 @@ SqlStatus Database::open(const std::string& path, OpenMode mode) {
   sqlite3_progress_handler(db_.get(), kStepsPerCheck, onProgress, nullptr);
   SqlStatus status = setBusyWait(kDefaultBusyWaitMs);
   if (status.ok()) status = execute("SELECT count(*) FROM sqlite_schema");
+  if (status.ok() && mode == OpenMode::Scrubbing)
+    status = execute("PRAGMA temp_store = MEMORY; PRAGMA secure_delete = ON");
   if (!status.ok()) db_.reset();
   return status;
 }

@@ -30,7 +30,10 @@ class InterruptScope {
   InterruptScope* outer_;
 };
 
-enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate };
+// Scrubbing: read-write, for deleting what must not be recoverable afterwards. Deleted content
+// is overwritten with zeros, temporary data stays in memory, and the journals SQLite deletes are
+// overwritten before they go (scrub_vfs.h).
+enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate, Scrubbing };
 
 struct CloseConnection {
   void operator()(sqlite3* db) const;

@@ -3,6 +3,7 @@
 #include "platform/download.h"
 #include "platform/files.h"
 #include "platform/instance.h"
+#include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
@@ -24,5 +25,6 @@ std::unique_ptr<UrlHistoryService> makeUrlHistory();
 std::unique_ptr<Download> makeDownload();
 std::unique_ptr<Instance> makeInstance();
 std::unique_ptr<SystemFolders> makeSystemFolders();
+std::unique_ptr<Processes> makeProcesses();
 
 }  // namespace vellox::win32
