@@ -7,7 +7,8 @@ JOBS=${JOBS:-$(nproc)}
 SQLITE_DIR=$BUILD/third_party/sqlite3  # fetched by scripts/fetch-sqlite, never committed
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis)
+          wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis
+          e2fsprogs dosfstools fusefat util-linux)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 

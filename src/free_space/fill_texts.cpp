@@ -38,7 +38,10 @@ std::vector<std::string> fillLimits(const DriveNature& nature) {
     limits.push_back(std::string("This drive is an SSD or takes TRIM. ") + kSsdRemaps);
   else if (nature.media == DriveMedia::Unknown)
     limits.push_back(std::string("The kind of this drive cannot be told: it may be an SSD. ") + kSsdRemaps);
-  if (nature.shadowCopies)
+  if (!nature.shadowCopies)
+    limits.push_back("Whether this volume has shadow copies cannot be told: restore points, if it has any, keep old "
+                     "data, and overwriting free space does not reach it.");
+  else if (*nature.shadowCopies)
     limits.push_back("This volume has shadow copies: restore points keep old data, and overwriting free space "
                      "does not reach it.");
   return limits;

@@ -110,10 +110,18 @@ class FillRun {
       ++report_.files;
     }
     if (settings_.pattern == FillPattern::Random) fillRandom(buffer_.get(), size, randomState_);
-    const FillWrite write = current_->append(buffer_.get(), size);
+    FillWrite write = current_->append(buffer_.get(), size);
     report_.written += write.written;
     currentSize_ += write.written;
-    if (write.outcome == FillOutcome::Failed) fail(write.status);
+    // Some file systems say "full" with another error (a FUSE one answers "access denied"):
+    // what the volume has left tells.
+    if (write.outcome == FillOutcome::Failed) {
+      const auto free = space_.freeBytes(drive_);
+      if (free && *free < size)
+        write.outcome = FillOutcome::Full;
+      else
+        fail(write.status);
+    }
     // A partial write leaves the end off the sector grid that unbuffered writes need.
     if (write.outcome == FillOutcome::Full && write.written % settings_.smallBytes != 0) current_ = nullptr;
     tellProgress(false);

@@ -33,7 +33,8 @@ enum class DriveMedia { Unknown, Rotating, SolidState };
 struct DriveNature {
   DriveMedia media = DriveMedia::Unknown;  // from the seek penalty the device reports
   bool trim = false;                       // the device takes TRIM: freed cells are remapped
-  bool shadowCopies = false;               // restore points keep old data on this volume
+  // Restore points keep old data on this volume; unknown when the system does not say.
+  std::optional<bool> shadowCopies = false;
   std::uint32_t clusterBytes = 4096;
   std::uint32_t sectorBytes = 512;
 };

@@ -49,6 +49,8 @@ class FakeFillFile : public FillFile {
       return {FillOutcome::Failed, 0, error(FileErrc::Other, 223, "The file size exceeds the limit allowed.")};
     const bool resident = volume_.drive.fileSystem == "NTFS" && after <= kResidentBytes && clusters_ == 0;
     const std::uint64_t need = resident ? 0 : clustersFor(after, cluster) - clusters_;
+    if (need > volume_.freeClusters && volume_.fullAsDenied)
+      return {FillOutcome::Failed, 0, error(FileErrc::AccessDenied, 5, "Access denied.")};
     if (need > volume_.freeClusters)
       return {FillOutcome::Full, 0, error(FileErrc::Other, 112, "There is not enough space on the disk.")};
     volume_.freeClusters -= need;
@@ -103,7 +105,8 @@ FakeFreeSpace::Volume& FakeFreeSpace::add(const std::string& root, const std::st
 
 FakeFreeSpace::Volume* FakeFreeSpace::volumeAt(const std::string& path) const {
   for (auto& v : volumes_)
-    if (path.size() >= 2 && std::toupper(static_cast<unsigned char>(path[0])) == v->drive.root[0] && path[1] == ':')
+    if (!path.empty() && std::toupper(static_cast<unsigned char>(path[0])) == v->drive.root[0] &&
+        (path.size() == 1 || path[1] == ':'))
       return v.get();
   return nullptr;
 }

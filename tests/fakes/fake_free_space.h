@@ -22,6 +22,7 @@ class FakeFreeSpace : public FreeSpace {
     std::uint64_t freeClusters = 0;
     std::uint64_t freeRecords = 0;  // NTFS only
     std::size_t fileLimit = 1000000;  // entries the fill folder takes (FAT, ext4 inodes)
+    bool fullAsDenied = false;        // says "access denied" when full, as a FUSE file system does
     // Observed: the fewest free clusters and records seen while filling.
     std::uint64_t leastClusters = ~0ull;
     std::uint64_t leastRecords = ~0ull;

@@ -41,7 +41,8 @@ TEST(FillProgressText, SpeedTimeLeftAndPercent) {
 TEST(FillTexts, LimitsFollowWhatTheDriveReports) {
   struct Case {
     DriveMedia media;
-    bool trim, shadows;
+    bool trim;
+    std::optional<bool> shadows;
     std::vector<const char*> expected;
   };
   const Case cases[] = {
@@ -50,6 +51,7 @@ TEST(FillTexts, LimitsFollowWhatTheDriveReports) {
       {DriveMedia::Rotating, true, false, {"takes TRIM", "remaps writes"}},
       {DriveMedia::Unknown, false, false, {"may be an SSD", "remaps writes"}},
       {DriveMedia::Rotating, false, true, {"restore points keep old data"}},
+      {DriveMedia::Rotating, false, std::nullopt, {"cannot be told: restore points, if it has any"}},
   };
   for (const auto& c : cases) {
     DriveNature nature;

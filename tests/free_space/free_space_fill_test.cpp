@@ -42,6 +42,7 @@ struct VolumeCase {
   std::uint32_t sector;
   std::uint64_t clusters;
   std::uint64_t records;
+  bool fullAsDenied = false;
 };
 
 // Every free cluster and, on NTFS, every free record is taken; then all comes back at once,
@@ -49,7 +50,7 @@ struct VolumeCase {
 TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
   const VolumeCase cases[] = {
       {"NTFS", 4096, 512, 3000, 40},  {"NTFS", 4096, 4096, 20, 3},  {"FAT32", 1024, 512, 5001, 0},
-      {"exFAT", 32768, 512, 700, 0},  {"ReFS", 65536, 4096, 90, 0},
+      {"exFAT", 32768, 512, 700, 0},  {"ReFS", 65536, 4096, 90, 0},  {"FAT32", 1024, 512, 3000, 0, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.fileSystem) + " clusters " + std::to_string(c.clusters));
@@ -57,6 +58,7 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
     auto& v = w.space.add("D:\\", c.fileSystem, c.clusters, c.cluster);
     v.nature.sectorBytes = c.sector;
     v.freeRecords = c.records;
+    v.fullAsDenied = c.fullAsDenied;
     const FillReport report = w.fill("D:\\");
     EXPECT_EQ(report.end, FillEnd::Done) << report.error.description;
     EXPECT_EQ(v.leastClusters, 0u);
