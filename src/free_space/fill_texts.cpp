@@ -108,7 +108,7 @@ std::string fillClosing(const Drive& drive, const DriveNature& nature, const Fil
 }
 
 std::string fillResultLine(const Drive& drive, const FillReport& report) {
-  std::string line = letter(drive);
+  std::string line = driveName(drive);
   switch (report.end) {
     case FillEnd::Done: line += " free space wiped: "; break;
     case FillEnd::Cancelled: line += " free-space wipe cancelled: "; break;
@@ -116,6 +116,7 @@ std::string fillResultLine(const Drive& drive, const FillReport& report) {
   }
   line += sizeText(report.written) + " written in " + durationText(report.elapsed);
   if (report.fullFor) line += ", disk full for " + durationText(*report.fullFor);
+  if (report.tinyFiles) line += ", " + std::to_string(report.tinyFiles) + " file-table records taken";
   return line + "; " + freeChange(report);
 }
 

@@ -18,8 +18,8 @@ TEST(WipeFreeSpaceCommand, ExitCodesAndNothingWrittenToARefusedDrive) {
     std::size_t boxes;
     const char* line;
   } cases[] = {
-      {"D:", DriveProblem::None, true, MsgAnswer::Ok, kFreeSpaceWiped, 0, "D: free space wiped: "},
-      {"d", DriveProblem::None, false, MsgAnswer::Yes, kFreeSpaceWiped, 2, "D: free space wiped: "},
+      {"D:", DriveProblem::None, true, MsgAnswer::Ok, kFreeSpaceWiped, 0, "D: (Disk D, NTFS) free space wiped: "},
+      {"d", DriveProblem::None, false, MsgAnswer::Yes, kFreeSpaceWiped, 2, "D: (Disk D, NTFS) free space wiped: "},
       {"D:", DriveProblem::None, false, MsgAnswer::No, kFreeSpaceNotRun, 1, "D: free-space wipe not started"},
       {"Q:", DriveProblem::None, true, MsgAnswer::Ok, kFreeSpaceDriveRefused, 0, "Drive Q: does not exist"},
       {"D:", DriveProblem::ReadOnly, true, MsgAnswer::Ok, kFreeSpaceDriveRefused, 0, "Drive D: is read-only."},

@@ -88,7 +88,7 @@ TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
                            "remaps writes"})
     EXPECT_TRUE(has(closing, part)) << closing;
   EXPECT_EQ(fillResultLine(drive, report),
-            "D: free space wiped: 2.9 GB written in 2 min 5 s, disk full for 1.2 s; Free space before: 2.9 GB, "
+            "D: (Data, NTFS) free space wiped: 2.9 GB written in 2 min 5 s, disk full for 1.2 s; Free space before: 2.9 GB, "
             "after: 2.9 GB.");
 
   report.end = FillEnd::Failed;
