@@ -49,7 +49,6 @@ class FakeFreeSpace : public FreeSpace {
   std::map<FillMode, std::size_t> created;
   std::size_t misalignedWrites = 0;
   std::size_t openFolders = 0;
-  std::vector<std::string> removed;  // leftovers removed, in order
 
  private:
   friend class FakeFillFile;

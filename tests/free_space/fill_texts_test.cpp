@@ -14,25 +14,9 @@ using namespace std::chrono_literals;
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(FillProgressText, SpeedTimeLeftAndPercent) {
-  struct Case {
-    std::uint64_t written, total;
-    std::chrono::milliseconds elapsed;
-    double speed;
-    std::optional<std::chrono::seconds> left;
-    int percent;
-  };
-  const Case cases[] = {
-      {0, 1000, 0ms, 0, std::nullopt, 0},
-      {500, 1000, 1000ms, 500, 1s, 50},
-      {300, 1000, 1000ms, 300, 3s, 30},  // 2.33 s left, rounded up
-      {1200, 1000, 2000ms, 600, 0s, 100},  // others freed space meanwhile
-  };
-  for (const auto& c : cases) {
-    const FillProgress p = fillProgress(FillPhase::Large, c.written, c.total, c.elapsed);
-    EXPECT_DOUBLE_EQ(p.bytesPerSecond, c.speed);
-    EXPECT_EQ(p.timeLeft, c.left);
-    EXPECT_EQ(p.percent(), c.percent);
-  }
+  EXPECT_FALSE(fillProgress(FillPhase::Large, 0, 1000, 0ms).timeLeft.has_value());
+  EXPECT_EQ(fillProgress(FillPhase::Large, 300, 1000, 1000ms).timeLeft, 3s);  // 2.33 s, rounded up
+  EXPECT_EQ(fillProgress(FillPhase::Large, 1200, 1000, 2000ms).percent(), 100);  // others freed space meanwhile
   EXPECT_EQ(fillStatus(Drive{"D:\\", "", "NTFS", 0, 0, false}, fillProgress(FillPhase::Large, 500 << 20, 1000 << 20, 5s)),
             "Wiping free space of D: 50% (500 MB of 1,000 MB), 100 MB/s, 5.0 s left");
 }

@@ -130,11 +130,6 @@ TEST(FreeSpaceFill, SaysWhyWhenNothingCanBeWritten) {
   EXPECT_EQ(report.error.native, 112);
   EXPECT_EQ(v.freeClusters, 100u);
   EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
-
-  Drive gone{"Q:\\", "", "NTFS"};
-  report = fillFreeSpace(w.space, gone, "Q:\\Vellox free space\\", FillSettings{}, w.hooks);
-  EXPECT_EQ(report.end, FillEnd::Failed);
-  EXPECT_FALSE(report.error.description.empty());
 }
 
 // The fill files go in the temporary folder when it is on the drive, else at the drive's root.
@@ -145,19 +140,6 @@ TEST(FreeSpaceFill, FolderIsInTheTemporaryFolderOnlyOnItsOwnVolume) {
   w.files.temp = "c:\\Users\\me\\Temp\\";
   EXPECT_EQ(fillFolderFor(w.space, w.files, w.space.lookUpDrive("C:").drive), "c:\\Users\\me\\Temp\\Vellox free space\\");
   EXPECT_EQ(fillFolderFor(w.space, w.files, w.space.lookUpDrive("D:").drive), "D:\\Vellox free space\\");
-}
-
-TEST(FreeSpaceFill, ProbeMeasuresTheSpeedAndKeepsNothing) {
-  World w;
-  auto& v = w.space.add("D:\\", "NTFS", 1000);
-  v.freeRecords = 5;
-  FillSettings settings;
-  settings.blockBytes = 64 * 1024;
-  const auto speed = probeWriteSpeed(w.space, "D:\\Vellox free space\\", settings, 1024 * 1024, w.hooks.now);
-  ASSERT_TRUE(speed.has_value());
-  EXPECT_DOUBLE_EQ(*speed, 64.0 * 1024 * 1000);  // one block a millisecond
-  EXPECT_EQ(v.freeClusters, 1000u);
-  EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
 }
 
 }  // namespace
