@@ -1,9 +1,12 @@
 #include "app/application.h"
+#include <algorithm>
 #include <utility>
-#include "app/app_identity.h"
+#include "app/general_tab.h"
+#include "common/app_identity.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
+#include "wipe/secure_wipe_tab.h"
 
 namespace vellox {
 
@@ -54,12 +57,12 @@ StartResult Application::startUp(const LaunchRequest& launch) {
 void Application::finishStartUp() {
   services_.ui.post([this] {
     if (ended_) return;
-    // A window the user opened meanwhile has loaded the preferences already;
-    // loading them again would empty the Recycle Bin or clear the temporary folder twice.
+    // A window the user opened meanwhile has loaded the preferences already.
     if (!mainLoaded_) {
       loadMain();
       main_->loadUserPrefs();
     }
+    actAtStartUp();
     startUpClean();
     splash_.reset();
     if (auto path = std::exchange(launchWipe_, std::nullopt)) wipeFromShell(*path);
@@ -75,13 +78,22 @@ void Application::showMain(std::optional<int> tab) {
   if (!main_) loadMain();
   main_->view().show();
   main_->Form_Activate();
+  // Opened before start-up ended: its stored options act now, as they would have then.
+  if (splash_) actAtStartUp();
   if (tab && main_) main_->SSTab1.select(*tab);
+}
+
+// "Empty Recycle Bin" and "Clear Temporary files" act once per run on their stored
+// value, never again when the window is opened.
+void Application::actAtStartUp() {
+  if (std::exchange(actedAtStartUp_, true) || !main_) return;
+  main_->tab<GeneralTab>().actAtStartUp();
 }
 
 void Application::wipeFromShell(const std::string& path) {
   if (ended_) return;
   showMain(kTabSecureWipe);
-  if (main_) main_->wipeFromShell(path);
+  if (main_) main_->tab<SecureWipeTab>().wipeFromShell(path);
 }
 
 void Application::unloadMain() {
@@ -112,8 +124,10 @@ void Application::exitSequence() {
 // The box let the wipe end meanwhile, or not: either way nothing is left half-written.
 void Application::end() {
   if (ended_) return;
-  stopWipes();
-  shutdownClean(CleanMoment::Exit);
+  endingLock_ = services_.instance.acquire(kEndingLockName);
+  const auto until = clock_() + kExitCleanTime;
+  stopWipes(until);
+  shutdownClean(CleanMoment::Exit, until);
   unloadMain();
   tray_->removeIcon();
   ended_ = true;
@@ -122,11 +136,17 @@ void Application::end() {
 
 // The file in progress gets its write finished and flushed and stays in place; the
 // closing boxes of a wipe or of a browsers' Clean are not shown, as the program is ending.
-void Application::stopWipes() {
+void Application::stopWipes(std::optional<std::chrono::steady_clock::time_point> until) {
   if (state_.wipe) state_.wipe->silence();
   if (state_.browsers) state_.browsers->silence();
+  cancelWorker(until);
+}
+
+void Application::cancelWorker(std::optional<std::chrono::steady_clock::time_point> until) {
   state_.worker.cancelAll();
-  state_.worker.waitIdle(std::chrono::hours(1));
+  const auto patience = until ? std::chrono::duration_cast<std::chrono::milliseconds>(*until - clock_())
+                              : std::chrono::milliseconds(std::chrono::hours(1));
+  state_.worker.waitIdle(std::max(patience, std::chrono::milliseconds(0)));
 }
 
 void Application::trayIconRefused() {

@@ -1,6 +1,5 @@
 #include "update/update_check.h"
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "build_config.h"
 #include "platform/files.h"
 #include "platform/instance.h"
@@ -20,7 +19,7 @@ constexpr const char* kUpToDate = "Your version is up to date";
 constexpr std::size_t kMaxVersionFile = 4096;
 
 // The published version, or nothing when the copy cannot be read or holds no number.
-std::optional<double> readPublishedVersion(Services& services, const std::string& path) {
+std::optional<Version> readPublishedVersion(Services& services, const std::string& path) {
   std::string contents;
   if (!services.files.readFile(path, contents, kMaxVersionFile).ok()) return std::nullopt;
   return parseVersion(firstField(contents));
@@ -44,7 +43,7 @@ std::string localCopyPath(Services& services) {
 
 void runUpdateCheck(Services& services, const UpdateCheck& check, std::uintptr_t owner) {
   const std::string path = localCopyPath(services);
-  std::optional<double> published;
+  std::optional<Version> published;
   if (downloadFile(services, check.versionUrl, path)) published = readPublishedVersion(services, path);
   forceDeleteFile(services.files, path);
 
@@ -61,9 +60,5 @@ void runUpdateCheck(Services& services, const UpdateCheck& check, std::uintptr_t
   }
   services.ui.messageBox(kUpToDate, kAppTitle, MsgIcon::Information, MsgButtons::Ok, owner);
 }
-
-void frmmain::cmdcheckForUpdates_Click() { checkForUpdates(); }
-
-void frmmain::checkForUpdates() { runUpdateCheck(services_, configuredUpdateCheck(), view_->nativeHandle()); }
 
 }  // namespace vellox

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "contracts/system_folders_contract.h"
 #include "fakes/test_env.h"
 #include "files_temp_dir.h"

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <set>
-#include "app/frmmain.h"
+#include "app/main_window.h"
+#include "wipe/secure_wipe_tab.h"
 #include "fakes/test_env.h"
 #include "wipe/services_with_files.h"
 #include "wipe/forwarding_files.h"
@@ -133,16 +134,20 @@ TEST(WipeCommand, TextThatIsNotAFullPathIsRefusedAndNothingIsWiped) {
   }
 }
 
-TEST(WipeCommand, FileTargetWithoutDataIsPassedOverSilentlyUnlessItsLengthFails) {
+TEST(WipeCommand, EmptyFileTargetIsWipedAndSaidSoMissingOneIsPassedOverUnlessItsLengthFails) {
   WipeTab tab;
   tab.env.files.addFile("C:\\dir\\empty.txt", 0);
-  for (const char* path : {"C:\\dir\\empty.txt", "C:\\dir\\missing.txt"}) {
-    tab.env.ui.messages.clear();
-    tab.view.txtFileToWipe.setText(path);
-    tab.wipe();
-    EXPECT_EQ(tab.env.ui.messages.size(), 1u) << path;
-  }
-  EXPECT_TRUE(tab.env.files.exists("C:\\dir\\empty.txt"));
+  tab.view.txtFileToWipe.setText("C:\\dir\\empty.txt");
+  tab.wipe();
+  ASSERT_EQ(tab.env.ui.messages.size(), 2u);
+  EXPECT_EQ(tab.env.ui.messages[1].text, "empty.txt wiped");
+  EXPECT_FALSE(tab.env.files.exists("C:\\dir\\empty.txt"));
+
+  tab.env.ui.messages.clear();
+  tab.env.files.sessions.clear();
+  tab.view.txtFileToWipe.setText("C:\\dir\\missing.txt");
+  tab.wipe();
+  EXPECT_EQ(tab.env.ui.messages.size(), 1u);
   EXPECT_TRUE(tab.env.files.sessions.empty());
 
   tab.env.ui.messages.clear();
@@ -255,7 +260,7 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   Services services = servicesWithFiles(env, files);
   frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
-  form.cmdWipe_Click();
+  form.tab<SecureWipeTab>().cmdWipe_Click();
   env.settle();
   ASSERT_EQ(env.ui.messages.size(), 2u);
   EXPECT_EQ(env.ui.messages[1].text,
@@ -263,12 +268,13 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   EXPECT_FALSE(env.files.exists("C:\\f\\b"));
 }
 
-TEST(WipeCommand, MissingFolderGivesZeroAndBothTargetsRunFileFirst) {
+TEST(WipeCommand, MissingFolderIsSaidNotFoundAndBothTargetsRunFileFirst) {
   WipeTab tab;
   tab.view.txtFolderToWipe.setText("C:\\nowhere");
   tab.wipe();
   ASSERT_EQ(tab.env.ui.messages.size(), 2u);
-  EXPECT_EQ(tab.env.ui.messages[1].text, "0File(s) wiped");
+  EXPECT_EQ(tab.env.ui.messages[1].text, "Nothing was wiped: the folder C:\\nowhere\\ was not found.");
+  EXPECT_EQ(tab.env.ui.messages[1].icon, MsgIcon::Exclamation);
 
   WipeTab both;
   both.env.files.addFile("C:\\f\\inside", 10);

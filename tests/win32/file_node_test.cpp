@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <map>
+#include <memory>
+#include <optional>
+#include "files_temp_dir.h"
+#include "platform/file_node.h"
+#include "platform/win32/handle.h"
+#include "platform/win32/win32_services.h"
+#include "unix_link.h"
+
+namespace vellox::test {
+namespace {
+
+std::unique_ptr<FileNode> openNode(Files& files, const std::string& path, FileStatus& status) {
+  const auto literal = files.literalPath(path);
+  if (!literal) return nullptr;
+  return files.openNode(*literal, status);
+}
+
+// Read while the nodes hold their names, which they may delete: shared for deletion too.
+std::string contentsOf(const std::string& path) {
+  win32::UniqueHandle file(CreateFileW(longForm(path).c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       0, nullptr));
+  if (!file) return "<unreadable>";
+  std::string contents(4096, '\0');
+  DWORD got = 0;
+  ReadFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &got, nullptr);
+  contents.resize(got);
+  return contents;
+}
+
+std::map<std::string, DirEntry> entriesOf(FileNode& folder) {
+  std::map<std::string, DirEntry> entries;
+  const FolderListing listing = folder.list();
+  EXPECT_TRUE(listing.complete()) << listing.status.description;
+  for (const auto& entry : listing.entries) entries[entry.name] = entry;
+  return entries;
+}
+
+TEST(Win32LiteralPath, KeepsEveryNameAsGiven) {
+  auto files = win32::makeFiles();
+  const std::map<std::string, std::optional<std::string>> cases = {
+      {"C:\\d\\report.", "\\\\?\\C:\\d\\report."},
+      {"C:/d//Budget /x", "\\\\?\\C:\\d\\Budget \\x"},
+      {"C:\\d\\.\\a\\..\\b. .", "\\\\?\\C:\\d\\b. ."},
+      {"C:\\..", "\\\\?\\C:\\"},
+      {"\\\\server\\share\\a.", "\\\\?\\UNC\\server\\share\\a."},
+      {"C:folder", std::nullopt},
+      {"\\\\.\\pipe\\x", std::nullopt},
+  };
+  for (const auto& [text, literal] : cases) {
+    EXPECT_EQ(files->literalPath(text), literal) << text;
+  }
+}
+
+// `report.` beside `report`, `Budget ` beside `Budget`: the system's path rules would take
+// each for its neighbour.
+TEST(Win32FileNode, ExactNamesAreWrittenRenamedInPlaceAndRemovedWithoutTheirNeighbour) {
+  for (const bool folder : {false, true}) {
+    WinTempDir dir;
+    auto files = win32::makeFiles();
+    const std::string name = folder ? "Budget " : "report.", neighbour = folder ? "Budget" : "report";
+    const std::string inner = folder ? "\\same.txt" : "";
+    ASSERT_TRUE(makeFile(dir / name + inner, "mine"));
+    ASSERT_TRUE(makeFile(dir / neighbour + inner, "theirs"));
+    FileStatus status;
+    auto node = openNode(*files, dir / name, status);
+    ASSERT_NE(node, nullptr) << status.description;
+    EXPECT_EQ(node->facts().kind, folder ? NodeKind::Folder : NodeKind::File);
+    std::unique_ptr<FileNode> file;
+    if (folder) {
+      const auto entries = entriesOf(*node);
+      ASSERT_EQ(entries.size(), 1u);
+      file = node->openChild(entries.at("same.txt"), status);
+    } else {
+      file = openNode(*files, dir / name, status);
+    }
+    ASSERT_NE(file, nullptr) << status.description;
+    auto writer = file->openForWriting(status);
+    ASSERT_NE(writer, nullptr) << status.description;
+    ASSERT_TRUE(writer->writeAt(0, "MINE", 4).ok());
+    writer.reset();
+    EXPECT_EQ(contentsOf(dir / name + inner), "MINE");
+    // A rename stays in the folder and never takes a name: the neighbour's is taken.
+    for (const std::string& refused : {folder ? "" : neighbour, std::string("sub\\x"), std::string("..")})
+      EXPECT_FALSE(file->rename(refused).ok()) << refused;
+    ASSERT_TRUE(file->rename("moved. ").ok());
+    EXPECT_EQ(file->path().substr(file->path().size() - 8), "\\moved. ");
+    EXPECT_EQ(contentsOf(dir / (folder ? name + "\\moved. " : "moved. ")), "MINE");
+    EXPECT_TRUE(file->remove().ok());
+    file.reset();
+    if (folder) {
+      EXPECT_TRUE(node->remove().ok()) << "an emptied folder goes";
+    }
+    node.reset();
+    EXPECT_FALSE(fileExists(dir / name)) << name;
+    EXPECT_EQ(contentsOf(dir / neighbour + inner), "theirs") << neighbour;
+  }
+}
+
+// Wine describes a link to a folder through its handle as the folder it leads to, and removing
+// through that handle removes the target; only the listing shows the link.
+TEST(Win32FileNode, FolderLinkIsALinkAsRootAndChildAndItsTargetIsNeverTouched) {
+  for (const bool emptyTarget : {true, false}) {
+    for (const bool asChild : {false, true}) {
+      WinTempDir dir, outside;
+      auto files = win32::makeFiles();
+      if (!emptyTarget) {
+        ASSERT_TRUE(makeFile(outside / "kept.txt", "kept"));
+      }
+      UnixLink link(outside.path(), dir / "link");
+      if (!link.made()) GTEST_SKIP() << "no links here";
+      FileStatus status;
+      std::unique_ptr<FileNode> parent, node;
+      if (asChild) {
+        parent = openNode(*files, dir.path(), status);
+        ASSERT_NE(parent, nullptr) << status.description;
+        const auto entries = entriesOf(*parent);
+        ASSERT_TRUE(entries.at("link").link);
+        node = parent->openChild(entries.at("link"), status);
+      } else {
+        node = openNode(*files, dir / "link", status);
+      }
+      ASSERT_NE(node, nullptr) << status.description;
+      EXPECT_EQ(node->facts().kind, NodeKind::Link);
+      EXPECT_FALSE(node->list().opened);
+      EXPECT_EQ(node->openForWriting(status), nullptr);
+      const bool removed = node->remove().ok();
+      node.reset();
+      EXPECT_EQ(fileExists(dir / "link"), !removed);
+      EXPECT_TRUE(fileExists(outside.path())) << "the target folder stays";
+      if (!emptyTarget) {
+        EXPECT_EQ(contentsOf(outside / "kept.txt"), "kept");
+      }
+    }
+  }
+}
+
+// Two names of one read-only file: made writable, written and put back through one of them,
+// which then goes while the other keeps the data and the attributes.
+TEST(Win32FileNode, ReadOnlyHardLinkedFileIsWrittenPutBackAndLosesOnlyOneName) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  ASSERT_TRUE(makeFile(dir / "a.txt", "old") && makeFile(dir / "other.txt", "other"));
+  ASSERT_TRUE(CreateHardLinkW(longForm(dir / "b.txt").c_str(), longForm(dir / "a.txt").c_str(), nullptr));
+  const DWORD readOnly = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  ASSERT_TRUE(SetFileAttributesW(longForm(dir / "a.txt").c_str(), readOnly));
+  FileStatus status;
+  auto a = openNode(*files, dir / "a.txt", status), b = openNode(*files, dir / "b.txt", status);
+  auto other = openNode(*files, dir / "other.txt", status);
+  ASSERT_TRUE(a && b && other) << status.description;
+  EXPECT_EQ(a->facts().links, 2u);
+  EXPECT_EQ(a->facts().identity, b->facts().identity);
+  EXPECT_NE(a->facts().identity, other->facts().identity);
+  EXPECT_TRUE(a->facts().readOnly);
+  ASSERT_TRUE(a->makeWritable().ok());
+  EXPECT_EQ(GetFileAttributesW(longForm(dir / "b.txt").c_str()) & readOnly, 0u);
+  auto writer = a->openForWriting(status);
+  ASSERT_NE(writer, nullptr) << status.description;
+  ASSERT_TRUE(writer->writeAt(0, "new", 3).ok());
+  writer.reset();
+  ASSERT_TRUE(a->setAttributes(a->facts().attributes).ok());
+  EXPECT_TRUE(a->remove().ok()) << "read-only or not";
+  const DWORD attributes = b->facts().attributes;
+  // Wine removes a name only once no handle is open on its file, whichever name it came by.
+  a.reset();
+  b.reset();
+  EXPECT_FALSE(fileExists(dir / "a.txt"));
+  EXPECT_EQ(GetFileAttributesW(longForm(dir / "b.txt").c_str()), attributes);
+  EXPECT_EQ(contentsOf(dir / "b.txt"), "new");
+}
+
+// Held by another handle: one that lets others delete leaves the node open but not writable;
+// one that does not keeps the node from opening at all.
+TEST(Win32FileNode, FileHeldWithoutSharingIsInUse) {
+  for (const DWORD share : {DWORD{FILE_SHARE_READ | FILE_SHARE_DELETE}, DWORD{FILE_SHARE_READ}}) {
+    WinTempDir dir;
+    auto files = win32::makeFiles();
+    ASSERT_TRUE(makeFile(dir / "held.txt", "held"));
+    win32::UniqueHandle holder(CreateFileW(longForm(dir / "held.txt").c_str(), GENERIC_READ, share, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder);
+    FileStatus status;
+    auto node = openNode(*files, dir / "held.txt", status);
+    if (node) {
+      EXPECT_EQ(node->openForWriting(status), nullptr);
+    }
+    EXPECT_EQ(node != nullptr, (share & FILE_SHARE_DELETE) != 0);
+    EXPECT_EQ(status.code, FileErrc::InUse) << status.description;
+    EXPECT_EQ(contentsOf(dir / "held.txt"), "held");
+  }
+}
+
+TEST(Win32FileNode, FileReplacedAfterOpeningIsNeverWritten) {
+  WinTempDir dir;
+  auto files = win32::makeFiles();
+  ASSERT_TRUE(makeFile(dir / "a.txt", "original"));
+  FileStatus status;
+  auto node = openNode(*files, dir / "a.txt", status);
+  ASSERT_NE(node, nullptr) << status.description;
+  ASSERT_TRUE(MoveFileExW(longForm(dir / "a.txt").c_str(), longForm(dir / "moved.txt").c_str(), 0));
+  ASSERT_TRUE(makeFile(dir / "a.txt", "newcomer"));
+  if (auto writer = node->openForWriting(status)) {
+    ASSERT_TRUE(writer->writeAt(0, "OVERWRIT", 8).ok());
+    writer.reset();
+    EXPECT_EQ(contentsOf(dir / "moved.txt"), "OVERWRIT");
+  }
+  EXPECT_EQ(contentsOf(dir / "a.txt"), "newcomer");
+}
+
+}  // namespace
+}  // namespace vellox::test
