@@ -8,9 +8,13 @@
 #include "common/app_identity.h"
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/free_space_command.h"
+#include "free_space/fill_folder.h"
 #include "platform/win32/com_scope.h"
+#include "platform/win32/console_line.h"
 #include "platform/win32/std_error.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32_free_space.h"
 #include "platform/win32/win32_services.h"
 #include "ui/win32/dialog_registry.h"
 #include "ui/win32/guard.h"
@@ -66,6 +70,17 @@ int messageLoop() {
   return got < 0 ? kExitFailed : static_cast<int>(msg.wParam);
 }
 
+// `vellox.exe --wipe-free-space D:`: the job and nothing else, beside a running Vellox or not.
+int wipeFreeSpace(const LaunchRequest& launch) {
+  auto ui = win32::makeUi();
+  auto files = win32::makeFiles();
+  auto systemFolders = win32::makeSystemFolders();
+  auto space = win32::makeFreeSpace();
+  recoverFillLeftovers(*space, *files, *systemFolders);
+  FreeSpaceCommand command{*space, *files, *systemFolders, *ui, win32::sayOnConsole, win32::consoleAskedToStop};
+  return runWipeFreeSpace(command, *launch.wipeFreeSpace, launch.yes);
+}
+
 int run(HINSTANCE module) {
   win32::ComScope com;
   if (!com.ok()) {
@@ -75,6 +90,9 @@ int run(HINSTANCE module) {
   INITCOMMONCONTROLSEX controls{sizeof(controls),
                                 ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
+  const LaunchRequest launch = parseCommandLine(arguments());
+  // With --yes nothing is shown: it runs without a display too.
+  if (launch.wipeFreeSpace && launch.error.empty() && launch.yes) return wipeFreeSpace(launch);
   if (!displayAvailable()) {
     failure("Tarn Vellox needs a display and found none.", false);
     return kExitNoDisplay;
@@ -93,12 +111,15 @@ int run(HINSTANCE module) {
   auto download = win32::makeDownload();
   auto instance = win32::makeInstance();
   auto systemFolders = win32::makeSystemFolders();
+  if (launch.wipeFreeSpace && launch.error.empty()) return wipeFreeSpace(launch);
+  // Fill files a power cut left behind; those of a fill still running stay, held by it.
+  recoverFillLeftovers(*win32::makeFreeSpace(), *files, *systemFolders);
   auto processes = win32::makeProcesses();
   Services services{*ui,       *views,      *settings, *registry,      *shell,    *files,
                     *urlCache, *urlHistory, *download, *instance, *systemFolders, *processes};
 
   Application app(services);
-  switch (app.startUp(parseCommandLine(arguments()))) {
+  switch (app.startUp(launch)) {
     case StartResult::AlreadyRunning:
       return kExitOk;
     case StartResult::BadArguments:

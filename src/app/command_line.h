@@ -11,6 +11,10 @@ struct LaunchRequest {
   std::optional<std::string> wipePath;
   // Not empty: the arguments are not understood, and this says why; the program ends.
   std::string error;
+  // --wipe-free-space D: fills and releases the free space of that drive, then ends; --yes
+  // skips the warning.
+  std::optional<std::string> wipeFreeSpace;
+  bool yes = false;
 };
 
 // `args` without the program's own name.

@@ -353,4 +353,15 @@ std::string FakeFiles::createUniqueFile(const std::string& folder, const std::st
   }
 }
 
+FileStatus FakeFiles::removeEmptyFolder(const std::string& path) {
+  std::lock_guard guard(mutex_);
+  std::string key = keyOf(path);
+  while (!key.empty() && key.back() == '\\') key.pop_back();
+  auto it = nodes_.find(key);
+  if (it == nodes_.end()) return kNotFound;
+  if (!it->second.directory || !children_[key].empty()) return kDenied;
+  unlink(key);
+  return {};
+}
+
 }  // namespace vellox::test

@@ -71,6 +71,8 @@ class FakeFiles : public Files {
   Node& addFile(const std::string& path, std::size_t size = 0, std::uint8_t fill = 'x');
   Node& addFile(const std::string& path, const std::string& contents);
   bool exists(const std::string& path) const { return nodes_.count(keyOf(path)) != 0; }
+  // As RemoveDirectoryW: only an empty folder goes.
+  FileStatus removeEmptyFolder(const std::string& path);
   Node& node(const std::string& path) { return nodes_.at(keyOf(path)); }
   // The plain form of a path, "\\?\C:\x" as "C:\x".
   static std::string keyOf(const std::string& path);

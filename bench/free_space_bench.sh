@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Wipe Free Space against the disk's own limit, in one run on one volume: `dd if=/dev/zero
+# bs=4M oflag=direct` writes as many bytes as the fill wrote, on the same freshly made ext4
+# image (mounted sync and nodiscard, as the forensic test mounts it). Prints both times and the
+# ratio; the fill should stay within 1.1x. Needs root (a loop mount).
+# Usage: free_space_bench.sh <vellox.exe> [image size, default 2G]; WINEPREFIX names a prefix.
+set -euo pipefail
+EXE=$(readlink -f "$1")
+SIZE=${2:-2G}
+: "${WINEPREFIX:?a prepared Wine prefix}"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+WORK=$(mktemp -d /tmp/vellox-bench.XXXXXX)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  umount "$WORK/mnt" 2>/dev/null || true
+  rm -f "$WINEPREFIX/dosdevices/y:"
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+truncate -s "$SIZE" "$WORK/disk.img"
+# Few inodes: Wine calls the volume NTFS, and on a sync mount each tiny file of the file-table
+# phase costs a synchronous create; that phase is bounded by free records, not by bytes.
+mkfs.ext4 -q -O ^has_journal -m 0 -N 1024 "$WORK/disk.img"
+mkdir -p "$WORK/mnt"
+mount -o loop,sync,nodiscard "$WORK/disk.img" "$WORK/mnt"
+echo 0 >"/sys/fs/ext4/$(basename "$(findmnt -n -o SOURCE "$WORK/mnt")")/reserved_clusters"
+mkdir -p "$WORK/mnt/drive"
+ln -sfn "$WORK/mnt/drive" "$WINEPREFIX/dosdevices/y:"
+# A warm prefix, so the server's start is not timed as the fill. Output goes to a file: a pipe
+# would stay open as long as the server the first wine start leaves behind.
+wine "$EXE" --wipe-free-space Q: --yes >/dev/null 2>&1 || true
+
+now() { date +%s.%N; }
+calc() { python3 -c "print(round($1, 3))"; }
+start=$(now)
+wine "$EXE" --wipe-free-space Y: --yes >"$WORK/line.txt" 2>&1 || true
+fill=$(calc "$(now) - $start")
+echo "fill: $(grep -a 'free space' "$WORK/line.txt")"
+# The fill wrote the whole free space: dd writes the same, in whole 4 MiB blocks.
+free=$(df --output=avail -B1 "$WORK/mnt" | tail -1 | tr -d ' ')
+blocks=$((free / 4194304))
+start=$(now)
+dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" oflag=direct status=none || true
+ddtime=$(calc "$(now) - $start")
+rm -f "$WORK/mnt/drive/dd.bin"
+echo "free bytes: $free; fill: ${fill}s (the whole free space, Wine's start included); dd: ${ddtime}s for $((blocks * 4)) MiB"
+echo "ratio fill/dd: $(calc "$fill / $ddtime")"

@@ -1,0 +1,95 @@
+#include "free_space/fill_folder.h"
+#include <algorithm>
+#include <cctype>
+#include "automatic/clean_log.h"
+#include "automatic/clean_report.h"
+#include "browsers/found_text.h"
+#include "free_space/fill_names.h"
+
+namespace vellox {
+
+namespace {
+
+// Volume roots differ only in the case of their drive letter.
+bool sameRoot(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+std::string withSeparator(std::string path, char separator) {
+  if (!path.empty() && path.back() != separator) path += separator;
+  return path;
+}
+
+void cleanFolder(FreeSpace& space, Files& files, const std::string& folder, LeftoverCleanup& cleanup) {
+  const FolderListing listing = files.readFolder(folder);
+  if (!listing.opened) return;
+  bool others = !listing.complete();
+  bool found = false;
+  for (const auto& entry : listing.entries) {
+    if (entry.directory || entry.link || !isFillFileName(entry.name)) {
+      others = true;
+      continue;
+    }
+    found = true;
+    if (space.removeLeftover(folder + entry.name).ok()) {
+      ++cleanup.files;
+    } else {
+      ++cleanup.failures;
+      others = true;
+    }
+  }
+  if (!others) {
+    found = true;
+    if (space.removeLeftover(folder).ok())
+      ++cleanup.folders;
+    else
+      ++cleanup.failures;
+  }
+  if (found) cleanup.places.push_back(folder);
+}
+
+}  // namespace
+
+std::string fillFolderFor(FreeSpace& space, Files& files, const Drive& drive) {
+  const std::string temp = files.tempPath();
+  const char separator = files.separator();
+  if (!temp.empty() && sameRoot(space.volumeOf(temp), drive.root))
+    return withSeparator(temp, separator) + kFillFolderName + separator;
+  return withSeparator(drive.root, separator) + kFillFolderName + separator;
+}
+
+LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files) {
+  LeftoverCleanup cleanup;
+  std::vector<std::string> folders;
+  const char separator = files.separator();
+  if (const std::string temp = files.tempPath(); !temp.empty())
+    folders.push_back(withSeparator(temp, separator) + kFillFolderName + separator);
+  for (const auto& drive : space.writableDrives())
+    folders.push_back(withSeparator(drive.root, separator) + kFillFolderName + separator);
+  for (const auto& folder : folders) cleanFolder(space, files, folder, cleanup);
+  return cleanup;
+}
+
+std::string leftoverLogLine(const LeftoverCleanup& cleanup) {
+  if (cleanup.places.empty()) return {};
+  std::string line = "Removed what an interrupted free-space wipe left: " +
+                     counted(cleanup.files, "fill file", "fill files") + " and " +
+                     counted(cleanup.folders, "folder", "folders");
+  if (cleanup.failures) line += "; " + counted(cleanup.failures, "item", "items") + " could not be removed";
+  line += " (";
+  for (std::size_t i = 0; i < cleanup.places.size(); ++i) line += (i ? ", " : "") + cleanup.places[i];
+  return line + ")";
+}
+
+LeftoverCleanup recoverFillLeftovers(FreeSpace& space, Files& files, SystemFolders& system) {
+  const LeftoverCleanup cleanup = removeFillLeftovers(space, files);
+  const std::string line = leftoverLogLine(cleanup);
+  const std::string log = line.empty() ? std::string() : cleanLogPath(system, files);
+  if (!log.empty())
+    appendCleanLog(files, log, localTimeText(std::chrono::system_clock::now()) + " | start-up | " + line);
+  return cleanup;
+}
+
+}  // namespace vellox

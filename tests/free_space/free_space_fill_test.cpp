@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+#include "fakes/fake_free_space.h"
+#include "free_space/fill_folder.h"
+#include "free_space/free_space_fill.h"
+
+namespace vellox::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A clock that moves a millisecond at every write, so durations follow the work done.
+struct World {
+  FakeFiles files;
+  FakeFreeSpace space{files};
+  std::chrono::steady_clock::time_point now{};
+  std::size_t writes = 0;
+  std::vector<FillProgress> progress;
+  FillHooks hooks;
+  World() {
+    space.beforeWrite = [this] {
+      ++writes;
+      now += 1ms;
+    };
+    hooks.now = [this] { return now; };
+    hooks.progress = [this](const FillProgress& p) { progress.push_back(p); };
+  }
+  FillReport fill(const std::string& root, std::optional<FillSettings> given = std::nullopt) {
+    const Drive drive = space.lookUpDrive(root).drive;
+    FillSettings settings = given ? *given : fillSettingsFor(drive, space.nature(drive));
+    if (!given) {
+      settings.blockBytes = 64 * 1024;
+      settings.marginBytes = 256 * 1024;
+      settings.recheckBytes = 1024 * 1024;
+    }
+    return fillFreeSpace(space, drive, fillFolderFor(space, files, drive), settings, hooks);
+  }
+};
+
+struct VolumeCase {
+  const char* fileSystem;
+  std::uint32_t cluster;
+  std::uint32_t sector;
+  std::uint64_t clusters;
+  std::uint64_t records;
+  bool fullAsDenied = false;
+};
+
+// Every free cluster and, on NTFS, every free record is taken; then all comes back at once,
+// with the disk full only at the end.
+TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
+  const VolumeCase cases[] = {
+      {"NTFS", 4096, 512, 3000, 40},  {"NTFS", 4096, 4096, 20, 3},  {"FAT32", 1024, 512, 5001, 0},
+      {"exFAT", 32768, 512, 700, 0},  {"ReFS", 65536, 4096, 90, 0},  {"FAT32", 1024, 512, 3000, 0, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.fileSystem) + " clusters " + std::to_string(c.clusters));
+    World w;
+    auto& v = w.space.add("D:\\", c.fileSystem, c.clusters, c.cluster);
+    v.nature.sectorBytes = c.sector;
+    v.freeRecords = c.records;
+    v.fullAsDenied = c.fullAsDenied;
+    const FillReport report = w.fill("D:\\");
+    EXPECT_EQ(report.end, FillEnd::Done) << report.error.description;
+    EXPECT_EQ(v.leastClusters, 0u);
+    EXPECT_EQ(report.written >= c.clusters * c.cluster, true);
+    EXPECT_EQ(w.space.misalignedWrites, 0u);
+    const bool ntfs = std::string(c.fileSystem) == "NTFS";
+    if (ntfs) {
+      EXPECT_EQ(v.leastRecords, 0u);
+    }
+    EXPECT_EQ(report.tinyFiles > 0, ntfs);
+    // Released: the space, every name and the folder.
+    EXPECT_EQ(v.freeClusters, c.clusters);
+    EXPECT_EQ(report.freeAfter, report.freeAtStart);
+    EXPECT_EQ(v.files, 0u);
+    EXPECT_EQ(w.space.openFolders, 0u);
+    EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
+    // Full only from the last small write to the release: a few writes, not the whole fill.
+    ASSERT_TRUE(report.fullFor.has_value());
+    EXPECT_LE(*report.fullFor, std::chrono::milliseconds(c.records + 3));
+    EXPECT_EQ(report.elapsed, std::chrono::milliseconds(w.writes));
+    // Progress: phases in order, bytes only growing, out of the free bytes at the start.
+    ASSERT_FALSE(w.progress.empty());
+    EXPECT_EQ(w.progress.back().phase, FillPhase::Releasing);
+    for (std::size_t i = 1; i < w.progress.size(); ++i) {
+      EXPECT_LE(w.progress[i - 1].phase, w.progress[i].phase);
+      EXPECT_LE(w.progress[i - 1].written, w.progress[i].written);
+      EXPECT_EQ(w.progress[i].total, c.clusters * c.cluster);
+    }
+  }
+}
+
+TEST(FreeSpaceFill, Fat32FilesStayBelowFourGigabytes) {
+  World w;
+  auto& v = w.space.add("E:\\", "FAT32", 5ull * 1024 * 1024 * 1024 / 32768, 32768);
+  const Drive drive = w.space.lookUpDrive("E:\\").drive;
+  const FillReport report = w.fill("E:\\", fillSettingsFor(drive, v.nature));
+  EXPECT_EQ(report.end, FillEnd::Done) << report.error.description;
+  EXPECT_EQ(v.leastClusters, 0u);
+  EXPECT_GE(report.files, 2u);
+}
+
+// Cancel stops after the write in progress and gives everything back.
+TEST(FreeSpaceFill, CancelReleasesEverything) {
+  World w;
+  auto& v = w.space.add("D:\\", "NTFS", 4000);
+  v.freeRecords = 10;
+  std::size_t writesAfterCancel = 0;
+  bool cancel = false;
+  w.space.beforeWrite = [&] {
+    if (cancel) ++writesAfterCancel;
+    cancel = cancel || ++w.writes == 10;
+  };
+  w.hooks.cancelled = [&] { return cancel; };
+  const FillReport report = w.fill("D:\\");
+  EXPECT_EQ(report.end, FillEnd::Cancelled);
+  EXPECT_EQ(writesAfterCancel, 0u);
+  EXPECT_FALSE(report.fullFor.has_value());
+  EXPECT_EQ(v.freeClusters, 4000u);
+  EXPECT_EQ(v.files, 0u);
+  EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
+}
+
+TEST(FreeSpaceFill, SaysWhyWhenNothingCanBeWritten) {
+  World w;
+  auto& v = w.space.add("D:\\", "exFAT", 100);
+  v.fileLimit = 0;
+  FillReport report = w.fill("D:\\");
+  EXPECT_EQ(report.end, FillEnd::Failed);
+  EXPECT_EQ(report.error.native, 112);
+  EXPECT_EQ(v.freeClusters, 100u);
+  EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
+}
+
+// The fill files go in the temporary folder when it is on the drive, else at the drive's root.
+TEST(FreeSpaceFill, FolderIsInTheTemporaryFolderOnlyOnItsOwnVolume) {
+  World w;
+  w.space.add("C:\\", "NTFS", 10);
+  w.space.add("D:\\", "NTFS", 10);
+  w.files.temp = "c:\\Users\\me\\Temp\\";
+  EXPECT_EQ(fillFolderFor(w.space, w.files, w.space.lookUpDrive("C:").drive), "c:\\Users\\me\\Temp\\Vellox free space\\");
+  EXPECT_EQ(fillFolderFor(w.space, w.files, w.space.lookUpDrive("D:").drive), "D:\\Vellox free space\\");
+}
+
+}  // namespace
+}  // namespace vellox::test
