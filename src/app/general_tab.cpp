@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/ui.h"
+#include "erase/scope_rule.h"
 #include "system_areas/temp_clear.h"
 #include "system_areas/temp_folder_guard.h"
 
@@ -59,8 +60,8 @@ AutoOptions GeneralTab::autoOptions() const {
 }
 
 void GeneralTab::actAtStartUp() {
-  chkEmptyRecycleBin_Click();
-  chkdeltempfiles_Click();
+  emptyBinIfTicked(false);
+  if (chkdeltempfiles.value() == 1) clearTempFolder();
 }
 
 void GeneralTab::chkdeltempfiles_Click() {
@@ -69,9 +70,14 @@ void GeneralTab::chkdeltempfiles_Click() {
 }
 
 void GeneralTab::chkEmptyRecycleBin_Click() {
-  if (loading_ || chkEmptyRecycleBin.value() != 1) return;
+  if (!loading_) emptyBinIfTicked(true);
+}
+
+// `asked`: the user's tick, which the shell's progress window and sound answer.
+void GeneralTab::emptyBinIfTicked(bool asked) {
+  if (chkEmptyRecycleBin.value() != 1) return;
   host_.setStatus("Emptying Recycle bin...");
-  emptyRecycleBin();
+  emptyRecycleBin(asked);
   host_.setStatus("");
 }
 
@@ -83,7 +89,7 @@ void GeneralTab::clearTempFolder() {
   // Without a path there is nothing to clear: an empty path would walk the drive's root.
   if (path.empty()) return;
   // TMP or TEMP can name any folder, even a drive or the user's documents.
-  if (auto refused = tempFolderRefusal(services_.systemFolders, path)) {
+  if (auto refused = tempFolderRefusal(scopeRule(services_), path)) {
     // While loading at start-up the window is hidden, and a hidden owner would hide the box.
     const std::uintptr_t owner = host_.visible() ? host_.owner() : 0;
     services_.ui.messageBox(*refused, kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok, owner);
@@ -111,6 +117,6 @@ void GeneralTab::clearTempFolder() {
   });
 }
 
-void GeneralTab::emptyRecycleBin() { services_.shell.emptyRecycleBin(); }
+void GeneralTab::emptyRecycleBin(bool shown) { services_.shell.emptyRecycleBin(shown); }
 
 }  // namespace vellox

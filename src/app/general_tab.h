@@ -31,10 +31,12 @@ class GeneralTab : public Tab, public GeneralControls {
   void chkdeltempfiles_Click();
   void chkEmptyRecycleBin_Click();
   void clearTempFolder();
-  void emptyRecycleBin();
+  // Unasked, at start-up, it shows no progress window and plays no sound.
+  void emptyRecycleBin(bool shown);
 
  private:
   std::array<StoredBox, 8> storedBoxes();
+  void emptyBinIfTicked(bool asked);
 
   const CheckBox& chkDelCachedPasswords_;
   const ShredLevel& level_;

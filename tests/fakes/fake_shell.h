@@ -9,8 +9,9 @@ namespace vellox::test {
 
 class FakeShell : public Shell {
  public:
-  bool emptyRecycleBin() override {
+  bool emptyRecycleBin(bool shown) override {
     ++recycleBinEmptied;
+    binShown.push_back(shown);
     if (onEmptyRecycleBin) onEmptyRecycleBin();
     if (emptySucceeds) bin.clear();
     return emptySucceeds;
@@ -22,6 +23,7 @@ class FakeShell : public Shell {
     return openSucceeds && url.find("://") != std::string::npos;
   }
   int recycleBinEmptied = 0;
+  std::vector<bool> binShown;  // each emptying's `shown`
   std::function<void()> onEmptyRecycleBin;
   bool emptySucceeds = true;
   std::set<std::string> bin;  // names in the Recycle Bin
