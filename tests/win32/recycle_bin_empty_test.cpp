@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <string>
 #include "app/main_window.h"
