@@ -45,8 +45,6 @@ class GeneralTab : public Tab, public GeneralControls {
   TabHost& host_;
   // True while stored values fill the boxes: their change is not the user's tick.
   bool loading_ = false;
-  // True while start-up acts on the stored boxes, with no one watching.
-  bool unattended_ = false;
 };
 
 }  // namespace vellox
