@@ -90,10 +90,10 @@ std::optional<std::string> ScopeRule::refusal(const std::string& folder, const s
   }
   std::stable_sort(places.begin(), places.end(),
                    [](const auto& a, const auto& b) { return a.first.kind < b.first.kind; });
-  for (const auto& [known, place] : places)
+  for (const auto& [known, place] : places) {
     if (paths.same(where, place)) return "is " + roleOf(known);
-  for (const auto& [known, place] : places)
     if (paths.within(place, where)) return "holds " + roleOf(known) + ", " + place;
+  }
   for (const auto& own : ownFolders_) {
     const std::string place = resolvedFolder(system_, own);
     // A folder holding the program's may still be cleared: the program's own files are in use.
