@@ -4,8 +4,8 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/ui.h"
-#include "system_areas/temp_clear.h"
 #include "erase/scope_rule.h"
+#include "system_areas/temp_clear.h"
 #include "system_areas/temp_folder_guard.h"
 
 namespace vellox {
@@ -60,11 +60,8 @@ AutoOptions GeneralTab::autoOptions() const {
 }
 
 void GeneralTab::actAtStartUp() {
-  // No one asked just now: the Recycle Bin is emptied without a progress window or a sound.
-  unattended_ = true;
-  chkEmptyRecycleBin_Click();
-  unattended_ = false;
-  chkdeltempfiles_Click();
+  emptyBinIfTicked(false);
+  if (chkdeltempfiles.value() == 1) clearTempFolder();
 }
 
 void GeneralTab::chkdeltempfiles_Click() {
@@ -73,9 +70,14 @@ void GeneralTab::chkdeltempfiles_Click() {
 }
 
 void GeneralTab::chkEmptyRecycleBin_Click() {
-  if (loading_ || chkEmptyRecycleBin.value() != 1) return;
+  if (!loading_) emptyBinIfTicked(true);
+}
+
+// `asked`: the user's tick, which the shell's progress window and sound answer.
+void GeneralTab::emptyBinIfTicked(bool asked) {
+  if (chkEmptyRecycleBin.value() != 1) return;
   host_.setStatus("Emptying Recycle bin...");
-  emptyRecycleBin();
+  emptyRecycleBin(asked);
   host_.setStatus("");
 }
 
@@ -115,6 +117,6 @@ void GeneralTab::clearTempFolder() {
   });
 }
 
-void GeneralTab::emptyRecycleBin() { services_.shell.emptyRecycleBin(!unattended_); }
+void GeneralTab::emptyRecycleBin(bool shown) { services_.shell.emptyRecycleBin(shown); }
 
 }  // namespace vellox

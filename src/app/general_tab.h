@@ -31,10 +31,12 @@ class GeneralTab : public Tab, public GeneralControls {
   void chkdeltempfiles_Click();
   void chkEmptyRecycleBin_Click();
   void clearTempFolder();
-  void emptyRecycleBin();
+  // Unasked, at start-up, it shows no progress window and plays no sound.
+  void emptyRecycleBin(bool shown);
 
  private:
   std::array<StoredBox, 8> storedBoxes();
+  void emptyBinIfTicked(bool asked);
 
   const CheckBox& chkDelCachedPasswords_;
   const ShredLevel& level_;
@@ -43,8 +45,6 @@ class GeneralTab : public Tab, public GeneralControls {
   TabHost& host_;
   // True while stored values fill the boxes: their change is not the user's tick.
   bool loading_ = false;
-  // True while start-up acts on the stored boxes, with no one watching.
-  bool unattended_ = false;
 };
 
 }  // namespace vellox

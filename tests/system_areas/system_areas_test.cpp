@@ -65,7 +65,7 @@ TEST(SystemAreas, BothOptionsOnAtStartUpEmptyTheBinFirstThenClearTemp) {
     statusWhenBinEmptied.push_back(env.views.main->sbar.text());
   };
   RunningApp run(env);
-  EXPECT_EQ(env.shell.recycleBinEmptied, 1);
+  EXPECT_EQ(env.shell.binShown, std::vector<bool>{false}) << "unasked: no progress window, no sound";
   EXPECT_TRUE(tempStillFullWhenBinEmptied);
   EXPECT_EQ(statusWhenBinEmptied, std::vector<std::string>{"Emptying Recycle bin..."});
   EXPECT_FALSE(anyTempFileLeft(env));
@@ -164,7 +164,7 @@ TEST(SystemAreas, CheckingByHandActsAndCheckingAgainRepeats) {
   box.setValue(1);
   box.setValue(0);
   box.setValue(1);
-  EXPECT_EQ(env.shell.recycleBinEmptied, 2);
+  EXPECT_EQ(env.shell.binShown, (std::vector<bool>{true, true})) << "asked: the shell shows its progress";
   EXPECT_EQ(box.value(), 1) << "the action does not reset its box";
 
   run.view().chkdeltempfiles.setValue(1);
