@@ -113,10 +113,11 @@ int run(HINSTANCE module) {
   auto systemFolders = win32::makeSystemFolders();
   if (launch.wipeFreeSpace && launch.error.empty()) return wipeFreeSpace(launch);
   // Fill files a power cut left behind; those of a fill still running stay, held by it.
-  recoverFillLeftovers(*win32::makeFreeSpace(), *files, *systemFolders);
+  auto freeSpace = win32::makeFreeSpace();
+  recoverFillLeftovers(*freeSpace, *files, *systemFolders);
   auto processes = win32::makeProcesses();
   Services services{*ui,       *views,      *settings, *registry,      *shell,    *files,
-                    *urlCache, *urlHistory, *download, *instance, *systemFolders, *processes};
+                    *urlCache, *urlHistory, *download, *instance, *systemFolders, *processes, *freeSpace};
 
   Application app(services);
   switch (app.startUp(launch)) {

@@ -1,29 +1,9 @@
 #include "app/free_space_command.h"
-#include <algorithm>
 #include "free_space/fill_folder.h"
 #include "free_space/fill_texts.h"
 #include "free_space/free_space_fill.h"
 
 namespace vellox {
-
-namespace {
-// Enough to time the disk past its cache, short enough not to hold up the warning.
-constexpr std::uint64_t kProbeBytes = 64ull * 1024 * 1024;
-}  // namespace
-
-std::string driveRefusal(const std::string& driveName, DriveProblem problem, const std::string& fileSystem) {
-  const std::string drive = "Drive " + driveName;
-  switch (problem) {
-    case DriveProblem::None: return {};
-    case DriveProblem::Missing: return drive + " does not exist or holds no disk. Nothing was written.";
-    case DriveProblem::ReadOnly: return drive + " is read-only. Nothing was written.";
-    case DriveProblem::NotLocal: return drive + " is not a local disk. Nothing was written.";
-    case DriveProblem::UnknownFileSystem:
-      return drive + " has a file system (" + fileSystem +
-             ") whose free space Vellox does not wipe: NTFS, ReFS, FAT32 and exFAT only. Nothing was written.";
-  }
-  return {};
-}
 
 int runWipeFreeSpace(FreeSpaceCommand& command, const std::string& driveName, bool yes) {
   const DriveLookup lookup = command.space.lookUpDrive(driveName);
@@ -36,7 +16,7 @@ int runWipeFreeSpace(FreeSpaceCommand& command, const std::string& driveName, bo
   const FillSettings settings = fillSettingsFor(drive, nature);
   const std::string folder = fillFolderFor(command.space, command.files, drive);
   if (!yes) {
-    const auto speed = probeWriteSpeed(command.space, folder, settings, std::min(kProbeBytes, drive.freeBytes / 4),
+    const auto speed = probeWriteSpeed(command.space, folder, settings, probeBytesFor(drive),
                                        std::chrono::steady_clock::now);
     if (command.ui.messageBox(fillWarning(drive, nature, speed), kWipeFreeSpaceCaption, MsgIcon::Exclamation,
                               MsgButtons::YesNo) != MsgAnswer::Yes) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include "free_space/fill_texts.h"
 #include "platform/files.h"
 #include "platform/free_space.h"
 #include "platform/system_folders.h"
@@ -27,8 +28,5 @@ struct FreeSpaceCommand {
 // Wipes the free space of `driveName` and ends. Without `yes` it asks first with the same
 // warning as the button, and shows the closing message.
 int runWipeFreeSpace(FreeSpaceCommand& command, const std::string& driveName, bool yes);
-
-// Why a drive named on the command line cannot be filled; empty when it can.
-std::string driveRefusal(const std::string& driveName, DriveProblem problem, const std::string& fileSystem = {});
 
 }  // namespace vellox

@@ -107,7 +107,7 @@ FileStatus StoppingFiles::deleteOneName(const std::string& path) {
 Services withFiles(const Services& services, Files& files) {
   return {services.ui,       services.views,      services.settings, services.registry,
           services.shell,    files,               services.urlCache, services.urlHistory,
-          services.download, services.instance,   services.systemFolders, services.processes};
+          services.download, services.instance,   services.systemFolders, services.processes, services.freeSpace};
 }
 
 }  // namespace vellox

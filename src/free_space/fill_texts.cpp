@@ -11,12 +11,6 @@ constexpr const char* kSsdRemaps =
     "An SSD remaps writes. Overwriting its free space reaches only the cells that it maps now. The drive's own "
     "secure erase, or full-disk encryption from the start, is what protects an SSD.";
 
-std::string letter(const Drive& drive) {
-  std::string name = drive.root;
-  while (name.size() > 1 && (name.back() == '\\' || name.back() == '/')) name.pop_back();
-  return name;
-}
-
 std::string speedText(double bytesPerSecond) {
   return sizeText(static_cast<std::uint64_t>(bytesPerSecond)) + "/s";
 }
@@ -47,9 +41,15 @@ std::vector<std::string> fillLimits(const DriveNature& nature) {
   return limits;
 }
 
+std::string driveLetter(const Drive& drive) {
+  std::string name = drive.root;
+  while (name.size() > 1 && (name.back() == '\\' || name.back() == '/')) name.pop_back();
+  return name;
+}
+
 std::string driveName(const Drive& drive) {
   const std::string inside = drive.label.empty() ? drive.fileSystem : drive.label + ", " + drive.fileSystem;
-  return letter(drive) + " (" + inside + ")";
+  return driveLetter(drive) + " (" + inside + ")";
 }
 
 std::string durationText(std::chrono::steady_clock::duration duration) {
@@ -120,8 +120,22 @@ std::string fillResultLine(const Drive& drive, const FillReport& report) {
   return line + "; " + freeChange(report);
 }
 
+std::string driveRefusal(const std::string& driveName, DriveProblem problem, const std::string& fileSystem) {
+  const std::string drive = "Drive " + driveName;
+  switch (problem) {
+    case DriveProblem::None: return {};
+    case DriveProblem::Missing: return drive + " does not exist or holds no disk. Nothing was written.";
+    case DriveProblem::ReadOnly: return drive + " is read-only. Nothing was written.";
+    case DriveProblem::NotLocal: return drive + " is not a local disk. Nothing was written.";
+    case DriveProblem::UnknownFileSystem:
+      return drive + " has a file system (" + fileSystem +
+             ") whose free space Vellox does not wipe: NTFS, ReFS, FAT32 and exFAT only. Nothing was written.";
+  }
+  return {};
+}
+
 std::string fillStatus(const Drive& drive, const FillProgress& progress) {
-  std::string text = "Wiping free space of " + letter(drive) + " " + std::to_string(progress.percent()) + "% (" +
+  std::string text = "Wiping free space of " + driveLetter(drive) + " " + std::to_string(progress.percent()) + "% (" +
                      sizeText(progress.written) + " of " + sizeText(progress.total) + ")";
   if (progress.bytesPerSecond > 0) text += ", " + speedText(progress.bytesPerSecond);
   if (progress.timeLeft)

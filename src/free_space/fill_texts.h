@@ -13,6 +13,8 @@ inline constexpr const char* kWipeFreeSpaceCaption = "Wipe Free Space";
 // What overwriting free space cannot reach on this drive, one paragraph each.
 std::vector<std::string> fillLimits(const DriveNature& nature);
 
+// "D:", without the separator.
+std::string driveLetter(const Drive& drive);
 // "D: (Data, NTFS)", or "D: (NTFS)" without a label.
 std::string driveName(const Drive& drive);
 // "1 h 5 min", "2 min 5 s", "1.2 s".
@@ -25,6 +27,9 @@ std::string fillWarning(const Drive& drive, const DriveNature& nature, std::opti
 // Shown when a fill has ended: what it wrote, how long it took and the disk was full, the free
 // space before and after, and what it cannot reach.
 std::string fillClosing(const Drive& drive, const DriveNature& nature, const FillReport& report);
+
+// Why a drive named by the user cannot be filled; empty when it can.
+std::string driveRefusal(const std::string& driveName, DriveProblem problem, const std::string& fileSystem = {});
 
 // The command line's one line.
 std::string fillResultLine(const Drive& drive, const FillReport& report);

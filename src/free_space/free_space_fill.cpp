@@ -232,6 +232,10 @@ FillReport fillFreeSpace(FreeSpace& space, const Drive& drive, const std::string
   return FillRun(space, drive, folder, settings, hooks).run();
 }
 
+std::uint64_t probeBytesFor(const Drive& drive) {
+  return std::min<std::uint64_t>(64ull * 1024 * 1024, drive.freeBytes / 4);
+}
+
 std::optional<double> probeWriteSpeed(FreeSpace& space, const std::string& folder, const FillSettings& settings,
                                       std::uint64_t bytes, const FillClock& now) {
   FileStatus status;

@@ -44,6 +44,9 @@ FillReport fillFreeSpace(FreeSpace& space, const Drive& drive, const std::string
 
 // Writes up to `bytes` the way the fill does and releases them: the disk's speed, for the
 // warning. Nothing when nothing could be written.
+// Enough to time the disk past its cache, short enough not to hold up the warning; at most a
+// quarter of what is free.
+std::uint64_t probeBytesFor(const Drive& drive);
 std::optional<double> probeWriteSpeed(FreeSpace& space, const std::string& folder,
                                       const FillSettings& settings, std::uint64_t bytes, const FillClock& now);
 

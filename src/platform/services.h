@@ -14,6 +14,7 @@ class Download;
 class Instance;
 class SystemFolders;
 class Processes;
+class FreeSpace;
 
 // The Windows services the logic reaches, built once by the entry point (or a test).
 struct Services {
@@ -29,6 +30,7 @@ struct Services {
   Instance& instance;
   SystemFolders& systemFolders;
   Processes& processes;
+  FreeSpace& freeSpace;
 };
 
 }  // namespace vellox

@@ -82,7 +82,9 @@
   X(Button, cmdWipe, kTabSecureWipe, IDC_CMDWIPE, "&Wipe")                           \
   X(CheckBox, chkExplorerVerb, kTabSecureWipe, IDC_CHKEXPLORERVERB)                  \
   X(ProgressBar, prgWipe, kTabSecureWipe, IDC_PRGWIPE)                               \
-  X(Label, lblWipeFiles, kTabSecureWipe, IDC_LBLWIPEFILES)
+  X(Label, lblWipeFiles, kTabSecureWipe, IDC_LBLWIPEFILES)                           \
+  X(ListView, lstDrives, kTabSecureWipe, IDC_LSTDRIVES, "Drive", "Free", "Total", "File System") \
+  X(Button, cmdWipeFreeSpace, kTabSecureWipe, IDC_CMDWIPEFREESPACE, "Wipe &Free Space")
 
 #define VELLOX_ABOUT_CONTROLS(X)                                                            \
   X(Label, lblappname, kTabAbout, IDC_LBLAPPNAME)                                           \

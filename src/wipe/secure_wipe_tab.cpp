@@ -16,6 +16,7 @@ SecureWipeTab::SecureWipeTab(SecureWipeControls controls, Services& services, Pr
   bindWhileOpen(cmdBrowseForFile.onClick, alive, [this] { cmdBrowseForFile_Click(); });
   bindWhileOpen(cmdBrowseForFolder.onClick, alive, [this] { cmdBrowseForFolder_Click(); });
   bindWhileOpen(chkExplorerVerb.onClick, alive, [this] { chkExplorerVerb_Click(); });
+  bindWhileOpen(cmdWipeFreeSpace.onClick, alive, [this] { cmdWipeFreeSpace_Click(); });
   chkExplorerVerb.setValue(explorerVerbPresent(services_) ? 1 : 0);
   followWipe();
 }

@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 #include "common/program_state.h"
+#include "platform/free_space.h"
 #include "platform/services.h"
 #include "ui/main_controls.h"
 #include "ui/tab.h"
@@ -15,6 +17,8 @@ class SecureWipeTab : public Tab, public SecureWipeControls {
   static constexpr int kPage = kTabSecureWipe;
   SecureWipeTab(SecureWipeControls controls, Services& services, ProgramState& state, TabHost& host);
 
+  // The drive list shows what the drives hold now.
+  void shown() override { fillDriveList(); }
   void loadStored() override;
   void saveStored() override;
 
@@ -24,6 +28,8 @@ class SecureWipeTab : public Tab, public SecureWipeControls {
   void cmdBrowseForFile_Click();
   void cmdBrowseForFolder_Click();
   void chkExplorerVerb_Click();
+  void cmdWipeFreeSpace_Click();
+  void fillDriveList();
   // Paths dropped on the tab fill its fields; nothing is wiped yet.
   void filesDropped(const std::vector<std::string>& paths);
   // A path from Explorer's menu or the command line: the only target, with the warning up.
@@ -33,6 +39,11 @@ class SecureWipeTab : public Tab, public SecureWipeControls {
   void followWipe();
   void showWipeRunning(bool running);
   void showWipeProgress();
+  // The run's own button asked to stop it.
+  void cancelRun();
+  void askToFill(const Drive& drive, const DriveNature& nature, const std::string& folder,
+                 std::optional<double> speed);
+  void fillOnWorker(const Drive& drive, const DriveNature& nature, const std::string& folder);
 
   Services& services_;
   ProgramState& state_;

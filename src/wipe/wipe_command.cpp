@@ -21,8 +21,7 @@ constexpr const char* kWarning =
 void SecureWipeTab::cmdWipe_Click() {
   // While a wipe runs this is the Cancel button.
   if (state_.wiping()) {
-    state_.wipe->requestCancel(state_.worker);
-    cmdWipe.setEnabled(false);
+    if (!state_.wipe->freeSpace) cancelRun();
     return;
   }
   const WipeTargets targets = wipeTargets(services_.files, txtFileToWipe.text(), txtFolderToWipe.text(), droppedFiles_);
@@ -87,23 +86,37 @@ void SecureWipeTab::followWipe() {
   showWipeProgress();
 }
 
+void SecureWipeTab::cancelRun() {
+  state_.wipe->requestCancel(state_.worker);
+  (state_.wipe->freeSpace ? cmdWipeFreeSpace : cmdWipe).setEnabled(false);
+}
+
+// The run's own button becomes Cancel; the other one waits for it to end.
 void SecureWipeTab::showWipeRunning(bool running) {
   for (Control* control : {static_cast<Control*>(&txtFileToWipe), static_cast<Control*>(&txtFolderToWipe),
                            static_cast<Control*>(&cmdBrowseForFile), static_cast<Control*>(&cmdBrowseForFolder),
-                           static_cast<Control*>(&optQuick), static_cast<Control*>(&optDOD)})
+                           static_cast<Control*>(&optQuick), static_cast<Control*>(&optDOD),
+                           static_cast<Control*>(&lstDrives)})
     control->setEnabled(!running);
-  cmdWipe.setCaption(running ? "&Cancel" : "&Wipe");
-  cmdWipe.setEnabled(!running || !state_.wipe->cancelRequested());
+  const bool fill = state_.wipe && state_.wipe->freeSpace;
+  const bool cancellable = !running || !state_.wipe->cancelRequested();
+  cmdWipe.setCaption(running && !fill ? "&Cancel" : "&Wipe");
+  cmdWipe.setEnabled(fill ? !running : cancellable);
+  cmdWipeFreeSpace.setCaption(running && fill ? "&Cancel" : "Wipe &Free Space");
+  cmdWipeFreeSpace.setEnabled(fill ? cancellable : !running);
   host_.mousePointer().set(running ? kPointerBackground : kPointerDefault);
   if (running) return;
   host_.setStatus("");
   prgWipe.clear();
   lblWipeFiles.setText("");
+  // What the drives hold has changed.
+  if (fill) fillDriveList();
 }
 
 void SecureWipeTab::showWipeProgress() {
   const WipeProgress now = state_.wipe->progress();
   prgWipe.setProgress(now.bytesDone, now.bytesTotal);
+  if (!now.status.empty()) host_.setStatus(now.status);
   if (now.file == 0) return;
   host_.setStatus("Currently wiping" + shownPath(now.path));
   lblWipeFiles.setText("file " + std::to_string(now.file) + " of " + std::to_string(now.files));

@@ -23,6 +23,16 @@ void WipeRun::written(std::uint64_t bytes) {
   postRefresh();
 }
 
+void WipeRun::reached(std::uint64_t done, std::uint64_t total, const std::string& status) {
+  {
+    std::lock_guard lock(mutex_);
+    status_ = status;
+  }
+  bytesTotal_ = total;
+  bytesDone_ = done;
+  postRefresh();
+}
+
 // Writes come far faster than the window repaints: one refresh waits at a time and
 // reads the latest figures when it runs.
 void WipeRun::postRefresh() {
@@ -50,6 +60,7 @@ WipeProgress WipeRun::progress() const {
   now.files = files_;
   std::lock_guard lock(mutex_);
   now.path = path_;
+  now.status = status_;
   return now;
 }
 

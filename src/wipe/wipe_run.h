@@ -17,6 +17,7 @@ struct WipeProgress {
   std::size_t file = 0;   // the file in progress, from 1; 0 before the first
   std::size_t files = 0;  // how many the wipe has
   std::string path;       // the file in progress
+  std::string status;     // a free-space fill's line for the status bar
 };
 
 // A wipe the user started, shared by the worker that does it and the window that
@@ -30,6 +31,8 @@ class WipeRun : public std::enable_shared_from_this<WipeRun> {
   void setTotal(std::size_t files, std::uint64_t bytes);
   void fileStarted(std::size_t file, const std::string& path);
   void written(std::uint64_t bytes);
+  // A free-space fill: `done` of `total` bytes, and what the status bar says of it.
+  void reached(std::uint64_t done, std::uint64_t total, const std::string& status);
   // Posts `ending` to the window's thread; from then on the run no longer counts as running.
   void finish(std::function<void()> ending);
 
@@ -41,6 +44,8 @@ class WipeRun : public std::enable_shared_from_this<WipeRun> {
   // The program ends: the closing boxes are not shown.
   void silence() { silenced_ = true; }
   WipeWorker::Ticket ticket = 0;
+  // The run fills a drive's free space rather than wiping files; set before it is queued.
+  bool freeSpace = false;
   // The window showing the run, if any: told of progress and of the end. Set and
   // cleared by the window on its own thread.
   std::function<void()> onProgress;
@@ -54,6 +59,7 @@ class WipeRun : public std::enable_shared_from_this<WipeRun> {
   Ui& ui_;
   mutable std::mutex mutex_;
   std::string path_;
+  std::string status_;
   std::atomic<std::uint64_t> bytesDone_{0};
   std::atomic<std::uint64_t> bytesTotal_{0};
   std::atomic<std::size_t> file_{0};

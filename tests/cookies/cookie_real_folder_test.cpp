@@ -43,7 +43,7 @@ struct RealCookieFolder {
   std::unique_ptr<Files> files = posix::makeFiles();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
                     *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders,
-                    env.processes};
+                    env.processes, env.freeSpace};
   frmmain form{services, env.state, [] {}};
 };
 

@@ -3,6 +3,7 @@
 #include <chrono>
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_free_space.h"
 #include "fakes/fake_instance.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
@@ -34,6 +35,7 @@ struct TestEnv {
   FakeInstance instance;
   FakeSystemFolders systemFolders{files};
   FakeProcesses processes;
+  FakeFreeSpace freeSpace{files};
   // The program's own state, gone before the fakes it refers to.
   ProgramState state;
   Services services = servicesWith(views);
@@ -51,7 +53,7 @@ struct TestEnv {
 
   // The same fakes behind other windows (the real ones, in the Wine tests).
   Services servicesWith(ViewFactory& windows) {
-    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance, systemFolders, processes};
+    return {ui, windows, settings, registry, shell, files, urlCache, urlHistory, download, instance, systemFolders, processes, freeSpace};
   }
 };
 

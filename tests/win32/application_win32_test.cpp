@@ -115,7 +115,7 @@ TEST(ApplicationWindows, StartUpFinishingLateKeepsTheOpenWindowAndRunsTheOptions
   std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));
   Services services{*ui,          *views,         env.settings,   env.registry,
                     env.shell,    env.files,      env.urlCache,   env.urlHistory,
-                    env.download, env.instance,   env.systemFolders, env.processes};
+                    env.download, env.instance,   env.systemFolders, env.processes, env.freeSpace};
   Application app(services);
   ASSERT_EQ(app.startUp(), StartResult::Running);
   HWND splash = WindowWatcher::findOwn(VELLOX_SPLASH_CLASS, L"", false);

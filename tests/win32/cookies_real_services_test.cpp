@@ -19,7 +19,7 @@ struct RealCookieServices {
   std::unique_ptr<Registry> registry = win32::makeRegistry();
   std::unique_ptr<Files> files = win32::makeFiles();
   Services services{env.ui,    env.views,    env.settings,   *registry,    env.shell,
-                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    *files,    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   frmmain form{services, env.state, [] {}};
   HeadlessListView& list = env.views.main->lstcookies;
 };

@@ -32,7 +32,7 @@ TEST(ExplorerVerbRegistry, BothVerbsAreWrittenWithTheQuotedCommandAndRemovedWhol
   env.instance.folder = "C:\\Program Files\\Tarn \xCE\xA9";  // Tarn Ω
   auto registry = win32::makeRegistry();
   Services services{env.ui,    env.views,      env.settings, *registry,    env.shell,        env.files,
-                    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   ASSERT_FALSE(explorerVerbPresent(services));
 
   ASSERT_EQ(setExplorerVerb(services, true), kRegOk);

@@ -62,7 +62,7 @@ TEST(HistoryWineStore, NotImplementedShowsOneMessagePerActionAndNothingBreaks) {
   auto real = win32::makeUrlHistory();
   TestEnv env;
   Services services{env.ui,    env.views,    env.settings, env.registry, env.shell,
-                    env.files, env.urlCache, *real,        env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, env.urlCache, *real,        env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   createHistoryStore(env.state.historyStore, services);
   frmmain form(services, env.state, [] {});
   form.SSTab1.select(kTabHistory);

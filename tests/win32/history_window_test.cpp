@@ -57,7 +57,7 @@ TEST(HistoryWindow, SixColumnsRowsSortedByTitleAndHeaderClicksResort) {
   TestEnv env;
   auto views = win32::makeViewFactory(GetModuleHandleW(nullptr));
   Services services{env.ui,    *views,       env.settings,   env.registry, env.shell,
-                    env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   env.urlHistory.add(u"http://b.example/", u"Bravo", 30);
   env.urlHistory.add(u"http://c.example/", u"Charlie", static_cast<std::uint32_t>(-1));
   env.urlHistory.add(u"http://a.example/", nullptr, 100);

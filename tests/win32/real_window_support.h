@@ -21,7 +21,7 @@ struct CommonControls {
 struct RealMainWindow {
   explicit RealMainWindow(Services base, UrlCache& cache, Registry& registry, Files& files)
       : services{*ui, *views, base.settings, registry, base.shell, files, cache, base.urlHistory, base.download,
-                 base.instance, base.systemFolders, base.processes} {}
+                 base.instance, base.systemFolders, base.processes, base.freeSpace} {}
   CommonControls init;
   std::unique_ptr<Ui> ui = win32::makeUi();
   std::unique_ptr<ViewFactory> views = win32::makeViewFactory(GetModuleHandleW(nullptr));

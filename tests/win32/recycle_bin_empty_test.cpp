@@ -19,7 +19,7 @@ TEST(RecycleBinOnWindows, CheckingTheBoxEmptiesTheBinWithoutAsking) {
   TestEnv env;
   auto shell = win32::makeShell();
   Services services{env.ui,    env.views,    env.settings,   env.registry, *shell,
-                    env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, env.urlCache, env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   frmmain window(services, env.state, [] {});
   window.chkEmptyRecycleBin.setValue(1);
 

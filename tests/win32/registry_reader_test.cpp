@@ -15,7 +15,7 @@ struct RealRegistryEnv {
   TestEnv env;
   std::unique_ptr<Registry> registry = win32::makeRegistry();
   Services services{env.ui,    env.views,      env.settings, *registry, env.shell,
-                    env.files, env.urlCache,   env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, env.urlCache,   env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
 };
 
 TEST(RegistryReaderOnWindows, ValuesOfEachTypeReadAsText) {

@@ -82,7 +82,7 @@ TEST(TempFolderGuardOnWindows, TmpAtARootOrAUsersFolderClearsNothingAndNamesTheF
     MemoryFilesWithRealTemp files(*realFiles);
     files.addFolder(row.temp.substr(0, row.temp.size() - 1));  // for the gate to open before it lists
     Services services{env.ui,       env.views,      env.settings, env.registry, env.shell,   files,
-                      env.urlCache, env.urlHistory, env.download, env.instance, *realFolders, env.processes};
+                      env.urlCache, env.urlHistory, env.download, env.instance, *realFolders, env.processes, env.freeSpace};
     frmmain window(services, env.state, [] {});
     window.chkdeltempfiles.setValue(1);
     env.settle();

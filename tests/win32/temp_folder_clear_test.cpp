@@ -41,7 +41,7 @@ TEST(TempFolderOnWindows, EveryFileTwoLevelsDownIsShreddedOnceAndTheFoldersStay)
   PassRecorder files(*realFiles);
   auto realSystemFolders = win32::makeSystemFolders();  // the test's own folder passes the real guard
   Services services{env.ui,   env.views,    env.settings,   env.registry, env.shell,        files,
-                    env.urlCache, env.urlHistory, env.download, env.instance, *realSystemFolders, env.processes};
+                    env.urlCache, env.urlHistory, env.download, env.instance, *realSystemFolders, env.processes, env.freeSpace};
   frmmain window(services, env.state, [] {});
   window.chkdeltempfiles.setValue(1);
   env.settle();

@@ -31,7 +31,7 @@ class LoopbackUpdate : public ::testing::Test {
   std::unique_ptr<Files> files_ = win32::makeFiles();
   std::unique_ptr<Download> download_ = win32::makeDownload();
   Services services_{env_.ui,   env_.views,     env_.settings,   env_.registry, env_.shell,
-                     *files_,   env_.urlCache,  env_.urlHistory, *download_,    env_.instance, env_.systemFolders, env_.processes};
+                     *files_,   env_.urlCache,  env_.urlHistory, *download_,    env_.instance, env_.systemFolders, env_.processes, env_.freeSpace};
 };
 
 TEST_F(LoopbackUpdate, ANewerPublishedVersionOffersTheDownloadPage) {

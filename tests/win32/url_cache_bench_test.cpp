@@ -33,7 +33,7 @@ TEST(UrlCacheBenchmark, DISABLED_ListsTenThousandRealEntries) {
   }
   // The same listing into a list kept in memory: the share of the cache calls alone.
   Services headless{env.ui,    env.views, env.settings,   env.registry, env.shell,
-                    env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   frmmain memoryOnly(headless, env.state, [] {});
   const auto start = std::chrono::steady_clock::now();
   memoryOnly.tab<CacheTab>().GetCacheURLList();

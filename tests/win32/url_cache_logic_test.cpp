@@ -15,7 +15,7 @@ struct RealCacheTab {
   TestEnv env;
   std::unique_ptr<UrlCache> cache = win32::makeUrlCache();
   Services services{env.ui,    env.views, env.settings, env.registry,         env.shell,
-                    env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders, env.processes};
+                    env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders, env.processes, env.freeSpace};
   frmmain form{services, env.state, [] {}};
   HeadlessListBox& list = env.views.main->List1;
 

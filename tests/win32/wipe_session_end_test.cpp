@@ -21,7 +21,7 @@ TEST(WipeSessionEnd, TheTrayWindowAsksToWaitThenStopsTheWipeAfterItsWrite) {
   auto realViews = win32::makeViewFactory(GetModuleHandleW(nullptr));
   Services base = servicesWithFiles(env, files);
   Services services{base.ui,       *realViews,      base.settings, base.registry, base.shell,        files,
-                    base.urlCache, base.urlHistory, base.download, base.instance, base.systemFolders, base.processes};
+                    base.urlCache, base.urlHistory, base.download, base.instance, base.systemFolders, base.processes, base.freeSpace};
   Application app(services);
   ASSERT_EQ(app.startUp(), StartResult::Running);
   const HWND tray = WindowWatcher::findOwn(VELLOX_TRAY_CLASS, L"", false);

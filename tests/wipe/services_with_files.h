@@ -7,7 +7,7 @@ namespace vellox::test {
 inline Services servicesWithFiles(TestEnv& env, Files& files) {
   const Services& s = env.services;
   return {s.ui,       s.views,      s.settings, s.registry, s.shell,        files,
-          s.urlCache, s.urlHistory, s.download, s.instance, s.systemFolders, s.processes};
+          s.urlCache, s.urlHistory, s.download, s.instance, s.systemFolders, s.processes, s.freeSpace};
 }
 
 }  // namespace vellox::test
