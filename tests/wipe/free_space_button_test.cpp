@@ -1,0 +1,85 @@
+// The "Wipe Free Space" button: the warning first, the fill on the worker, Cancel, one closing box.
+#include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
+#include "app/main_window.h"
+#include "fakes/test_env.h"
+#include "wipe/secure_wipe_tab.h"
+
+namespace vellox::test {
+namespace {
+
+constexpr std::uint64_t kClusters = 3000;
+
+struct ButtonCase {
+  const char* name;
+  MsgAnswer answer;
+  bool cancelDuringFill;
+  const char* closing;  // in the second box; none without one
+};
+
+TEST(WipeFreeSpaceButton, WarnsThenFillsOnTheWorkerAndEndsWithOneBox) {
+  const ButtonCase cases[] = {
+      {"Cancel on the warning", MsgAnswer::Cancel, false, nullptr},
+      {"OK", MsgAnswer::Ok, false, "was wiped"},
+      {"Cancel during the fill", MsgAnswer::Ok, true, "was cancelled"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestEnv env;
+    auto& volume = env.freeSpace.add("D:\\", "NTFS", kClusters);
+    volume.drive.label = "Data";
+    volume.freeRecords = 40;  // the file table need not grow
+    std::atomic<bool> filling{false}, held{false}, release{false};
+    env.freeSpace.beforeWrite = [&] {
+      if (!filling) return;
+      held = true;
+      while (!release) std::this_thread::yield();
+    };
+    frmmain form(env.services, env.state, [] {});
+    auto& view = *env.views.main;
+    form.tab<SecureWipeTab>().fillDriveList();
+    ASSERT_EQ(view.lstDrives.count(), 1u);
+    EXPECT_EQ(view.lstDrives.text(0), "D: Data");
+    EXPECT_EQ(view.lstDrives.subItem(0, 3), "NTFS");
+    EXPECT_TRUE(view.lstDrives.selected(0));
+
+    env.ui.answers.push_back(c.answer);
+    view.cmdWipeFreeSpace.click();
+    // The disk is timed on the worker; the warning comes when it is done.
+    ASSERT_TRUE(env.state.worker.waitIdle(std::chrono::seconds(20)));
+    filling = c.cancelDuringFill;
+    env.ui.runPosted();
+    ASSERT_GE(env.ui.messages.size(), 1u);
+    EXPECT_NE(env.ui.messages[0].text.find("Wipe Free Space fills the free space of D: (Data, NTFS)"),
+              std::string::npos);
+    EXPECT_EQ(env.ui.messages[0].buttons, MsgButtons::OkCancel);
+    if (c.cancelDuringFill) {
+      while (!held) std::this_thread::yield();
+      env.ui.runPosted();
+      EXPECT_EQ(view.cmdWipeFreeSpace.caption(), "&Cancel");
+      EXPECT_FALSE(view.cmdWipe.enabled());
+      EXPECT_NE(view.sbar.text().find("Wiping free space of D: 0%"), std::string::npos) << view.sbar.text();
+      view.cmdWipeFreeSpace.click();
+      EXPECT_FALSE(view.cmdWipeFreeSpace.enabled());
+      release = true;
+    }
+    const auto cancelledAt = std::chrono::steady_clock::now();
+    env.settle();
+    if (c.cancelDuringFill) EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::seconds(1));
+
+    ASSERT_EQ(env.ui.messages.size(), c.closing ? 2u : 1u);
+    if (c.closing) EXPECT_NE(env.ui.messages[1].text.find(c.closing), std::string::npos) << env.ui.messages[1].text;
+    if (c.answer == MsgAnswer::Ok && !c.cancelDuringFill) EXPECT_EQ(volume.leastClusters, 0u) << "every cluster taken";
+    // Everything is given back, and the window is as before.
+    EXPECT_EQ(volume.freeClusters, kClusters);
+    EXPECT_EQ(volume.files, 0u);
+    EXPECT_EQ(view.cmdWipeFreeSpace.caption(), "Wipe &Free Space");
+    EXPECT_TRUE(view.cmdWipeFreeSpace.enabled() && view.cmdWipe.enabled());
+    EXPECT_EQ(view.prgWipe.permille(), 0);
+    EXPECT_EQ(view.sbar.text(), "");
+  }
+}
+
+}  // namespace
+}  // namespace vellox::test
