@@ -50,7 +50,8 @@ TEST(MainWindowKeys, TabGoesFromTheTabStripIntoThePageThenOkAndHelpAndBack) {
   } cases[] = {
       {kTabSecureWipe,
        {IDC_TXTFOLDERTOWIPE, IDC_CMDBROWSEFORFOLDER, IDC_TXTFILETOWIPE, IDC_CMDBROWSEFORFILE, IDC_CHKSECUREFORALL,
-        IDC_CHKEXPLORERVERB, IDC_OPTQUICK, IDC_CMDWIPE, IDC_CMDOK, IDC_CMDHELP, IDC_SSTAB1}},
+        IDC_CHKEXPLORERVERB, IDC_OPTQUICK, IDC_LSTDRIVES, IDC_CMDWIPEFREESPACE, IDC_CMDWIPE, IDC_CMDOK, IDC_CMDHELP,
+        IDC_SSTAB1}},
       {kTabHistory, {IDC_URLS, IDC_CMDCLEARHISTORY, IDC_CMDOK, IDC_CMDHELP, IDC_SSTAB1}},
       {kTabAbout, {IDC_CMDCHECKFORUPDATES, IDC_CMDOK, IDC_CMDHELP, IDC_SSTAB1}},
   };
@@ -71,7 +72,7 @@ TEST(MainWindowKeys, TabIntoAGroupOfOptionsLandsOnTheChosenOneAndKeepsTheChoice)
   view.optDOD.setValue(true);
   SetFocus(GetDlgItem(view.page(kTabSecureWipe), IDC_CHKEXPLORERVERB));
   EXPECT_EQ(GetDlgCtrlID(pressTab(false)), IDC_OPTDOD);
-  EXPECT_EQ(GetDlgCtrlID(pressTab(false)), IDC_CMDWIPE);
+  EXPECT_EQ(GetDlgCtrlID(pressTab(false)), IDC_LSTDRIVES);
   EXPECT_EQ(GetDlgCtrlID(pressTab(true)), IDC_OPTDOD);
   EXPECT_TRUE(view.optDOD.value());
   EXPECT_FALSE(view.optQuick.value());
