@@ -23,9 +23,20 @@ const char* const kNetworkFiles[] = {"SiteSecurityServiceState.bin", "SiteSecuri
                                      "AlternateServices.bin", "AlternateServices.txt"};
 const char* const kNetworkDatabases[] = {"bounce-tracking-protection.sqlite"};
 
+// In a folder the user chose for a profile, only what Firefox itself makes there is taken,
+// by its names and places, never a user's folder that happens to share a cache's name.
+const char* const kChosenFolderCacheFolders[] = {"cache2\\entries", "cache2\\doomed"};
+const char* const kChosenFolderCacheFiles[] = {"cache2\\index", "cache2\\index.log", "startupCache\\startupCache.4.little",
+                                               "startupCache\\scriptCache.bin", "startupCache\\scriptCache-child.bin",
+                                               "startupCache\\urlCache.bin", "startupCache\\urlCache-child.bin"};
+const char* const kChosenFolderSessionFiles[] = {"sessionstore-backups\\recovery.jsonlz4",
+                                                 "sessionstore-backups\\recovery.baklz4",
+                                                 "sessionstore-backups\\previous.jsonlz4"};
+
 struct ProfilePlace {
   std::string folder;
-  std::string local;  // where its cache is
+  std::string local;    // where its cache is
+  bool chosen = false;  // a folder the user named (IsRelative=0), which may hold the user's own
 };
 
 bool isProfileSection(const std::string& name) {
@@ -54,7 +65,7 @@ std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& b
     std::string folder = probe.withSeparators(*path);
     while (folder.size() > 3 && folder.back() == probe.files().separator()) folder.pop_back();
     if (!probe.files().literalPath(folder)) return std::nullopt;
-    return ProfilePlace{folder, folder};
+    return ProfilePlace{folder, folder, true};
   }
   const auto names = namesOf(*path);
   if (!std::all_of(names.begin(), names.end(), [](const std::string& n) { return isPlainName(n); }))
@@ -86,9 +97,15 @@ void findItems(ProfileProbe& probe, const ProfilePlace& place, BrowserProfile& p
   probe.addDatabase(p.history, place.folder, "places.sqlite");
   probe.addDatabase(p.history, place.folder, "favicons.sqlite");
   findSiteData(probe, place.folder, p.siteData);
+  probe.addFile(p.session, place.folder, "sessionstore.jsonlz4");
+  if (place.chosen) {
+    for (const char* name : kChosenFolderCacheFolders) probe.addFolder(p.cache, place.local, name);
+    for (const char* name : kChosenFolderCacheFiles) probe.addFile(p.cache, place.local, name);
+    for (const char* name : kChosenFolderSessionFiles) probe.addFile(p.session, place.folder, name);
+    return;
+  }
   if (probe.isFolder(place.local))
     for (const char* name : kCaches) probe.addFolder(p.cache, place.local, name);
-  probe.addFile(p.session, place.folder, "sessionstore.jsonlz4");
   probe.addFolder(p.session, place.folder, "sessionstore-backups");
 }
 

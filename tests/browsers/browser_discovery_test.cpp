@@ -186,9 +186,15 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
     EXPECT_EQ(p.family, BrowserFamily::Firefox);
     EXPECT_EQ(p.cookies.databases, Paths{p.folder + "\\cookies.sqlite"});
     EXPECT_EQ(p.history.databases, Paths{p.folder + "\\places.sqlite"});
+    EXPECT_EQ(p.session.files, Paths{p.folder + "\\sessionstore.jsonlz4"});
+    if (i == 1) {
+      // A folder the user chose: only what Firefox made there, never the user's "thumbnails".
+      EXPECT_EQ(p.cache.folders, Paths{cache + "\\cache2\\entries"});
+      EXPECT_EQ(p.session.folders, Paths{});
+      continue;
+    }
     EXPECT_EQ(p.cache.folders, (Paths{cache + "\\cache2", cache + "\\startupCache", cache + "\\thumbnails",
                                       cache + "\\jumpListCache"}));
-    EXPECT_EQ(p.session.files, Paths{p.folder + "\\sessionstore.jsonlz4"});
     EXPECT_EQ(p.session.folders, Paths{p.folder + "\\sessionstore-backups"});
   }
 }

@@ -11,11 +11,16 @@ EXE=$(readlink -f "$1")
 : "${WINEPREFIX:?a prepared Wine prefix}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 WORK=$(mktemp -d /tmp/vellox-forensic.XXXXXX)
+# Wine's mount manager learns the drive letters when its server starts: the test works in a copy
+# of the prefix with a server of its own, restarted after each new letter.
+cp -a "$WINEPREFIX" "$WORK/prefix"
+export WINEPREFIX=$WORK/prefix
 MOUNTS=()
 LETTERS=()
 
 cleanup() {
   for m in "${MOUNTS[@]}"; do umount "$m" 2>/dev/null || fusermount -u "$m" 2>/dev/null || true; done
+  wineserver -k 2>/dev/null || true
   for l in "${LETTERS[@]}"; do rm -f "$WINEPREFIX/dosdevices/$l"; done
   rm -rf "$WORK"
 }
@@ -30,6 +35,13 @@ wait_for() {
     ((SECONDS - start < limit)) || return 1
     sleep 0.05
   done
+}
+
+add_letter() {  # letter folder
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  ln -sfn "$2" "$WINEPREFIX/dosdevices/${1,,}:"
+  LETTERS+=("${1,,}:")
 }
 
 free_bytes() { df --output=avail -B1 "$1" | tail -1 | tr -d ' '; }
@@ -72,8 +84,7 @@ forensic() {  # kind size letter
   mount_image "$kind" "$img" "$mnt"
   # Wine cannot read the volume at a mount's root: the drive letter names a folder inside.
   mkdir -p "$mnt/drive/data"
-  ln -sfn "$mnt/drive" "$WINEPREFIX/dosdevices/${letter,,}:"
-  LETTERS+=("${letter,,}:")
+  add_letter "$letter" "$mnt/drive"
   for i in $(seq 1 40); do write_marked "$mnt/drive/data" "$kind" "$i"; done
   sync
   for i in $(seq 2 2 40); do rm "$mnt/drive/data/file$i.txt"; done
@@ -117,8 +128,7 @@ interrupted() {  # kind size letter
   make_image "$1" "$img" "$2"
   mount_image "$1" "$img" "$mnt"
   mkdir -p "$mnt/drive"
-  ln -sfn "$mnt/drive" "$WINEPREFIX/dosdevices/${letter,,}:"
-  LETTERS+=("${letter,,}:")
+  add_letter "$letter" "$mnt/drive"
   before=$(free_bytes "$mnt")
   wine "$EXE" --wipe-free-space "$letter:" --yes >/dev/null 2>&1 &
   pid=$!
