@@ -11,15 +11,13 @@ namespace {
 
 constexpr std::uint64_t kClusters = 3000;
 
-struct ButtonCase {
-  const char* name;
-  MsgAnswer answer;
-  bool cancelDuringFill;
-  const char* closing;  // in the second box; none without one
-};
-
 TEST(WipeFreeSpaceButton, WarnsThenFillsOnTheWorkerAndEndsWithOneBox) {
-  const ButtonCase cases[] = {
+  const struct {
+    const char* name;
+    MsgAnswer answer;
+    bool cancelDuringFill;
+    const char* closing;  // in the second box; none without one
+  } cases[] = {
       {"Cancel on the warning", MsgAnswer::Cancel, false, nullptr},
       {"OK", MsgAnswer::Ok, false, "was wiped"},
       {"Cancel during the fill", MsgAnswer::Ok, true, "was cancelled"},
@@ -32,9 +30,7 @@ TEST(WipeFreeSpaceButton, WarnsThenFillsOnTheWorkerAndEndsWithOneBox) {
     volume.freeRecords = 40;  // the file table need not grow
     std::atomic<bool> filling{false}, held{false}, release{false};
     env.freeSpace.beforeWrite = [&] {
-      if (!filling) return;
-      held = true;
-      while (!release) std::this_thread::yield();
+      for (held = filling.load(); filling && !release;) std::this_thread::yield();
     };
     frmmain form(env.services, env.state, [] {});
     auto& view = *env.views.main;
@@ -48,7 +44,7 @@ TEST(WipeFreeSpaceButton, WarnsThenFillsOnTheWorkerAndEndsWithOneBox) {
     ASSERT_TRUE(env.state.worker.waitIdle(std::chrono::seconds(20)));
     filling = c.cancelDuringFill;
     env.ui.runPosted();
-    ASSERT_GE(env.ui.messages.size(), 1u);
+    ASSERT_FALSE(env.ui.messages.empty());
     EXPECT_EQ(env.ui.messages[0].text.find("Wipe Free Space fills the free space of D: (Data, NTFS)"), 0u);
     if (c.cancelDuringFill) {
       while (!held) std::this_thread::yield();
