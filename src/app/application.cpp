@@ -1,9 +1,11 @@
 #include "app/application.h"
 #include <utility>
 #include "app/app_identity.h"
+#include "automatic/clean_report.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
+#include "windows_traces/registry_backup.h"
 
 namespace vellox {
 
@@ -30,6 +32,7 @@ StartResult Application::startUp(const LaunchRequest& launch) {
     return StartResult::AlreadyRunning;
   }
   state_.showIndexDat = true;
+  dropOldBackups(services_.files, services_.systemFolders, localTimeText(std::chrono::system_clock::now()));
   // A path may come inside a handler's message loop: it waits for the queue.
   handOffListener_ = services_.instance.listen(kInstanceName, [this](const std::string& path) {
     services_.ui.post([this, path] { wipeFromShell(path); });

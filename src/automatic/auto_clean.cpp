@@ -3,6 +3,7 @@
 #include "automatic/auto_clean_steps.h"
 #include "automatic/browser_rows.h"
 #include "browsers/browser_settings.h"
+#include "windows_traces/trace_settings.h"
 
 namespace vellox {
 
@@ -59,6 +60,14 @@ std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHi
   if (options.recycleBin)
     steps.push_back({true, "Emptying Recycle bin...", "Recycle Bin",
                      [s](CleanBudget&, CleanReport& r) { emptyTheRecycleBin(*s, r); }});
+  if (options.windowsTraces) {
+    // Read here, on the window's thread, as the Windows tab keeps them.
+    auto items = checkedTraceItems(storedTraceChoices(services.settings));
+    steps.push_back({false, "Cleaning Windows traces...", "Windows traces",
+                     [s, items = std::move(items), passes = options.securePasses](CleanBudget& b, CleanReport& r) {
+                       cleanWindowsTraces(*s, items, passes, b, r);
+                     }});
+  }
   return steps;
 }
 
