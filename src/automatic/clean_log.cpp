@@ -1,4 +1,5 @@
 #include "automatic/clean_log.h"
+#include "wipe/mod_secure_wipe.h"
 
 namespace vellox {
 
@@ -16,8 +17,8 @@ std::string folderOf(const std::string& path, char separator) {
 // The current log becomes the old one; the old one before it goes.
 FileStatus rotate(Files& files, const std::string& path, char separator) {
   const std::string old = folderOf(path, separator) + separator + kOldLogName;
-  if (FileStatus gone = files.deleteFile(old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
-  return files.renameInFolder(path, kOldLogName);
+  if (FileStatus gone = deleteName(files, old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
+  return renameName(files, path, kOldLogName);
 }
 
 }  // namespace

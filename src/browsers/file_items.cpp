@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 #include "wipe/mod_enum_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "erase/clearing.h"
 
 namespace vellox {
 
@@ -27,14 +27,13 @@ std::uint64_t lengthOf(Files& files, const std::string& path) {
 // names included; links are never followed.
 void visit(Files& files, const ItemPaths& item, const std::function<void(const std::string&)>& onFile,
            const std::function<void(const std::string&)>& onLink) {
+  // An item's own name that is a link leads where the browser's folders do not: it is not the
+  // item's, so it is neither counted nor cleaned.
   for (const auto& path : item.files) {
-    const Kind kind = kindOf(files, path);
-    if (kind != Kind::Gone) (kind == Kind::Link ? onLink : onFile)(path);
+    if (kindOf(files, path) == Kind::Other) onFile(path);
   }
   for (const auto& folder : item.folders) {
-    const Kind kind = kindOf(files, folder);
-    if (kind == Kind::Link) onLink(folder);
-    if (kind != Kind::Other) continue;
+    if (kindOf(files, folder) != Kind::Other) continue;
     std::vector<std::string> found;
     std::string path = folder;
     const WalkResult walk = enumFiles(files, found, path);
@@ -59,17 +58,15 @@ FileTally measureFiles(Files& files, const ItemPaths& item) {
 
 FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses) {
   FileTally tally;
-  visit(
-      files, item,
-      [&](const std::string& path) {
-        const std::uint64_t length = lengthOf(files, path);
-        const bool gone = securePasses > 0 ? static_cast<bool>(shredFile(files, path, securePasses))
-                                           : forceDeleteFile(files, path);
-        if (!gone) return;
-        ++tally.files;
-        tally.bytes += length;
-      },
-      [&](const std::string& path) { tally.files += files.removeLink(path).ok(); });
+  ShredControl control;
+  // Each name is opened as the item names it: a link there stays, and is never walked through.
+  for (const auto* paths : {&item.files, &item.folders}) {
+    for (const auto& path : *paths) {
+      const Cleared cleared = clearNamed(files, path, securePasses, control);
+      tally.files += cleared.removed;
+      tally.bytes += cleared.bytes;
+    }
+  }
   return tally;
 }
 

@@ -16,11 +16,7 @@ bool isCookieFile(const DirEntry& entry, bool showIndexDat) {
 
 bool removeCookieFile(Files& files, const std::string& path, int securePasses) {
   if (securePasses > 0) return static_cast<bool>(shredFile(files, path, securePasses));
-  const FileStatus first = files.deleteFile(path);
-  if (first.ok()) return true;
-  if (first.code != FileErrc::AccessDenied) return false;
-  files.setNormalAttributes(path);
-  return files.deleteFile(path).ok();
+  return deleteName(files, path).ok();
 }
 
 }  // namespace vellox

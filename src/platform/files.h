@@ -1,4 +1,5 @@
 #pragma once
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,14 @@ struct DirEntry {
   bool system = false;
 };
 
+// Which file a name stands for: two names with one identity share their data.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  auto operator<=>(const FileIdentity&) const = default;
+};
+
 // What a name stands for, read from the name itself, never from what a link leads to.
 struct FileFacts {
   std::uint32_t links = 1;       // names that share the file's data
@@ -41,6 +50,7 @@ struct FileFacts {
   // Compressed, sparse or encrypted: the file system may put new writes in new clusters,
   // so an overwrite need not reach the old ones.
   bool relocating = false;
+  FileIdentity identity;
 };
 
 // One folder's entries in the platform's order, without "." and "..".
@@ -50,6 +60,8 @@ struct FolderListing {
   FileStatus status;  // why the folder could not be opened, or why its listing stopped early
   bool complete() const { return opened && status.ok(); }
 };
+
+class FileNode;
 
 // A file opened for writing raw bytes; closed when destroyed.
 class WritableFile {
@@ -72,6 +84,9 @@ class Files {
   // listed are taken as they are, never reinterpreted. Nothing for text that is not an absolute
   // path (relative text; on Windows also "C:", "C:folder" and "\folder").
   virtual std::optional<std::string> literalPath(const std::string& text) = 0;
+  // Opens `literalPath` (as literalPath returns it) exactly as named, never following a final
+  // link: the one way in for the operations that overwrite, rename or delete.
+  virtual std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) = 0;
   // Opens an existing file, or creates it empty, for writing. Never through a link.
   virtual std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) = 0;
   virtual FileStatus deleteFile(const std::string& path) = 0;

@@ -18,6 +18,7 @@ enum class SystemFolderKind {
   UserFolder,  // Desktop, Documents, Downloads, Pictures, Music, Videos
   Windows,     // the Windows folder
   Programs,    // Program Files and the like: what installed programs own
+  Known,       // any other known folder of the user or of the system
 };
 
 struct SystemFolder {
@@ -38,8 +39,11 @@ class SystemFolders {
  public:
   virtual ~SystemFolders() = default;
   virtual FolderLookup resolve(const std::string& path) = 0;
-  // The folders this machine has; one it does not have is left out.
+  // Every known folder of the user and of the system that has a place on disk here, moved ones
+  // included; one this machine does not have is left out.
   virtual std::vector<SystemFolder> protectedFolders() = 0;
+  // Where the system itself keeps the cookies of its own web components, newest place first.
+  virtual std::vector<std::string> cookieFolders() = 0;
   // Whether two names of one folder level are the same to the file system:
   // letter case ignored by the system's own rules, for every alphabet.
   virtual bool sameName(const std::string& a, const std::string& b) = 0;

@@ -1,25 +1,12 @@
 #include "system_areas/temp_clear.h"
-#include <vector>
-#include "wipe/mod_enum_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "erase/clearing.h"
 
 namespace vellox {
 
 TempCleared clearTempContents(Files& files, std::string path, int passes, ShredControl& control) {
-  std::vector<std::string> foundFiles(1);
-  const WalkResult walk = enumFiles(files, foundFiles, path);
-  TempCleared cleared;
-  for (const Shred& shred : shredFiles(files, foundFiles, 1, passes, control)) {
-    if (shred.end == ShredEnd::Wiped || shred.end == ShredEnd::LinkRemoved || shred.nameRemoved)
-      ++cleared.removed;
-    else if (shred.end != ShredEnd::Missing)
-      ++cleared.left;
-  }
-  // A link is a leftover name like any other; removing it never touches where it leads.
-  for (const auto& link : walk.links) {
-    if (!control.stopped() && files.removeLink(link).ok()) ++cleared.removed;
-  }
-  return cleared;
+  // The folder itself is opened as named: one that is a link is never walked.
+  const Cleared cleared = clearNamed(files, path, passes, control);
+  return {cleared.removed, cleared.left.size()};
 }
 
 }  // namespace vellox

@@ -42,7 +42,12 @@ std::uint64_t passLength(std::uint64_t length);
 // What `passes` passes write over a file of `length` bytes.
 std::uint64_t bytesToWrite(std::uint64_t length, int passes);
 
-// Deletes the file; after an access refusal, resets its attributes and tries once more.
+// Deletes the file, opened exactly as named and removed through that handle; after an access
+// refusal, resets its attributes and tries once more. True when it is gone, also when it was.
 bool forceDeleteFile(Files& files, const std::string& path);
+// The same, telling what happened: a name that is not a plain file is refused.
+FileStatus deleteName(Files& files, const std::string& path);
+// Gives the file, opened exactly as named, another name in its folder; a taken name is refused.
+FileStatus renameName(Files& files, const std::string& path, const std::string& newName);
 
 }  // namespace vellox

@@ -37,18 +37,15 @@ std::string randomNameLike(const std::string& name, std::mt19937& random) {
   return made;
 }
 
-std::string renameAway(Files& files, const std::string& path, int times) {
+std::string renameAway(FileNode& node, int times) {
   std::mt19937 random{std::random_device{}()};
-  const auto cut = path.find_last_of(files.separator());
-  if (cut == std::string::npos) return path;
-  const std::string folder = path.substr(0, cut + 1);
-  std::string current = path;
+  std::string current = node.path().substr(node.path().find_last_of("\\/") + 1);
   for (int round = 0; round < times; ++round) {
     bool renamed = false;
     for (int draw = 0; draw < kDraws && !renamed; ++draw) {
-      const std::string name = randomNameLike(current.substr(cut + 1), random);
-      renamed = files.renameInFolder(current, name).ok();
-      if (renamed) current = folder + name;
+      const std::string name = randomNameLike(current, random);
+      renamed = node.rename(name).ok();
+      if (renamed) current = name;
     }
     if (!renamed) break;
   }

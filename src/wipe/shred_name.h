@@ -1,7 +1,7 @@
 #pragma once
 #include <random>
 #include <string>
-#include "platform/files.h"
+#include "platform/file_node.h"
 
 namespace vellox {
 
@@ -9,10 +9,10 @@ namespace vellox {
 // file system takes; never one of the device names Windows keeps.
 std::string randomNameLike(const std::string& name, std::mt19937& random);
 
-// Renames the file in its own folder `times` times, each time to a new random name as long as
-// its own, each rename forced to the device, so that the folder's entry no longer holds the
-// name. Returns the path the file has at the end: after a refusal the renaming stops, and the
+// Renames the open file in its own folder `times` times, each time to a new random name as long
+// as its own, each rename forced to the device, so that the folder's entry no longer holds the
+// name. Returns the name the file has at the end: after a refusal the renaming stops, and the
 // file is known under the last name it was given.
-std::string renameAway(Files& files, const std::string& path, int times);
+std::string renameAway(FileNode& node, int times);
 
 }  // namespace vellox

@@ -109,10 +109,11 @@ void frmmain::showWipeProgress() {
   lblWipeFiles.setText("file " + std::to_string(now.file) + " of " + std::to_string(now.files));
 }
 
+// An empty file is a target too: it goes, and the closing box says so.
 bool frmmain::fileHasData(const std::string& path) {
   std::uint64_t length = 0;
   const FileStatus status = services_.files.fileLength(path, length);
-  if (status.ok()) return length > 0;
+  if (status.ok()) return true;
   if (status.code != FileErrc::NotFound) {
     const std::string text =
         status.description.empty() ? "Error " + std::to_string(status.native) : status.description;

@@ -19,6 +19,10 @@ struct WipeOrder {
 };
 
 struct FolderOutcome {
+  // What the folder target itself turned out to be, when it was no folder to walk: missing, a
+  // link (removed as a name), or something else; the walk's counts are then all zero.
+  enum class Root { Walked, Missing, LinkRemoved, LinkLeft, NotAFolder } root = Root::Walked;
+  std::string rootReason;
   std::size_t wiped = 0;
   std::size_t linksRemoved = 0;
   std::size_t relocating = 0;  // of those wiped: compressed, sparse or encrypted

@@ -75,8 +75,10 @@ TYPED_TEST_P(SystemFoldersContract, TheProtectedFoldersNameTheUsersAndTheSystems
     EXPECT_TRUE(f.path.size() > 3 && f.path[1] == ':' && f.path[2] == '\\') << f.name << ": " << f.path;
   }
   EXPECT_EQ(userFolders, (std::set<std::string>{"Desktop", "Documents", "Downloads", "Music", "Pictures", "Videos"}));
+  // Every other known folder too, AppData among them.
   EXPECT_EQ(kinds, (std::set<SystemFolderKind>{SystemFolderKind::Profile, SystemFolderKind::UserFolder,
-                                               SystemFolderKind::Windows, SystemFolderKind::Programs}));
+                                               SystemFolderKind::Windows, SystemFolderKind::Programs,
+                                               SystemFolderKind::Known}));
 }
 
 TYPED_TEST_P(SystemFoldersContract, TheAppDataFoldersAreTwoFoldersInsideTheUsersProfile) {

@@ -1,4 +1,5 @@
 #include "fakes/fake_files.h"
+#include "fakes/path_node.h"
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -111,7 +112,9 @@ void FakeFiles::unlink(const std::string& key) {
 
 void FakeFiles::addFolder(const std::string& path) {
   if (exists(path)) return;
-  nodes_[keyOf(path)].directory = true;
+  auto& n = nodes_[keyOf(path)];
+  n.directory = true;
+  n.id = ++lastId_;
   link(keyOf(path));
 }
 
@@ -120,7 +123,10 @@ FakeFiles::Node& FakeFiles::addFile(const std::string& path, std::size_t size, s
   auto& n = nodes_[keyOf(path)];
   n.data.assign(size, fill);
   n.createdAs = keyOf(path);
-  if (!known) link(keyOf(path));
+  if (!known) {
+    n.id = ++lastId_;
+    link(keyOf(path));
+  }
   return n;
 }
 
@@ -139,6 +145,11 @@ FileStatus FakeFiles::readFile(const std::string& path, std::string& contents, s
   const auto& data = it->second.data;
   contents.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(maxBytes, data.size())));
   return {};
+}
+
+std::unique_ptr<FileNode> FakeFiles::openNode(const std::string& literalPath, FileStatus& status) {
+  std::lock_guard guard(mutex_);
+  return openPathNode(*this, literalPath, status);
 }
 
 std::unique_ptr<WritableFile> FakeFiles::openForWrite(const std::string& path, FileStatus& status) {
@@ -282,6 +293,7 @@ FileStatus FakeFiles::fileFacts(const std::string& path, FileFacts& facts) {
   facts.link = n.link || n.dataLink;
   facts.surrogate = n.link;
   facts.relocating = n.relocating;
+  facts.identity = {0, 0, n.id};
   return {};
 }
 

@@ -30,6 +30,7 @@ class FakeFiles : public Files {
     std::vector<std::uint8_t> data;
     std::map<std::string, std::vector<std::uint8_t>> streams;  // by name, ":name:$DATA"
     std::string createdAs;  // the key the file was made under, whatever names it had since
+    std::uint64_t id = 0;   // its identity: kept through renames, new for a new node
   };
   struct Write {
     std::uint64_t offset;
@@ -49,6 +50,7 @@ class FakeFiles : public Files {
 
   char separator() const override { return '\\'; }
   std::optional<std::string> literalPath(const std::string& text) override;
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override;
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override;
   FileStatus deleteFile(const std::string& path) override;
   FileStatus renameInFolder(const std::string& path, const std::string& newName) override;
@@ -98,6 +100,7 @@ class FakeFiles : public Files {
   std::recursive_mutex mutex_;
 
   std::map<std::string, Node> nodes_;
+  std::uint64_t lastId_ = 0;
   std::map<std::string, std::vector<std::string>> children_;  // folder -> entry names in order
 
  public:

@@ -16,6 +16,7 @@ class FakeSystemFolders : public SystemFolders {
   std::vector<SystemFolder> protectedFolders() override { return folders; }
   bool sameName(const std::string& a, const std::string& b) override;
   AppDataFolders appDataFolders() override { return appData; }
+  std::vector<std::string> cookieFolders() override { return cookies; }
 
   std::vector<SystemFolder> folders = {
       {SystemFolderKind::Profile, "user profile", "C:\\Users\\me"},
@@ -31,7 +32,11 @@ class FakeSystemFolders : public SystemFolders {
       {SystemFolderKind::Programs, "Common Files", "C:\\Program Files\\Common Files"},
       {SystemFolderKind::Programs, "Common Files (x86)", "C:\\Program Files (x86)\\Common Files"},
       {SystemFolderKind::Programs, "ProgramData", "C:\\ProgramData"},
+      {SystemFolderKind::Known, "Local AppData", "C:\\Users\\me\\AppData\\Local"},
+      {SystemFolderKind::Known, "AppData", "C:\\Users\\me\\AppData\\Roaming"},
+      {SystemFolderKind::Known, "Cookies", "C:\\Users\\me\\AppData\\Local\\Microsoft\\Windows\\INetCookies"},
   };
+  std::vector<std::string> cookies = {"C:\\Users\\me\\AppData\\Local\\Microsoft\\Windows\\INetCookies"};
   AppDataFolders appData = {"C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Roaming"};
   // A folder (as stored in the tree) that leads to another, as a junction does.
   std::map<std::string, std::string> links;

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 #include <vector>
+#include "fakes/path_node.h"
 #include "platform/files.h"
 
 namespace vellox::test {
@@ -18,6 +19,10 @@ class ForwardingFiles : public Files {
   explicit ForwardingFiles(Files& inner) : inner_(inner) {}
   char separator() const override { return inner_.separator(); }
   std::optional<std::string> literalPath(const std::string& text) override { return inner_.literalPath(text); }
+  // Through this service's own calls, so that what a test overrides is what the node does.
+  std::unique_ptr<FileNode> openNode(const std::string& path, FileStatus& status) override {
+    return openPathNode(*this, path, status);
+  }
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     return inner_.openForWrite(path, status);
   }

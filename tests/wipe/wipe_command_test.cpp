@@ -133,16 +133,20 @@ TEST(WipeCommand, TextThatIsNotAFullPathIsRefusedAndNothingIsWiped) {
   }
 }
 
-TEST(WipeCommand, FileTargetWithoutDataIsPassedOverSilentlyUnlessItsLengthFails) {
+TEST(WipeCommand, EmptyFileTargetIsWipedAndSaidSoMissingOneIsPassedOverUnlessItsLengthFails) {
   WipeTab tab;
   tab.env.files.addFile("C:\\dir\\empty.txt", 0);
-  for (const char* path : {"C:\\dir\\empty.txt", "C:\\dir\\missing.txt"}) {
-    tab.env.ui.messages.clear();
-    tab.view.txtFileToWipe.setText(path);
-    tab.wipe();
-    EXPECT_EQ(tab.env.ui.messages.size(), 1u) << path;
-  }
-  EXPECT_TRUE(tab.env.files.exists("C:\\dir\\empty.txt"));
+  tab.view.txtFileToWipe.setText("C:\\dir\\empty.txt");
+  tab.wipe();
+  ASSERT_EQ(tab.env.ui.messages.size(), 2u);
+  EXPECT_EQ(tab.env.ui.messages[1].text, "empty.txt wiped");
+  EXPECT_FALSE(tab.env.files.exists("C:\\dir\\empty.txt"));
+
+  tab.env.ui.messages.clear();
+  tab.env.files.sessions.clear();
+  tab.view.txtFileToWipe.setText("C:\\dir\\missing.txt");
+  tab.wipe();
+  EXPECT_EQ(tab.env.ui.messages.size(), 1u);
   EXPECT_TRUE(tab.env.files.sessions.empty());
 
   tab.env.ui.messages.clear();
@@ -263,12 +267,13 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   EXPECT_FALSE(env.files.exists("C:\\f\\b"));
 }
 
-TEST(WipeCommand, MissingFolderGivesZeroAndBothTargetsRunFileFirst) {
+TEST(WipeCommand, MissingFolderIsSaidNotFoundAndBothTargetsRunFileFirst) {
   WipeTab tab;
   tab.view.txtFolderToWipe.setText("C:\\nowhere");
   tab.wipe();
   ASSERT_EQ(tab.env.ui.messages.size(), 2u);
-  EXPECT_EQ(tab.env.ui.messages[1].text, "0File(s) wiped");
+  EXPECT_EQ(tab.env.ui.messages[1].text, "Nothing was wiped: the folder C:\\nowhere\\ was not found.");
+  EXPECT_EQ(tab.env.ui.messages[1].icon, MsgIcon::Exclamation);
 
   WipeTab both;
   both.env.files.addFile("C:\\f\\inside", 10);

@@ -1,4 +1,6 @@
 #include "platform/posix/posix_files.h"
+#include "platform/posix/posix_file_node.h"
+#include "platform/posix/posix_io.h"
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,76 +13,6 @@
 namespace vellox::posix {
 
 namespace {
-
-FileStatus statusOf(int error) {
-  FileErrc code = FileErrc::Other;
-  if (error == ENOENT || error == ENOTDIR) code = FileErrc::NotFound;
-  if (error == EACCES || error == EPERM || error == EROFS) code = FileErrc::AccessDenied;
-  if (error == EBUSY || error == ETXTBSY) code = FileErrc::InUse;
-  return {code, error, std::strerror(error)};
-}
-
-FileStatus lastStatus() { return statusOf(errno); }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  Descriptor& operator=(Descriptor&&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  void release() { fd_ = -1; }
-
- private:
-  int fd_;
-};
-
-struct DirCloser {
-  void operator()(DIR* dir) const { ::closedir(dir); }
-};
-
-class PosixWritableFile : public WritableFile {
- public:
-  explicit PosixWritableFile(Descriptor fd) : fd_(std::move(fd)) {}
-  FileStatus length(std::uint64_t& length) override {
-    struct stat st {};
-    if (::fstat(fd_.get(), &st) != 0) return lastStatus();
-    length = static_cast<std::uint64_t>(st.st_size);
-    return {};
-  }
-  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-      const ssize_t done = ::pwrite(fd_.get(), bytes, size, static_cast<off_t>(offset));
-      if (done < 0 && errno == EINTR) continue;
-      if (done < 0) return lastStatus();
-      if (done == 0) return statusOf(EIO);
-      bytes += done;
-      offset += static_cast<std::uint64_t>(done);
-      size -= static_cast<std::size_t>(done);
-    }
-    return {};
-  }
-  FileStatus flush() override {
-    while (::fdatasync(fd_.get()) != 0) {
-      if (errno != EINTR) return lastStatus();
-    }
-    return {};
-  }
-  std::uint32_t linkCount() override {
-    struct stat st {};
-    if (::fstat(fd_.get(), &st) != 0) return 0;
-    return static_cast<std::uint32_t>(st.st_nlink);
-  }
-
- private:
-  Descriptor fd_;
-};
 
 // Opens the last component without following a link, and only a regular file
 // (a FIFO or device would block or misbehave).
@@ -97,26 +29,6 @@ Descriptor openRegular(const std::string& path, int flags, FileStatus& status) {
   }
   status = {};
   return fd;
-}
-
-// The entry's kind from the name itself; nothing when it is gone meanwhile.
-std::optional<DirEntry> entryOf(int dirFd, const dirent& item) {
-  DirEntry entry;
-  entry.name = item.d_name;
-  entry.hidden = item.d_name[0] == '.';
-  struct stat st {};
-  if (::fstatat(dirFd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-    if (errno == ENOENT) return std::nullopt;
-    // Unknowable: only a kind the directory itself names is trusted, anything else is passed over.
-    entry.link = item.d_type != DT_REG && item.d_type != DT_DIR;
-    entry.surrogate = item.d_type == DT_LNK;
-    entry.directory = item.d_type == DT_DIR;
-    return entry;
-  }
-  entry.link = entry.surrogate = S_ISLNK(st.st_mode);
-  entry.directory = S_ISDIR(st.st_mode);
-  entry.readOnly = (st.st_mode & S_IWUSR) == 0;
-  return entry;
 }
 
 FileStatus chmodFile(const std::string& path, mode_t mode) {
@@ -156,10 +68,14 @@ class PosixFiles : public Files {
     return text;  // names are never reinterpreted here
   }
 
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override {
+    return openPosixNode(literalPath, status);
+  }
+
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
     auto fd = openRegular(path, O_WRONLY | O_CREAT, status);
     if (!fd.valid()) return nullptr;
-    return std::make_unique<PosixWritableFile>(std::move(fd));
+    return makeWritable(std::move(fd));
   }
 
   FileStatus deleteFile(const std::string& path) override {
@@ -253,29 +169,9 @@ class PosixFiles : public Files {
   }
 
   FolderListing readFolder(const std::string& folder) override {
-    FolderListing listing;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd.valid()) {
-      listing.status = lastStatus();
-      return listing;
-    }
-    std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd.get()));
-    if (!dir) {
-      listing.status = lastStatus();
-      return listing;
-    }
-    fd.release();  // the stream owns it now
-    listing.opened = true;
-    for (;;) {
-      errno = 0;  // readdir tells its end from its failure only through errno
-      const dirent* item = ::readdir(dir.get());
-      if (!item) {
-        if (errno != 0) listing.status = lastStatus();
-        return listing;
-      }
-      if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
-      if (auto entry = entryOf(::dirfd(dir.get()), *item)) listing.entries.push_back(std::move(*entry));
-    }
+    if (!fd.valid()) return {false, {}, lastStatus()};
+    return listFolder(std::move(fd));
   }
 
   std::string tempPath() override {

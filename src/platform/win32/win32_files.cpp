@@ -3,26 +3,19 @@
 #include <cwctype>
 #include <string>
 #include <utility>
+#include "platform/file_node.h"
+#include "platform/win32/file_status.h"
 #include "platform/win32/handle.h"
-#include "platform/win32/std_error.h"
+#include "platform/win32/handle_files.h"
+#include "platform/win32/literal_path.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32_file_node.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/win32_writable_file.h"
 
 namespace vellox::win32 {
 
 namespace {
-
-constexpr const wchar_t* kLiteralPrefix = L"\\\\?\\";
-
-bool isSlash(wchar_t c) { return c == L'\\' || c == L'/'; }
-
-// "X:\..." or "\\server\share...": the only texts that name one place whatever the current folder.
-bool isAbsolute(const std::wstring& path) {
-  const bool drive = path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && isSlash(path[2]);
-  const bool unc = path.size() >= 3 && isSlash(path[0]) && isSlash(path[1]) && path[2] != L'?' && path[2] != L'.' &&
-                   !isSlash(path[2]);
-  return drive || unc;
-}
 
 std::wstring fullPathOf(const std::wstring& path) {
   const DWORD need = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -34,44 +27,22 @@ std::wstring fullPathOf(const std::wstring& path) {
   return full;
 }
 
-// The \\?\ form of a full path: no length limit, and names taken literally.
-std::wstring literalForm(const std::wstring& full) {
-  if (full.rfind(L"\\\\", 0) == 0) return kLiteralPrefix + std::wstring(L"UNC\\") + full.substr(2);
-  return kLiteralPrefix + full;
-}
-
-// The path as the service's calls take it. A literal path is used as it is; any other text is
-// made full first, which also lifts the 260-character limit.
+// The path as the service's calls take it: absolute text in its literal form, with every name
+// kept as given; other text made full first, which also lifts the 260-character limit.
 std::wstring longPath(const std::string& path) {
   std::wstring wide = widen(path);
-  if (wide.rfind(kLiteralPrefix, 0) == 0) return wide;
+  if (auto literal = literalFormOf(wide)) return *literal;
   const std::wstring full = fullPathOf(wide);
   if (full.empty()) return wide;
   if (full.rfind(L"\\\\.\\", 0) == 0) return full;  // a device path stays as it is
-  return literalForm(full);
+  return literalFormOf(full).value_or(full);
 }
-
-std::string describe(DWORD error) {
-  std::string text = systemErrorText(error);
-  text.erase(text.find_last_not_of("\r\n ") + 1);
-  return text.empty() ? "Error " + std::to_string(error) + "." : text;
-}
-
-FileStatus statusOf(DWORD error) {
-  FileErrc code = FileErrc::Other;
-  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) code = FileErrc::NotFound;
-  if (error == ERROR_ACCESS_DENIED) code = FileErrc::AccessDenied;
-  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) code = FileErrc::InUse;
-  return {code, static_cast<long>(error), describe(error)};
-}
-
-FileStatus lastStatus() { return statusOf(GetLastError()); }
 
 FileStatus refusedLink() {
   return {FileErrc::Other, ERROR_CANT_ACCESS_FILE, "The file is a link; nothing is written through it."};
 }
 
-FileStatus notALink() { return {FileErrc::Other, ERROR_NOT_A_REPARSE_POINT, describe(ERROR_NOT_A_REPARSE_POINT)}; }
+FileStatus notALink() { return statusOf(ERROR_NOT_A_REPARSE_POINT); }
 
 // Opens the name itself, never what a link leads to, for queries and the given access.
 UniqueHandle openName(const std::wstring& path, DWORD access) {
@@ -79,72 +50,6 @@ UniqueHandle openName(const std::wstring& path, DWORD access) {
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
-
-// FileDispositionInfoEx and its flags, which the headers show only to newer targets.
-constexpr auto kFileDispositionInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
-constexpr DWORD kDispositionDelete = 0x1, kDispositionIgnoreReadOnly = 0x10;
-struct DispositionEx {
-  DWORD flags;
-};
-
-// Zero times leave the file's times as they are.
-bool setAttributesThrough(HANDLE handle, DWORD attributes) {
-  FILE_BASIC_INFO basic{};
-  basic.FileAttributes = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
-  return SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic) != 0;
-}
-
-// Marks the open name for deletion. A read-only attribute is lifted only for the moment the
-// mark needs, and put back through the same handle before the name goes, for the other names.
-FileStatus deleteThroughHandle(HANDLE handle, DWORD attributes) {
-  const bool readOnly = attributes & FILE_ATTRIBUTE_READONLY;
-  if (readOnly && !setAttributesThrough(handle, attributes & ~FILE_ATTRIBUTE_READONLY)) return lastStatus();
-  FILE_DISPOSITION_INFO disposition{TRUE};
-  const bool marked = SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
-  const FileStatus status = marked ? FileStatus{} : lastStatus();
-  if (readOnly) setAttributesThrough(handle, attributes);
-  return status;
-}
-
-// Whether an open reparse point only names another place; the tag tells.
-bool isNameSurrogate(HANDLE handle) {
-  FILE_ATTRIBUTE_TAG_INFO tag{};
-  if (!GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag)) return false;
-  return (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(tag.ReparseTag);
-}
-
-class Win32WritableFile : public WritableFile {
- public:
-  Win32WritableFile(UniqueHandle handle, DWORD links) : handle_(std::move(handle)), links_(links) {}
-  FileStatus length(std::uint64_t& length) override {
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(handle_.get(), &size)) return lastStatus();
-    length = static_cast<std::uint64_t>(size.QuadPart);
-    return {};
-  }
-  FileStatus writeAt(std::uint64_t offset, const void* data, std::size_t size) override {
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-      OVERLAPPED at{};
-      at.Offset = static_cast<DWORD>(offset);
-      at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
-      DWORD written = 0;
-      if (!WriteFile(handle_.get(), bytes, chunk, &written, &at)) return lastStatus();
-      if (written == 0) return statusOf(ERROR_WRITE_FAULT);
-      bytes += written;
-      offset += written;
-      size -= written;
-    }
-    return {};
-  }
-  FileStatus flush() override { return FlushFileBuffers(handle_.get()) ? FileStatus{} : lastStatus(); }
-  std::uint32_t linkCount() override { return links_; }
-
- private:
-  UniqueHandle handle_;
-  DWORD links_;  // read from this handle when it was opened
-};
 
 DirEntry entryOf(const WIN32_FIND_DATAW& data) {
   DirEntry entry;
@@ -204,13 +109,22 @@ class Win32Files : public Files {
   char separator() const override { return '\\'; }
 
   std::optional<std::string> literalPath(const std::string& text) override {
-    const std::wstring wide = widen(text);
-    if (wide.rfind(kLiteralPrefix, 0) == 0) return text;
-    if (!isAbsolute(wide)) return std::nullopt;
-    // Made full once, here; every name appended later is taken as listed.
-    const std::wstring full = fullPathOf(wide);
-    if (full.empty() || full.rfind(L"\\\\.\\", 0) == 0) return std::nullopt;  // a device, not a path
-    return narrow(literalForm(full));
+    // Made once, here; every name appended later is taken as listed.
+    auto literal = literalFormOf(widen(text));
+    if (!literal) return std::nullopt;
+    return narrow(*literal);
+  }
+
+  std::unique_ptr<FileNode> openNode(const std::string& literalPath, FileStatus& status) override {
+    const auto literal = literalFormOf(widen(literalPath));
+    // Only drive and share paths: other \\?\ forms name devices and volumes by their own rules.
+    const bool place = literal && (literal->rfind(L"\\\\?\\UNC\\", 0) == 0 ||
+                                   (literal->size() >= 7 && (*literal)[5] == L':' && (*literal)[6] == L'\\'));
+    if (!place) {
+      status = statusOf(ERROR_INVALID_NAME);
+      return nullptr;
+    }
+    return openFileNode(*literal, literalPath, status);
   }
 
   std::unique_ptr<WritableFile> openForWrite(const std::string& path, FileStatus& status) override {
@@ -277,11 +191,7 @@ class Win32Files : public Files {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!name || !GetFileInformationByHandle(name.get(), &info)) return lastStatus();
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return statusOf(ERROR_ACCESS_DENIED);
-    // Newer systems delete a read-only name as it is.
-    DispositionEx ignoringReadOnly{kDispositionDelete | kDispositionIgnoreReadOnly};
-    if (SetFileInformationByHandle(name.get(), kFileDispositionInfoEx, &ignoringReadOnly, sizeof ignoringReadOnly))
-      return {};
-    return deleteThroughHandle(name.get(), info.dwFileAttributes);
+    return deleteThroughHandle(name.get());
   }
 
   FileStatus setNormalAttributes(const std::string& path) override {

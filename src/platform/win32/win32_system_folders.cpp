@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include "platform/win32/handle.h"
+#include "platform/win32/known_folders.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
@@ -12,37 +13,17 @@ namespace vellox::win32 {
 
 namespace {
 
-struct KnownFolder {
-  const KNOWNFOLDERID& id;
-  SystemFolderKind kind;
-  const char* name;
-};
+// "C:\a\" and "c:\A" name one folder.
+bool samePath(std::wstring a, std::wstring b) {
+  while (a.size() > 3 && a.back() == L'\\') a.pop_back();
+  while (b.size() > 3 && b.back() == L'\\') b.pop_back();
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
 
-const KnownFolder kProtected[] = {
-    {FOLDERID_Profile, SystemFolderKind::Profile, "user profile"},
-    {FOLDERID_Desktop, SystemFolderKind::UserFolder, "Desktop"},
-    {FOLDERID_Documents, SystemFolderKind::UserFolder, "Documents"},
-    {FOLDERID_Downloads, SystemFolderKind::UserFolder, "Downloads"},
-    {FOLDERID_Pictures, SystemFolderKind::UserFolder, "Pictures"},
-    {FOLDERID_Music, SystemFolderKind::UserFolder, "Music"},
-    {FOLDERID_Videos, SystemFolderKind::UserFolder, "Videos"},
-    {FOLDERID_Windows, SystemFolderKind::Windows, "Windows"},
-    {FOLDERID_ProgramFiles, SystemFolderKind::Programs, "Program Files"},
-    {FOLDERID_ProgramFilesX86, SystemFolderKind::Programs, "Program Files (x86)"},
-    {FOLDERID_ProgramFilesCommon, SystemFolderKind::Programs, "Common Files"},
-    {FOLDERID_ProgramFilesCommonX86, SystemFolderKind::Programs, "Common Files (x86)"},
-    {FOLDERID_ProgramData, SystemFolderKind::Programs, "ProgramData"},
-};
-
-struct CoTaskMemDeleter {
-  void operator()(wchar_t* p) const { CoTaskMemFree(p); }
-};
-
-std::string knownFolderPath(const KNOWNFOLDERID& id) {
-  wchar_t* raw = nullptr;
-  const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &raw);
-  std::unique_ptr<wchar_t, CoTaskMemDeleter> path(raw);  // freed even when the call fails
-  return SUCCEEDED(result) && path ? narrow(path.get()) : std::string();
+bool isFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // "\\?\C:\a" becomes "C:\a" and "\\?\UNC\server\share" becomes "\\server\share".
@@ -95,12 +76,17 @@ class Win32SystemFolders : public SystemFolders {
     return {FolderState::Folder, narrow(finalPath)};
   }
 
-  std::vector<SystemFolder> protectedFolders() override {
-    std::vector<SystemFolder> folders;
-    for (const auto& known : kProtected) {
-      std::string path = knownFolderPath(known.id);
-      if (!path.empty()) folders.push_back({known.kind, known.name, std::move(path)});
-    }
+  std::vector<SystemFolder> protectedFolders() override { return everyKnownFolder(); }
+
+  // Windows 10 and later keep them in INetCookies, which the Cookies id may still not name.
+  std::vector<std::string> cookieFolders() override {
+    std::vector<std::string> folders;
+    const std::string cookies = knownFolderPath(FOLDERID_Cookies);
+    const std::string local = knownFolderPath(FOLDERID_LocalAppData);
+    const std::string inetCookies = local.empty() ? "" : local + "\\Microsoft\\Windows\\INetCookies";
+    if (!inetCookies.empty() && isFolder(inetCookies) && !samePath(widen(inetCookies), widen(cookies)))
+      folders.push_back(inetCookies);
+    if (!cookies.empty()) folders.push_back(cookies);
     return folders;
   }
 
