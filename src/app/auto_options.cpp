@@ -34,6 +34,7 @@ AutoOptions frmmain::autoOptions() const {
   options.history = ChkAutoClearHistory.value() == 1;
   options.tempFolder = chkdeltempfiles.value() == 1;
   options.recycleBin = chkEmptyRecycleBin.value() == 1;
+  options.windowsTraces = chkAutoDelWindows.value() == 1;
   options.cachedPasswords = chkDelCachedPasswords.value() == 1;
   options.securePasses = securePasses();
   return options;

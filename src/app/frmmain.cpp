@@ -26,6 +26,7 @@ frmmain::frmmain(Services& services, ProgramState& state, std::function<void()> 
   Form_Load();
   followWipe();
   followBrowserRun();
+  followWindowsRun();
 }
 
 frmmain::~frmmain() { *alive_ = false; }
@@ -65,6 +66,11 @@ void frmmain::bindHandlers() {
   on(cmdAnalyze.onClick, &frmmain::cmdAnalyze_Click);
   on(cmdClean.onClick, &frmmain::cmdClean_Click);
   on(cmdKeepCookies.onClick, &frmmain::cmdKeepCookies_Click);
+  lstWindows.onCheckToggled = [this](std::size_t row) {
+    if (*alive_) lstWindows_CheckToggled(row);
+  };
+  on(cmdAnalyzeWindows.onClick, &frmmain::cmdAnalyzeWindows_Click);
+  on(cmdCleanWindows.onClick, &frmmain::cmdCleanWindows_Click);
   on(cmdWipe.onClick, &frmmain::cmdWipe_Click);
   on(cmdBrowseForFile.onClick, &frmmain::cmdBrowseForFile_Click);
   on(cmdBrowseForFolder.onClick, &frmmain::cmdBrowseForFolder_Click);
@@ -116,6 +122,9 @@ void frmmain::SSTab1_Click() {
       break;
     case kTabBrowsers:
       loadBrowsersList();
+      break;
+    case kTabWindows:
+      loadWindowsList();
       break;
     default:
       break;

@@ -43,7 +43,7 @@ class frmmain : public MainControls {
   // Preferences
   void loadUserPrefs();
   void saveUserPrefs();
-  std::array<std::pair<const char*, CheckBox*>, 10> storedBoxes();
+  std::array<std::pair<const char*, CheckBox*>, 11> storedBoxes();
   // What an automatic clean does, as the controls show it now.
   AutoOptions autoOptions() const;
   // The shredding level while "Secure Wipe all other areas" is checked; 0 when it is not.
@@ -82,6 +82,14 @@ class frmmain : public MainControls {
   void followBrowserRun();
   void showBrowsersRunning(bool running);
 
+  // Windows
+  void loadWindowsList();
+  void lstWindows_CheckToggled(std::size_t row);
+  void cmdAnalyzeWindows_Click();
+  void cmdCleanWindows_Click();
+  void followWindowsRun();
+  void showWindowsRunning(bool running);
+
   // Secure Wipe
   void cmdWipe_Click();
   void wipeOut();
@@ -119,6 +127,7 @@ class frmmain : public MainControls {
   void on(Event& event, void (frmmain::*handler)());
   KeptSites keptSites();
   std::shared_ptr<BrowserRun> startBrowserRun();
+  std::shared_ptr<BrowserRun> startWindowsRun();
 
   Services& services_;
   ProgramState& state_;
@@ -134,6 +143,8 @@ class frmmain : public MainControls {
   // The Browsers tab's rows, in the list's order.
   std::vector<BrowserRow> browserRows_;
   std::unique_ptr<frmKeepCookies> keepCookies_;
+  // True while the Windows list is filled: its checks are the store's, not the user's.
+  bool loadingWindows_ = false;
   // True while the cookie listing lets the event loop run.
   bool listingCookies_ = false;
   // False once the window is closed: a handler that let the event loop run

@@ -62,7 +62,7 @@ std::optional<bool> booleanValue(std::string_view text) {
 
 // The check boxes of the store, in the order they are read: the Recycle Bin is
 // emptied before the temporary folder is cleared.
-std::array<std::pair<const char*, CheckBox*>, 10> frmmain::storedBoxes() {
+std::array<std::pair<const char*, CheckBox*>, 11> frmmain::storedBoxes() {
   return {{
       {"autostart", &chkautostart},
       {"runonstart", &chkdelOnStart},
@@ -71,6 +71,7 @@ std::array<std::pair<const char*, CheckBox*>, 10> frmmain::storedBoxes() {
       {"autodelcache", &ChkAutoClearCache},
       {"autodelhistory", &ChkAutoClearHistory},
       {"autoemptyrecyclebin", &chkEmptyRecycleBin},
+      {"autodelwindows", &chkAutoDelWindows},
       {"autocleartemp", &chkdeltempfiles},
       {"delcachedpasswords", &chkDelCachedPasswords},
       {"secureforall", &chkSecureForAll},

@@ -23,6 +23,7 @@
   X(Cache, "Cache", IDD_PAGE_CACHE)               \
   X(History, "Browser History", IDD_PAGE_HISTORY) \
   X(Browsers, "Browsers", IDD_PAGE_BROWSERS)      \
+  X(Windows, "Windows", IDD_PAGE_WINDOWS)         \
   X(SecureWipe, "Secure Wipe", IDD_PAGE_WIPE)     \
   X(About, "&About", IDD_PAGE_ABOUT)
 
@@ -42,6 +43,7 @@
   X(CheckBox, ChkAutoClearHistory, kTabGeneral, IDC_CHKAUTOCLEARHISTORY)                                \
   X(CheckBox, chkdeltempfiles, kTabGeneral, IDC_CHKDELTEMPFILES)                                        \
   X(CheckBox, chkEmptyRecycleBin, kTabGeneral, IDC_CHKEMPTYRECYCLEBIN)                                  \
+  X(CheckBox, chkAutoDelWindows, kTabGeneral, IDC_CHKAUTODELWINDOWS)                                    \
   X(TextBox, txtCookieDir, kTabCookies, IDC_TXTCOOKIEDIR)                                               \
   X(ListView, lstcookies, kTabCookies, IDC_LSTCOOKIES, "Cookie Name", "Cookie Path")                    \
   X(Button, cmdselectallcookies, kTabCookies, IDC_CMDSELECTALLCOOKIES, "Select All")                    \
@@ -60,6 +62,9 @@
   X(Button, cmdAnalyze, kTabBrowsers, IDC_CMDANALYZE, "&Analyze")                                       \
   X(Button, cmdClean, kTabBrowsers, IDC_CMDCLEAN, "C&lean")                                             \
   X(Button, cmdKeepCookies, kTabBrowsers, IDC_CMDKEEPCOOKIES, "Cookies to &Keep...")                    \
+  X(ListView, lstWindows, kTabWindows, IDC_LSTWINDOWS, "Item", "Found")                                 \
+  X(Button, cmdAnalyzeWindows, kTabWindows, IDC_CMDANALYZEWINDOWS, "&Analyze")                          \
+  X(Button, cmdCleanWindows, kTabWindows, IDC_CMDCLEANWINDOWS, "C&lean")                                \
   X(TextBox, txtFolderToWipe, kTabSecureWipe, IDC_TXTFOLDERTOWIPE)                                      \
   X(Button, cmdBrowseForFolder, kTabSecureWipe, IDC_CMDBROWSEFORFOLDER, "Browse...")                    \
   X(TextBox, txtFileToWipe, kTabSecureWipe, IDC_TXTFILETOWIPE)                                          \
