@@ -68,15 +68,5 @@ TEST(RegistryBackup, OnlyBackupsOlderThanThirtyDaysAreDeleted) {
   EXPECT_EQ(log, "2026-03-31 09:00:00 | start-up | deleted 3 registry backups older than 30 days\r\n");
 }
 
-TEST(RegistryBackup, ASecondBackupOfTheSameSecondGetsItsOwnName) {
-  TestEnv env;
-  FileStatus status;
-  const std::vector<KeyValues> keys = {{"Software\\K", {}}};
-  EXPECT_EQ(writeRegistryBackup(env.files, kBackups, "2026-01-05 14:30:12", keys, status),
-            kBackups + "\\2026-01-05 14-30-12.reg");
-  EXPECT_EQ(writeRegistryBackup(env.files, kBackups, "2026-01-05 14:30:12", keys, status),
-            kBackups + "\\2026-01-05 14-30-12 (2).reg");
-}
-
 }  // namespace
 }  // namespace vellox::test
