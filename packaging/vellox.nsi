@@ -2,7 +2,8 @@
 ; EXE, LICENSE, ICON and OUTFILE.
 ; Silent: /S installs with the defaults, /D=<folder> chooses the folder (last, unquoted);
 ; /STARTWITHWINDOWS and /EXPLORERMENU turn those options on. An upgrade keeps what the
-; user had chosen.
+; user had chosen. The uninstaller: /S keeps the settings and the log of automatic cleaning,
+; /S /REMOVESETTINGS removes them too.
 Unicode true
 ; The 64-bit stub: the program is 64-bit, and a 32-bit setup cannot start where Windows
 ; runs 64-bit programs only.
@@ -33,6 +34,14 @@ SetCompressor /SOLID lzma
 !define FOLDER_VERB_KEY "Software\Classes\Directory\shell\TarnVellox.Shred"
 !define VERB_TEXT "Shred with Tarn Vellox"
 !define INSTANCE_MUTEX "Local\TarnVellox.SingleInstance"
+; Held by a Vellox from the moment it takes the request to end (src/app/application.h).
+!define ENDING_MUTEX "Local\TarnVellox.Ending"
+; How long its exit may take, kExitCleanTime in src/app/application.h, and a little more, in
+; tenths of a second; and how long a Vellox that does not take the request is given.
+!define EXIT_WAIT_TENTHS 1300
+!define ANSWER_WAIT_TENTHS 100
+; The log of automatic cleaning: the time of every clean, the names of browsers and profiles.
+!define LOG_FOLDER "$LOCALAPPDATA\Tarn Vellox"
 !define TRAY_CLASS "TarnVelloxTray"
 !define EXIT_MESSAGE "TarnVellox.Exit"
 !define SHORTCUT "$SMPROGRAMS\Tarn Vellox.lnk"
@@ -79,7 +88,8 @@ Page custom OptionsPage OptionsPageLeave
 !insertmacro MUI_LANGUAGE "English"
 
 ; Asks every running Vellox to end, as its tray "Exit" with OK would, and waits until its
-; single-instance mutex is gone; offers Retry while it is not.
+; single-instance mutex is gone. A Vellox that took the request is given as long as its exit's
+; own deadline; one that never takes it does not answer. Either way Retry is offered after.
 !macro END_RUNNING_VELLOX un
 Function ${un}EndRunningVellox
   StrCpy $WasRunning 0
@@ -98,16 +108,41 @@ again:
     System::Call 'user32::PostMessageW(p r2, i r1, p 0, p 0)'
   ${Loop}
   ; A wipe ends after the write in progress, then the exit's own cleaning runs, if the user
-  ; asked for it: half a minute is ample.
-  ${For} $3 1 300
+  ; asked for it, both within the exit's deadline.
+  StrCpy $4 0
+  ${For} $3 1 ${EXIT_WAIT_TENTHS}
     Call ${un}VelloxRuns
     Pop $0
     ${IfThen} $0 == 0 ${|} Return ${|}
+    ${If} $4 == 0
+      Call ${un}VelloxEnding
+      Pop $4
+    ${EndIf}
+    ${If} $4 == 0
+    ${AndIf} $3 >= ${ANSWER_WAIT_TENTHS}
+      ${ExitFor}
+    ${EndIf}
     Sleep 100
   ${Next}
+  ${If} $4 == 0
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tarn Vellox does not respond. End it in Task Manager, then click Retry." \
+      /SD IDCANCEL IDRETRY again
+    Abort "Tarn Vellox does not respond."
+  ${EndIf}
   MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tarn Vellox is still running. Close it, then click Retry." \
     /SD IDCANCEL IDRETRY again
   Abort "Tarn Vellox is still running."
+FunctionEnd
+
+; Pushes 1 once a Vellox has begun to end: it holds the ending mutex.
+Function ${un}VelloxEnding
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${ENDING_MUTEX}") p .r5'
+  ${If} $5 == 0
+    Push 0
+  ${Else}
+    System::Call 'kernel32::CloseHandle(p r5)'
+    Push 1
+  ${EndIf}
 FunctionEnd
 
 ; Pushes 1 while a Vellox of this user runs: it holds the mutex.
@@ -228,8 +263,18 @@ Section "Uninstall"
   DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   DeleteRegKey HKCU "${FILE_VERB_KEY}"
   DeleteRegKey HKCU "${FOLDER_VERB_KEY}"
-  MessageBox MB_YESNO|MB_ICONQUESTION "Remove Tarn Vellox's settings as well?" /SD IDNO IDNO keep
+  ; /REMOVESETTINGS answers Yes without asking, for a silent uninstall.
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/REMOVESETTINGS" $0
+  ${If} ${Errors}
+    MessageBox MB_YESNO|MB_ICONQUESTION "Remove Tarn Vellox's settings as well?" /SD IDNO IDNO keep
+  ${EndIf}
   DeleteRegKey HKCU "${SETTINGS_KEY}"
+  ; The log goes with the settings; its folder only when nothing else is left in it.
+  Delete "${LOG_FOLDER}\clean.log"
+  Delete "${LOG_FOLDER}\clean.log.1"
+  RMDir "${LOG_FOLDER}"
 keep:
   ; Last: once the entry is gone, the uninstall is done.
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include <algorithm>
 #include <utility>
 #include "app/app_identity.h"
 #include "automatic/clean_report.h"
@@ -115,8 +116,10 @@ void Application::exitSequence() {
 // The box let the wipe end meanwhile, or not: either way nothing is left half-written.
 void Application::end() {
   if (ended_) return;
-  stopWipes();
-  shutdownClean(CleanMoment::Exit);
+  endingLock_ = services_.instance.acquire(kEndingLockName);
+  const auto until = clock_() + kExitCleanTime;
+  stopWipes(until);
+  shutdownClean(CleanMoment::Exit, until);
   unloadMain();
   tray_->removeIcon();
   ended_ = true;
@@ -125,11 +128,17 @@ void Application::end() {
 
 // The file in progress gets its write finished and flushed and stays in place; the
 // closing boxes of a wipe or of a browsers' Clean are not shown, as the program is ending.
-void Application::stopWipes() {
+void Application::stopWipes(std::optional<std::chrono::steady_clock::time_point> until) {
   if (state_.wipe) state_.wipe->silence();
   if (state_.browsers) state_.browsers->silence();
+  cancelWorker(until);
+}
+
+void Application::cancelWorker(std::optional<std::chrono::steady_clock::time_point> until) {
   state_.worker.cancelAll();
-  state_.worker.waitIdle(std::chrono::hours(1));
+  const auto patience = until ? std::chrono::duration_cast<std::chrono::milliseconds>(*until - clock_())
+                              : std::chrono::milliseconds(std::chrono::hours(1));
+  state_.worker.waitIdle(std::max(patience, std::chrono::milliseconds(0)));
 }
 
 void Application::trayIconRefused() {

@@ -15,6 +15,14 @@ namespace vellox {
 
 enum class StartResult { Running, AlreadyRunning, BadArguments };
 
+// How long Exit gives the wipe in progress to stop and the exit's clean to run; the installer
+// waits this long, and a little more, for a running Vellox to end.
+inline constexpr std::chrono::seconds kExitCleanTime{120};
+inline constexpr const char* kExitTimeRanOut = "the time for exit ran out";
+// Held from the moment the program begins to end, so that the installer can tell an exit
+// that is still cleaning from a program that does not answer.
+inline constexpr const char* kEndingLockName = "Local\\TarnVellox.Ending";
+
 struct AutoCleanRun;
 
 // The life of the process: start-up, the tray, the main window, the exit.
@@ -39,8 +47,8 @@ class Application {
   // Ends the program as "Exit" answered with OK does, without asking: a wipe stops after
   // the write in progress. For the installer, which replaces the program's files.
   void end();
-  // Cancels every wipe and waits for the write in progress.
-  void stopWipes();
+  // Cancels every wipe and waits for the write in progress, until `until` when given.
+  void stopWipes(std::optional<std::chrono::steady_clock::time_point> until = std::nullopt);
   // The shell never took the tray icon: without it the program could not be
   // opened or ended, so it says so and ends.
   void trayIconRefused();
@@ -66,6 +74,8 @@ class Application {
   AutoOptions autoOptions();
   // By value: the run may be the one `cleanRun_` holds, and let go of here.
   void continueClean(std::shared_ptr<AutoCleanRun> run);
+  void cancelWorker(std::optional<std::chrono::steady_clock::time_point> until);
+  void cutOffClean(AutoCleanRun& run, CleanMoment by);
   void finishClean(CleanMoment moment, const CleanReport& report);
   void showCleanStatus(const std::string& text);
 
@@ -75,6 +85,7 @@ class Application {
   // before the services.
   ProgramState state_;
   std::unique_ptr<InstanceLock> instanceLock_;
+  std::unique_ptr<InstanceLock> endingLock_;
   std::unique_ptr<HandOffListener> handOffListener_;
   // A wipe asked on the command line, waiting for start-up to end.
   std::optional<std::string> launchWipe_;

@@ -81,14 +81,26 @@ bool frmtray::queryEndSession() {
     view_->blockSessionEnd(kSessionEndCleanReason);
     app_.shutdownClean(CleanMoment::SessionEnd, clock_() + kSessionEndCleanTime);
     view_->allowSessionEnd();
+    sessionCleaned_ = true;
   }
   return true;
 }
 
 // Ending: the wipe stops after the write in progress, which reaches the device, and
-// the file stays whole where it was.
+// the file stays whole where it was. A session ended over a wipe has not been cleaned yet:
+// its clean runs once the wipe has stopped, in what is left of Windows' patience; a start-up
+// clean still running is logged as cut off.
 void frmtray::endSession(bool ending) {
-  if (ending) app_.stopWipes();
+  if (ending) {
+    const auto until = clock_() + kSessionEndCleanTime;
+    app_.stopWipes(until);
+    if (!sessionCleaned_) {
+      if (app_.cleansAtShutdown()) view_->blockSessionEnd(kSessionEndCleanReason);
+      app_.shutdownClean(CleanMoment::SessionEnd, until);
+    }
+  }
+  // A session that goes on is cleaned again when it ends.
+  sessionCleaned_ = false;
   view_->allowSessionEnd();
 }
 

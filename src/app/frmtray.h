@@ -48,6 +48,8 @@ class frmtray {
   SteadyClock clock_;
   // Set while the icon is still to be added: when to give up.
   std::optional<std::chrono::steady_clock::time_point> retryUntil_;
+  // The clean of this session's end ran when Windows asked.
+  bool sessionCleaned_ = false;
 };
 
 }  // namespace vellox

@@ -2,22 +2,31 @@
 #include <utility>
 #include "automatic/auto_clean_steps.h"
 #include "automatic/browser_rows.h"
+#include "browsers/stopping_files.h"
 #include "browsers/browser_settings.h"
+#include "browsers/sqlite/database.h"
 #include "windows_traces/trace_settings.h"
 
 namespace vellox {
 
-CleanBudget::CleanBudget(ShredControl& control, Clock clock, std::optional<TimePoint> until)
-    : control_(control), clock_(std::move(clock)), until_(until) {
+CleanBudget::CleanBudget(ShredControl& control, Clock clock, std::optional<TimePoint> until, std::string deadline)
+    : control_(control), clock_(std::move(clock)), until_(until), deadline_(std::move(deadline)) {
   // A deadline also cuts a long shred short, after the write in progress.
-  if (until_) control_.written = [this](std::uint64_t) {
-    if (timeUp()) control_.cancelled = true;
-  };
+  if (until_) control_.written = [this](std::uint64_t) { over(); };
+}
+
+bool CleanBudget::over() const {
+  if (control_.stopped()) return true;
+  if (!timeUp()) return false;
+  control_.cancelled = true;
+  return true;
 }
 
 std::string CleanBudget::reason() const {
-  return timeUp() ? "not reached before the session ended" : "stopped before it was reached";
+  return timeUp() ? "not reached before " + deadline_ : "stopped before it was reached";
 }
+
+std::string CleanBudget::cutOffBy() const { return timeUp() ? deadline_ : "it was stopped"; }
 
 namespace {
 
@@ -26,9 +35,9 @@ CleanStep browserStep(Services& services, BrowserItem item, const AutoOptions& o
   const std::string name = item == BrowserItem::Cache ? "cache" : item == BrowserItem::History ? "history" : "cookies";
   // Read here, on the window's thread, as the tab keeps them.
   KeptSites kept = item == BrowserItem::Cookies ? storedKeptSites(services.settings) : KeptSites{};
-  auto clean = [s = &services, item, kept = std::move(kept), passes = options.securePasses](CleanBudget& b,
-                                                                                            CleanReport& r) {
-    cleanBrowserRows(*s, item, kept, passes, b, r);
+  auto clean = [item, kept = std::move(kept), passes = options.securePasses](Services& s, CleanBudget& b,
+                                                                             CleanReport& r) {
+    cleanBrowserRows(s, item, kept, passes, b, r);
   };
   return {false, "Cleaning the browsers' " + name + "...", "browsers' " + name, std::move(clean)};
 }
@@ -38,45 +47,52 @@ CleanStep browserStep(Services& services, BrowserItem item, const AutoOptions& o
 std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHistory>& historyStore,
                                       const AutoOptions& options) {
   std::vector<CleanStep> steps;
-  Services* s = &services;
   // Cookies first: when time is short, they say the most about the user.
   if (options.cookies) {
     steps.push_back({false, "Deleting cookies...", "cookie folder",
-                     [s, options](CleanBudget& b, CleanReport& r) { cleanCookieFolder(*s, options, b, r); }});
+                     [options](Services& s, CleanBudget& b, CleanReport& r) { cleanCookieFolder(s, options, b, r); }});
     steps.push_back(browserStep(services, BrowserItem::Cookies, options));
   }
   if (options.cache)
     steps.push_back({false, "Clearing cache...", "cache",
-                     [s, options](CleanBudget& b, CleanReport& r) { cleanUrlCache(*s, options, b, r); }});
+                     [options](Services& s, CleanBudget& b, CleanReport& r) { cleanUrlCache(s, options, b, r); }});
   if (options.cache) steps.push_back(browserStep(services, BrowserItem::Cache, options));
   if (options.history) {
     steps.push_back({true, "Clearing History...", "visited-URL history",
-                     [s, &historyStore](CleanBudget&, CleanReport& r) { clearHistoryStore(*s, historyStore, r); }});
+                     [&historyStore](Services& s, CleanBudget&, CleanReport& r) { clearHistoryStore(s, historyStore, r); }});
     steps.push_back(browserStep(services, BrowserItem::History, options));
   }
   if (options.tempFolder)
     steps.push_back({false, "Deleting temp folder contents...", "temporary folder",
-                     [s, options](CleanBudget& b, CleanReport& r) { clearTemporaryFolder(*s, options, b, r); }});
+                     [options](Services& s, CleanBudget& b, CleanReport& r) { clearTemporaryFolder(s, options, b, r); }});
   if (options.recycleBin)
     steps.push_back({true, "Emptying Recycle bin...", "Recycle Bin",
-                     [s](CleanBudget&, CleanReport& r) { emptyTheRecycleBin(*s, r); }});
+                     [](Services& s, CleanBudget&, CleanReport& r) { emptyTheRecycleBin(s, r); }});
   if (options.windowsTraces) {
     // Read here, on the window's thread, as the Windows tab keeps them.
     auto items = checkedTraceItems(storedTraceChoices(services.settings));
     steps.push_back({false, "Cleaning Windows traces...", "Windows traces",
-                     [s, items = std::move(items), passes = options.securePasses](CleanBudget& b, CleanReport& r) {
-                       cleanWindowsTraces(*s, items, passes, b, r);
+                     [items = std::move(items), passes = options.securePasses](Services& s, CleanBudget& b,
+                                                                               CleanReport& r) {
+                       cleanWindowsTraces(s, items, passes, b, r);
                      }});
   }
+  for (CleanStep& step : steps) step.services = &services;
   return steps;
 }
 
 void runCleanStep(const CleanStep& step, CleanBudget& budget, CleanReport& report) {
   if (budget.over()) {
-    report.skipped.push_back(step.what + ": " + budget.reason());
+    report.notReached.push_back(step.what);
+    if (report.cutOff.empty()) report.cutOff = budget.cutOffBy();
     return;
   }
-  step.clean(budget, report);
+  const auto over = [&budget] { return budget.over(); };
+  StoppingFiles files(step.services->files, over);
+  Services services = withFiles(*step.services, files);
+  sqlite::InterruptScope interrupt(over);
+  step.clean(services, budget, report);
+  if (files.refused() > 0 && report.cutOff.empty()) report.cutOff = budget.cutOffBy();
 }
 
 CleanReport runAutoClean(const std::vector<CleanStep>& steps, CleanBudget& budget,

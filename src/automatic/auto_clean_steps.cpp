@@ -9,6 +9,7 @@
 #include "platform/shell.h"
 #include "platform/system_folders.h"
 #include "system_areas/temp_clear.h"
+#include "erase/scope_rule.h"
 #include "system_areas/temp_folder_guard.h"
 
 namespace vellox {
@@ -21,15 +22,11 @@ void reportLeft(CleanReport& report, const std::string& what, std::size_t left, 
   if (left == 0) return;
   report.skipped.push_back(what + ": " + counted(left, one, many) + " " +
                            (budget.over() ? budget.reason() : "could not be deleted"));
+  if (budget.over() && report.cutOff.empty()) report.cutOff = budget.cutOffBy();
 }
 
-// The cookie folder comes from a value anything can change: it is cleaned without
-// asking only inside the user's own app-data folders.
-bool insideAppData(SystemFolders& system, const std::string& folder) {
-  const AppDataFolders appData = system.appDataFolders();
-  return (!appData.local.empty() && folderInside(system, folder, appData.local)) ||
-         (!appData.roaming.empty() && folderInside(system, folder, appData.roaming));
-}
+// The folder's own settings file, which the shell keeps there.
+bool isFolderSettings(SystemFolders& system, const DirEntry& entry) { return system.sameName(entry.name, "desktop.ini"); }
 
 std::string hex(HResult hr) {
   char text[16];
@@ -53,8 +50,10 @@ void cleanCookieFolder(Services& services, const AutoOptions& options, CleanBudg
     report.skipped.push_back("cookie folder \"" + folder + "\": not found");
     return;
   }
-  if (!insideAppData(services.systemFolders, lookup.finalPath)) {
-    report.skipped.push_back("cookie folder \"" + folder + "\": not inside the user's AppData folders");
+  // The cookie folder comes from a value anything can change: without asking, only the
+  // system's own is cleaned.
+  if (auto refused = cookieFolderRefusal(scopeRule(services), lookup.finalPath)) {
+    report.skipped.push_back("cookie folder \"" + folder + "\": " + *refused);
     return;
   }
   const char separator = services.files.separator();
@@ -62,7 +61,7 @@ void cleanCookieFolder(Services& services, const AutoOptions& options, CleanBudg
   if (folder.back() != separator) folder += separator;
   std::size_t deleted = 0, left = 0;
   for (const DirEntry& entry : services.files.readFolder(folder).entries) {
-    if (!isCookieFile(entry, false)) continue;
+    if (!isCookieFile(entry, false) || isFolderSettings(services.systemFolders, entry)) continue;
     if (!budget.over() && removeCookieFile(services.files, folder + entry.name, options.securePasses)) ++deleted;
     else ++left;
   }
@@ -100,20 +99,21 @@ void clearTemporaryFolder(Services& services, const AutoOptions& options, CleanB
     report.skipped.push_back("temporary folder: the system names none");
     return;
   }
-  if (auto refused = tempFolderRefusal(services.systemFolders, path)) {
+  if (auto refused = tempFolderRefusal(scopeRule(services), path)) {
     report.skipped.push_back("temporary folder: " + oneLine(*refused));
     return;
   }
   const int passes = options.securePasses > 0 ? options.securePasses : kTempPasses;
   const TempCleared cleared = clearTempContents(services.files, path, passes, budget.control());
   report.cleaned.push_back("temporary folder: " + counted(cleared.removed, "file", "files"));
-  if (cleared.left > 0)
-    report.skipped.push_back("temporary folder: " + counted(cleared.left, "file", "files") + " " +
-                             (budget.over() ? budget.reason() : "in use or refused"));
+  if (cleared.left > 0 && budget.over())
+    reportLeft(report, "temporary folder", cleared.left, "file", "files", budget);
+  else if (cleared.left > 0)
+    report.skipped.push_back("temporary folder: " + counted(cleared.left, "file", "files") + " in use or refused");
 }
 
 void emptyTheRecycleBin(Services& services, CleanReport& report) {
-  if (services.shell.emptyRecycleBin())
+  if (services.shell.emptyRecycleBin(false))
     report.cleaned.push_back("Recycle Bin");
   else
     report.skipped.push_back("Recycle Bin: the shell reported no success (it may have been empty)");

@@ -25,7 +25,8 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
     if (profile.item(item).empty() || !choices.checked(profile.browser, profile.profile, item)) continue;
     const std::string what = profile.browser + " (" + profile.profile + ") " + lowerCase(itemName(item));
     if (budget.over()) {
-      report.skipped.push_back(what + ": " + budget.reason());
+      report.notReached.push_back(what);
+      if (report.cutOff.empty()) report.cutOff = budget.cutOffBy();
       continue;
     }
     const ItemCleaned cleaned = cleanItem(services.files, profile, item, kept, securePasses);
@@ -33,6 +34,10 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
       report.skipped.push_back(what + ": " + cleaned.reason);
     else if (!cleaned.cleaned.empty())
       report.cleaned.push_back(what + ": " + cleaned.cleaned);
+    // Its files are refused once the budget is over: the item may be half done.
+    if (cleaned.state == StoreState::Ready && budget.over()) report.skipped.push_back(what + ": cut off before its end");
+    if ((cleaned.state == StoreState::Stopped || budget.over()) && report.cutOff.empty())
+      report.cutOff = budget.cutOffBy();
   }
 }
 

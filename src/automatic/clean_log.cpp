@@ -14,7 +14,8 @@ std::string folderOf(const std::string& path, char separator) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut);
 }
 
-// The current log becomes the old one; the old one before it goes.
+// The current log becomes the old one; the old one before it goes. The only place the log
+// deletes or renames a file.
 FileStatus rotate(Files& files, const std::string& path, char separator) {
   const std::string old = folderOf(path, separator) + separator + kOldLogName;
   if (FileStatus gone = deleteName(files, old); !gone.ok() && gone.code != FileErrc::NotFound) return gone;
@@ -37,10 +38,10 @@ FileStatus appendCleanLog(Files& files, const std::string& path, const std::stri
   if (FileStatus made = files.createFolder(folderOf(path, separator)); !made.ok()) return made;
   const std::string text = line + "\r\n";
   std::uint64_t length = 0;
-  if (files.fileLength(path, length).ok() && length > 0 && length + text.size() > kCleanLogLimit) {
-    if (FileStatus rotated = rotate(files, path, separator); !rotated.ok()) return rotated;
-    length = 0;
-  }
+  // A log that cannot be rotated (a viewer holds it, or the old one) grows past the limit
+  // rather than lose the line.
+  if (files.fileLength(path, length).ok() && length > 0 && length + text.size() > kCleanLogLimit)
+    rotate(files, path, separator);
   FileStatus status;
   auto log = files.openForWrite(path, status);
   if (!log) return status;

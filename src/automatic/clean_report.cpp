@@ -1,9 +1,8 @@
 #include "automatic/clean_report.h"
 #include <ctime>
+#include <iterator>
 
 namespace vellox {
-
-namespace {
 
 const char* momentName(CleanMoment moment) {
   switch (moment) {
@@ -14,6 +13,8 @@ const char* momentName(CleanMoment moment) {
   return "";
 }
 
+namespace {
+
 std::string joined(const std::vector<std::string>& items) {
   if (items.empty()) return "nothing";
   std::string text;
@@ -23,9 +24,21 @@ std::string joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
+void CleanReport::add(CleanReport part) {
+  const auto append = [](std::vector<std::string>& to, std::vector<std::string>& from) {
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+  };
+  append(cleaned, part.cleaned);
+  append(skipped, part.skipped);
+  append(notReached, part.notReached);
+  if (cutOff.empty()) cutOff = std::move(part.cutOff);
+}
+
 std::string cleanLogLine(const std::string& time, CleanMoment moment, const CleanReport& report) {
-  return time + " | " + momentName(moment) + " | cleaned: " + joined(report.cleaned) +
-         " | skipped: " + joined(report.skipped);
+  std::string line = time + " | " + momentName(moment) + " | cleaned: " + joined(report.cleaned) +
+                     " | skipped: " + joined(report.skipped);
+  if (!report.cutOff.empty()) line += " | cut off as " + report.cutOff + "; not reached: " + joined(report.notReached);
+  return line;
 }
 
 std::string localTimeText(std::chrono::system_clock::time_point when) {

@@ -17,6 +17,7 @@ bool heldWithoutSharing(Files& files, const std::string& path) {
 
 ItemFindings findingsOf(const StoreOutcome& outcome) {
   if (outcome.state == StoreState::Running) return {outcome.state, "in use: " + outcome.reason};
+  if (outcome.state == StoreState::Stopped) return {outcome.state, outcome.reason};
   return {outcome.state, "unreadable: " + outcome.reason};
 }
 

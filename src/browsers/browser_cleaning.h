@@ -10,7 +10,8 @@ namespace vellox {
 // Every call opens its own connections and keeps nothing between calls, so a worker thread
 // may make them while the window goes on.
 
-enum class StoreState { Ready, Running, Unreadable };
+// Stopped: a stop or a deadline interrupted the store; what it was doing was rolled back.
+enum class StoreState { Ready, Running, Unreadable, Stopped };
 
 // One row's "Found" column.
 struct ItemFindings {

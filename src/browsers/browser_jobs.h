@@ -22,10 +22,16 @@ std::vector<BrowserRow> browserRows(const std::vector<BrowserProfile>& profiles)
 // in its status; a cancel stops them between rows.
 void analyzeRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                  const ShredControl& control);
+struct RowsCleaned {
+  std::string message;
+  std::size_t notReached = 0;  // rows a stop kept it from, the one it cut short included
+};
+
 // Cleans the rows, leaving whole every profile whose browser is running, and returns the
-// closing message: what was cleaned, what was skipped and why. With `securePasses` above 0
-// the files that go are shredded with that many passes first.
-std::string cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
+// closing message: what was cleaned, what was skipped and why, and first, after a stop, how
+// many rows were not reached. With `securePasses` above 0 the files that go are shredded with
+// that many passes first.
+RowsCleaned cleanRows(Files& files, const std::vector<BrowserRow>& rows, const KeptSites& kept, BrowserRun& run,
                       const ShredControl& control, int securePasses = 0);
 
 }  // namespace vellox

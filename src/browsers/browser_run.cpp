@@ -14,9 +14,10 @@ void BrowserRun::found(std::string key, std::string text) {
   });
 }
 
-void BrowserRun::finish(std::function<void()> ending) {
-  ui_.post([self = shared_from_this(), ending = std::move(ending)] {
+void BrowserRun::finish(std::function<void()> ending, bool stopped) {
+  ui_.post([self = shared_from_this(), ending = std::move(ending), stopped] {
     self->running_ = false;
+    self->stopped_ = stopped;
     if (self->onEnded) self->onEnded();
     if (!self->silenced_) ending();
   });

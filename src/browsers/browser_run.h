@@ -19,12 +19,15 @@ class BrowserRun : public std::enable_shared_from_this<BrowserRun> {
   // The "Found" text of the row with `key`.
   void found(std::string key, std::string text);
   // Posts `ending` to the window's thread; from then on the run no longer counts as running.
-  void finish(std::function<void()> ending);
+  // `stopped`: a stop cut it short, so what it shows is not whole.
+  void finish(std::function<void()> ending, bool stopped = false);
 
   // Window side.
   bool running() const { return running_; }
   // The program ends: the closing box is not shown.
   void silence() { silenced_ = true; }
+  bool silenced() const { return silenced_; }
+  bool stopped() const { return stopped_; }
   // The window showing the run, if any; set and cleared by the window on its own thread.
   std::function<void(const std::string&)> onStatus;
   std::function<void(const std::string& key, const std::string& text)> onFound;
@@ -37,6 +40,7 @@ class BrowserRun : public std::enable_shared_from_this<BrowserRun> {
   // Window's thread only.
   bool running_ = true;
   bool silenced_ = false;
+  bool stopped_ = false;
 };
 
 }  // namespace vellox

@@ -84,12 +84,15 @@ void frmmain::cmdClean_Click() {
   Ui& ui = services_.ui;
   state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites(),
                      passes = securePasses()](ShredControl& control) {
-    const std::string message = cleanRows(files, checked, kept, *run, control, passes);
-    // What is left shows in "Found" before the message does.
+    const RowsCleaned cleaned = cleanRows(files, checked, kept, *run, control, passes);
+    // What is left shows in "Found" before the message does; after a stop, the window
+    // analyzes again once the program is known to go on.
     analyzeRows(files, rows, kept, *run, control);
-    run->finish([&ui, run, message] {
-      ui.messageBox(message, kAppTitle, MsgIcon::Information, MsgButtons::Ok, run->owner ? run->owner() : 0);
-    });
+    run->finish(
+        [&ui, run, message = cleaned.message] {
+          ui.messageBox(message, kAppTitle, MsgIcon::Information, MsgButtons::Ok, run->owner ? run->owner() : 0);
+        },
+        control.stopped());
   });
 }
 
@@ -120,8 +123,10 @@ void frmmain::followBrowserRun() {
     for (std::size_t row = 0; row < lstBrowsers.count(); ++row)
       if (lstBrowsers.key(row) == key) lstBrowsers.setSubItem(row, kColFound, text);
   };
-  run.onEnded = [this, live] {
-    if (live()) showBrowsersRunning(false);
+  run.onEnded = [this, live, &run] {
+    if (!live()) return;
+    showBrowsersRunning(false);
+    if (run.stopped() && !run.silenced()) cmdAnalyze_Click();
   };
   run.owner = [this, live]() -> std::uintptr_t { return live() && view().visible() ? view().nativeHandle() : 0; };
   showBrowsersRunning(true);

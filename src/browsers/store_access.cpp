@@ -19,6 +19,7 @@ StoreOutcome outcomeOf(const SqlStatus& status, const std::string& browser) {
                     (status.code == SqlErrc::CannotOpen &&
                      (status.osError == kSharingViolation || status.osError == kLockViolation));
   if (held) return {StoreState::Running, browser + " is running"};
+  if (status.code == SqlErrc::Interrupted) return {StoreState::Stopped, "stopped before it ended"};
   if (status.code == SqlErrc::NotADatabase) return {StoreState::Unreadable, "not a database"};
   if (status.code == SqlErrc::CannotOpen) return {StoreState::Unreadable, "cannot be opened"};
   return {StoreState::Unreadable, status.message};

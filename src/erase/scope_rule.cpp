@@ -96,6 +96,16 @@ std::optional<std::string> ScopeRule::refusal(const std::string& folder, const s
   return std::nullopt;
 }
 
+std::optional<std::string> cookieFolderRefusal(const ScopeRule& rule, const std::string& folder) {
+  SystemFolders& system = rule.system();
+  const std::vector<std::string> own = system.cookieFolders();
+  const FolderPaths paths(system);
+  const std::string where = resolvedFolder(system, folder);
+  for (const auto& cookies : own)
+    if (!cookies.empty() && paths.same(where, resolvedFolder(system, cookies))) return rule.refusal(where, own);
+  return "is not the system's own cookie folder";
+}
+
 ScopeRule scopeRule(Services& services) {
   std::vector<std::string> own{services.instance.programFolder()};
   const std::string data = services.systemFolders.appDataFolders().local;

@@ -25,6 +25,10 @@ class ScopeRule {
   std::vector<std::string> ownFolders_;
 };
 
+// Of the cookie folder that a registry value names: it is cleaned on its own only where it is the
+// system's own cookie folder, and then within the rule. Why not; nothing when it may be.
+std::optional<std::string> cookieFolderRefusal(const ScopeRule& rule, const std::string& folder);
+
 // The rule with this program's own folders: where it runs from and where it keeps its data.
 ScopeRule scopeRule(Services& services);
 

@@ -7,8 +7,9 @@ class Shell {
  public:
   virtual ~Shell() = default;
   // Empties the Recycle Bin of every drive without asking; true when the shell
-  // reports success (the caller stays silent either way).
-  virtual bool emptyRecycleBin() = 0;
+  // reports success (the caller stays silent either way). Without `shown`, as when no one
+  // asked for it just now, it shows no progress window and plays no sound.
+  virtual bool emptyRecycleBin(bool shown) = 0;
   // Hands the URL to the default handler; failures are the caller's to ignore.
   virtual bool openUrl(const std::string& url) = 0;
   // Whether the clipboard holds anything, and emptying it; false when another program

@@ -4,6 +4,7 @@
 #include "platform/shell.h"
 #include "platform/ui.h"
 #include "system_areas/temp_clear.h"
+#include "erase/scope_rule.h"
 #include "system_areas/temp_folder_guard.h"
 
 namespace vellox {
@@ -28,7 +29,7 @@ void frmmain::clearTempFolder() {
   // Without a path there is nothing to clear: an empty path would walk the drive's root.
   if (path.empty()) return;
   // TMP or TEMP can name any folder, even a drive or the user's documents.
-  if (auto refused = tempFolderRefusal(services_.systemFolders, path)) {
+  if (auto refused = tempFolderRefusal(scopeRule(services_), path)) {
     // While loading at start-up the window is hidden, and a hidden owner would hide the box.
     const std::uintptr_t owner = view().visible() ? view().nativeHandle() : 0;
     services_.ui.messageBox(*refused, kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok, owner);
@@ -55,6 +56,7 @@ void frmmain::clearTempFolder() {
   });
 }
 
-void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(); }
+// Also run at start-up, unasked: no progress window, no sound.
+void frmmain::emptyRecycleBin() { services_.shell.emptyRecycleBin(false); }
 
 }  // namespace vellox

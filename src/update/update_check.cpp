@@ -20,7 +20,7 @@ constexpr const char* kUpToDate = "Your version is up to date";
 constexpr std::size_t kMaxVersionFile = 4096;
 
 // The published version, or nothing when the copy cannot be read or holds no number.
-std::optional<double> readPublishedVersion(Services& services, const std::string& path) {
+std::optional<Version> readPublishedVersion(Services& services, const std::string& path) {
   std::string contents;
   if (!services.files.readFile(path, contents, kMaxVersionFile).ok()) return std::nullopt;
   return parseVersion(firstField(contents));
@@ -44,7 +44,7 @@ std::string localCopyPath(Services& services) {
 
 void runUpdateCheck(Services& services, const UpdateCheck& check, std::uintptr_t owner) {
   const std::string path = localCopyPath(services);
-  std::optional<double> published;
+  std::optional<Version> published;
   if (downloadFile(services, check.versionUrl, path)) published = readPublishedVersion(services, path);
   forceDeleteFile(services.files, path);
 

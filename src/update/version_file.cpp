@@ -1,6 +1,6 @@
 #include "update/version_file.h"
+#include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace vellox {
 
@@ -28,14 +28,31 @@ std::string firstField(std::string_view contents) {
   return std::string(trimBlanks(line.substr(0, line.find(','))));
 }
 
-std::optional<double> parseVersion(std::string_view field) {
+std::strong_ordering Version::operator<=>(const Version& other) const {
+  const std::size_t count = std::max(parts.size(), other.parts.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t mine = i < parts.size() ? parts[i] : 0;
+    const std::uint32_t theirs = i < other.parts.size() ? other.parts[i] : 0;
+    if (mine != theirs) return mine <=> theirs;
+  }
+  return std::strong_ordering::equal;
+}
+
+std::optional<Version> parseVersion(std::string_view field) {
   field = trimBlanks(field);
-  if (field.empty()) return std::nullopt;
-  double value = 0;
-  const auto* end = field.data() + field.size();
-  const auto [stop, error] = std::from_chars(field.data(), end, value, std::chars_format::fixed);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
+  Version version;
+  for (;;) {
+    std::uint32_t part = 0;
+    const char* begin = field.data();
+    const char* end = begin + field.size();
+    const auto [stop, error] = std::from_chars(begin, end, part);
+    if (error != std::errc()) return std::nullopt;
+    version.parts.push_back(part);
+    field.remove_prefix(static_cast<std::size_t>(stop - begin));
+    if (field.empty()) return version;
+    if (field.front() != '.') return std::nullopt;
+    field.remove_prefix(1);
+  }
 }
 
 }  // namespace vellox

@@ -1,8 +1,11 @@
 // The moments of an automatic clean, as the application meets them: start-up, the
 // tray's Exit and the end of the session; and the options that lead to it.
 #include <gtest/gtest.h>
+#include <thread>
 #include "automatic/auto_world.h"
 #include "fakes/running_app.h"
+#include "wipe/held_files.h"
+#include "wipe/services_with_files.h"
 
 namespace vellox::test {
 namespace {
@@ -86,6 +89,62 @@ TEST(AutoCleanApp, TheSessionsEndCleansUnderAStatedReasonThenAllowsTheEnd) {
   EXPECT_EQ(world.cookiesLeft(), 0);
   EXPECT_NE(world.log().find(" | end of session | cleaned: cookie folder: 3 files; Recycle Bin"), std::string::npos)
       << world.log();
+}
+
+// A session ended over a wipe: the wipe stops after the write in progress, then the clean of
+// the session's end runs, once, and is logged.
+TEST(AutoCleanApp, ASessionEndedOverAWipeIsCleanedOnceTheWipeHasStopped) {
+  TestEnv env;
+  AutoWorld world(env);
+  store(env, {"runonshutdown", "autodelcookies"});
+  HeldFiles files(env.files);
+  Services services = servicesWithFiles(env, files);
+  Application app(services);
+  ASSERT_EQ(app.startUp(), StartResult::Running);
+  env.views.splash->onActivate.fire();
+  env.ui.runPosted();
+  app.showMain(kTabSecureWipe);
+  env.files.addFile("C:\\f\\wiped.txt", 3000);
+  env.views.main->txtFileToWipe.setText("C:\\f\\wiped.txt");
+  env.ui.answers.push_back(MsgAnswer::Ok);
+  env.views.main->cmdWipe.click();
+  ASSERT_TRUE(files.waitUntilHeld());
+  auto& tray = *env.views.tray;
+  EXPECT_FALSE(tray.onQueryEndSession());
+  EXPECT_EQ(world.cookiesLeft(), 3) << "not while the wipe runs";
+  std::thread releaser([&] {
+    while (!app.state().worker.stopping()) std::this_thread::yield();
+    files.release();
+  });
+  tray.onEndSession(true);
+  releaser.join();
+  EXPECT_TRUE(env.files.exists("C:\\f\\wiped.txt")) << "the wipe stopped first";
+  EXPECT_EQ(world.cookiesLeft(), 0);
+  const std::string log = world.log();
+  EXPECT_NE(log.find(" | end of session | cleaned: cookie folder: 3 files"), std::string::npos) << log;
+  EXPECT_EQ(log.find("\r\n"), log.size() - 2) << "one clean";
+  EXPECT_EQ(tray.sessionEndBlockedFor, "");
+  env.settle(app.state().worker);
+}
+
+// A start-up clean that the session's end overtakes is logged once, as cut off, naming the
+// steps it never began; what its worker still ends afterwards adds nothing to that line.
+TEST(AutoCleanApp, AStartUpCleanOvertakenByTheSessionsEndIsLoggedAsCutOff) {
+  TestEnv env;
+  AutoWorld world(env);
+  store(env, {"runonstart", "autodelcookies", "autodelcache", "autoemptyrecyclebin"});
+  Application app(env.services);
+  ASSERT_EQ(app.startUp(), StartResult::Running);
+  env.views.splash->onActivate.fire();
+  env.ui.runPosted();  // start-up: the first step goes to the worker
+  EXPECT_TRUE(env.views.tray->onQueryEndSession());
+  env.views.tray->onEndSession(true);
+  env.settle(app.state().worker);
+  const std::string log = world.log();
+  EXPECT_EQ(log.find("\r\n"), log.size() - 2) << log;
+  EXPECT_NE(log.find(" | start-up | "), std::string::npos) << log;
+  EXPECT_NE(log.find(" | cut off as the session ended; not reached: "), std::string::npos) << log;
+  EXPECT_NE(log.find("; Recycle Bin"), std::string::npos) << "named as not reached: " << log;
 }
 
 TEST(AutoCleanApp, TheAboutTabsLinkOpensTheLogOnceThereIsOne) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 #include "automatic/auto_clean.h"
 #include "automatic/auto_world.h"
@@ -44,6 +45,7 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
   EXPECT_EQ(env.urlHistory.state->clearCalls, 1);
   EXPECT_FALSE(env.files.exists(std::string(AutoWorld::kTemp) + "t.tmp"));
   EXPECT_TRUE(env.shell.bin.empty());
+  EXPECT_EQ(env.shell.binShown, std::vector<bool>{false}) << "unasked: no progress window, no sound";
   EXPECT_TRUE(env.ui.messages.empty());
   EXPECT_EQ(run.report.cleaned, (std::vector<std::string>{"cookie folder: 3 files", "cache: 1 entry",
                                                           "visited-URL history", "temporary folder: 1 file",
@@ -55,7 +57,7 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
 
 // The cookie folder's value can be changed by anything: only a folder below the user's
 // own app-data folders, where it really leads, is cleaned without asking.
-TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
+TEST(AutoClean, OnlyTheSystemsOwnCookieFolderIsCleanedAndItsDesktopIniStays) {
   struct Case {
     const char* folder;  // the Shell Folders value
     const char* real;    // where the folder really is
@@ -66,7 +68,11 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
   const char* kDocuments = "C:\\Users\\me\\Documents";
   const Case cases[] = {
       {kInetCookies, kInetCookies, false, true},
-      {"c:\\users\\ME\\appdata\\roaming\\Cookies", "C:\\Users\\me\\AppData\\Roaming\\Cookies", false, true},
+      {"c:\\users\\ME\\appdata\\local\\microsoft\\windows\\inetcookies", kInetCookies, false, true},
+      // Anywhere else below AppData is no cookie folder of the system's: a start menu, say.
+      {"C:\\Users\\me\\AppData\\Roaming\\Cookies", "C:\\Users\\me\\AppData\\Roaming\\Cookies", false, false},
+      {"C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs",
+       "C:\\Users\\me\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs", false, false},
       {"C:\\Users\\me\\AppData\\Local", "C:\\Users\\me\\AppData\\Local", false, false},
       {kDocuments, kDocuments, false, false},
       {"C:\\Users\\me\\AppData\\LocalCookies", "C:\\Users\\me\\AppData\\LocalCookies", false, false},
@@ -78,6 +84,7 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
     TestEnv env;
     env.files.addFolder("C:\\Users\\me\\AppData\\Roaming");
     env.files.addFile(std::string(c.real) + "\\cookie.txt", 10);
+    env.files.addFile(std::string(c.real) + "\\desktop.ini", 10);
     if (c.link) {
       env.files.addFolder(c.folder);
       env.systemFolders.links[c.folder] = c.real;
@@ -88,10 +95,11 @@ TEST(AutoClean, TheCookieFolderIsCleanedOnlyInsideTheUsersAppData) {
     const Cleaned run = clean(env, options);
     const std::string value = c.folder ? c.folder : "no value";
     EXPECT_EQ(env.files.exists(std::string(c.real) + "\\cookie.txt"), !c.cleaned) << value;
+    EXPECT_TRUE(env.files.exists(std::string(c.real) + "\\desktop.ini")) << value;
     EXPECT_TRUE(env.ui.messages.empty()) << value;
     if (c.cleaned) continue;
     ASSERT_EQ(run.report.skipped.size(), 1u) << value;
-    EXPECT_EQ(run.report.skipped[0], c.folder ? "cookie folder \"" + value + "\": not inside the user's AppData folders"
+    EXPECT_EQ(run.report.skipped[0], c.folder ? "cookie folder \"" + value + "\": is not the system's own cookie folder"
                                               : "cookie folder: its Shell Folders value could not be read (System "
                                                 "error 2.)");
   }
@@ -108,14 +116,43 @@ TEST(AutoClean, ADeadlineStopsBetweenFilesAndSkipsTheRest) {
   EXPECT_EQ(world.cookiesLeft(), 2);
   EXPECT_EQ(env.urlHistory.state->clearCalls, 0);
   EXPECT_EQ(run.report.cleaned, std::vector<std::string>{"cookie folder: 1 file"});
-  const char* late = "not reached before the session ended";
   EXPECT_EQ(run.report.skipped,
-            (std::vector<std::string>{std::string("cookie folder: 2 files ") + late,
-                                      std::string("browsers' cookies: ") + late, std::string("cache: ") + late,
-                                      std::string("browsers' cache: ") + late,
-                                      std::string("visited-URL history: ") + late,
-                                      std::string("browsers' history: ") + late,
-                                      std::string("temporary folder: ") + late, std::string("Recycle Bin: ") + late}));
+            std::vector<std::string>{"cookie folder: 2 files not reached before the session ended"});
+  EXPECT_EQ(run.report.cutOff, "the session ended");
+  EXPECT_EQ(run.report.notReached,
+            (std::vector<std::string>{"browsers' cookies", "cache", "browsers' cache", "visited-URL history",
+                                      "browsers' history", "temporary folder", "Recycle Bin"}));
+}
+
+// Files that take 100 ms each to go: a browser's cache of 100 files, deleted plainly or
+// shredded, stops within one file of the 4 s deadline, and the log says it was cut off.
+TEST(AutoClean, ADeadlineCutsALongItemShortWithinOneFile) {
+  const std::string cache = "C:\\Users\\me\\AppData\\Local\\Google\\Chrome\\User Data\\Default\\Cache\\f_";
+  for (int passes : {0, 3}) {
+    TestEnv env;
+    env.files.temp = AutoWorld::kTemp;
+    env.files.addFile(std::string(AutoWorld::kTemp) + "t.tmp", 10);
+    env.files.addFile("C:\\Users\\me\\AppData\\Local\\Google\\Chrome\\User Data\\Local State",
+                      R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})");
+    for (int i = 0; i < 100; ++i) env.files.addFile(cache + std::to_string(i), 10);
+    const auto start = std::chrono::steady_clock::time_point{};
+    auto clock = [&] { return start + std::chrono::milliseconds(100) * env.files.deletes.size(); };
+    AutoOptions options;
+    options.cache = options.tempFolder = true;
+    options.securePasses = passes;
+    const Cleaned run = clean(env, options, clock, start + std::chrono::seconds(4));
+    std::size_t left = 0;
+    for (int i = 0; i < 100; ++i) left += env.files.exists(cache + std::to_string(i));
+    EXPECT_GE(left, 60u) << passes;
+    EXPECT_LE(left, 61u) << passes;
+    EXPECT_EQ(run.report.cutOff, "the session ended");
+    EXPECT_EQ(run.report.notReached, std::vector<std::string>{"temporary folder"});
+    EXPECT_NE(std::find(run.report.skipped.begin(), run.report.skipped.end(),
+                        "Chrome (Person 1) cache: cut off before its end"),
+              run.report.skipped.end())
+        << ::testing::PrintToString(run.report.skipped);
+    EXPECT_TRUE(env.files.exists(std::string(AutoWorld::kTemp) + "t.tmp"));
+  }
 }
 
 // "Secure Wipe all other areas": a cookie file, a cache entry's local copy and a temporary

@@ -39,6 +39,21 @@ TEST(CleanLog, RotatesAtOneMegabyteKeepingOneOldLog) {
   EXPECT_EQ(contents(env.files, kOld), full + "fits\r\n");
 }
 
+// A viewer holding the old log keeps it from being replaced: the line still reaches the log.
+TEST(CleanLog, ALogThatCannotBeRotatedTakesTheLineAtItsEnd) {
+  TestEnv env;
+  env.files.addFile(kOld, "older").locked = true;
+  const std::string full(kCleanLogLimit, 'o');
+  env.files.addFile(kLog, full);
+  ASSERT_TRUE(appendCleanLog(env.files, kLog, "kept").ok());
+  EXPECT_EQ(contents(env.files, kLog), full + "kept\r\n");
+  env.files.node(kOld).locked = false;
+  EXPECT_EQ(contents(env.files, kOld), "older");
+  ASSERT_TRUE(appendCleanLog(env.files, kLog, "rotated").ok());
+  EXPECT_EQ(contents(env.files, kLog), "rotated\r\n");
+  EXPECT_EQ(contents(env.files, kOld), full + "kept\r\n");
+}
+
 TEST(CleanLog, ALineSaysWhenWhatWasCleanedAndWhatWasSkippedAndWhy) {
   struct Case {
     CleanMoment moment;
@@ -51,6 +66,9 @@ TEST(CleanLog, ALineSaysWhenWhatWasCleanedAndWhatWasSkippedAndWhy) {
       {CleanMoment::Exit, {{}, {"cache: stopped"}}, "T | exit | cleaned: nothing | skipped: cache: stopped"},
       {CleanMoment::SessionEnd, {{"cache: 1 entry"}, {"a", "b"}},
        "T | end of session | cleaned: cache: 1 entry | skipped: a; b"},
+      {CleanMoment::SessionEnd, {{"cookie folder: 1 file"}, {}, "the session ended", {"cache", "Recycle Bin"}},
+       "T | end of session | cleaned: cookie folder: 1 file | skipped: nothing | cut off as the session ended; "
+       "not reached: cache; Recycle Bin"},
   };
   for (const auto& c : cases) EXPECT_EQ(cleanLogLine("T", c.moment, c.report), c.line);
   EXPECT_TRUE(std::regex_match(localTimeText(std::chrono::system_clock::now()),

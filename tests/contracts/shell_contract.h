@@ -18,14 +18,14 @@ TYPED_TEST_SUITE_P(ShellContract);
 TYPED_TEST_P(ShellContract, EmptyingTheBinRemovesEverythingInIt) {
   ASSERT_TRUE(this->side.putInBin("one.txt"));
   ASSERT_TRUE(this->side.putInBin("two.txt"));
-  EXPECT_TRUE(this->side.shell().emptyRecycleBin());
+  EXPECT_TRUE(this->side.shell().emptyRecycleBin(false));
   EXPECT_FALSE(this->side.inBin("one.txt"));
   EXPECT_FALSE(this->side.inBin("two.txt"));
 }
 
 TYPED_TEST_P(ShellContract, EmptyingAnEmptyBinSucceeds) {
-  this->side.shell().emptyRecycleBin();
-  EXPECT_TRUE(this->side.shell().emptyRecycleBin());
+  this->side.shell().emptyRecycleBin(false);
+  EXPECT_TRUE(this->side.shell().emptyRecycleBin(true));
 }
 
 // Only the failure is driven: a success would start a real browser.

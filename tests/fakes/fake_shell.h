@@ -9,8 +9,9 @@ namespace vellox::test {
 
 class FakeShell : public Shell {
  public:
-  bool emptyRecycleBin() override {
+  bool emptyRecycleBin(bool shown) override {
     ++recycleBinEmptied;
+    binShown.push_back(shown);
     if (onEmptyRecycleBin) onEmptyRecycleBin();
     if (emptySucceeds) bin.clear();
     return emptySucceeds;
@@ -36,6 +37,7 @@ class FakeShell : public Shell {
   bool clipboardHeld = false;  // another program has it open
   int recentDocumentsCleared = 0;
   int recycleBinEmptied = 0;
+  std::vector<bool> binShown;  // each emptying's `shown`
   std::function<void()> onEmptyRecycleBin;
   bool emptySucceeds = true;
   std::set<std::string> bin;  // names in the Recycle Bin

@@ -48,11 +48,14 @@ TEST(VersionFile, FirstFieldOfTheFirstLine) {
   for (const auto& c : cases) EXPECT_EQ(firstField(c.contents), c.field) << c.contents;
 }
 
-TEST(VersionFile, NumbersReadTheSameInEveryLocale) {
-  EXPECT_DOUBLE_EQ(*parseVersion("1.01"), 1.01);
-  EXPECT_DOUBLE_EQ(*parseVersion(" 1.10 "), 1.1);
-  EXPECT_DOUBLE_EQ(*parseVersion("2"), 2.0);
-  for (const char* bad : {"", "abc", "1.0beta", "1,01", "nan", "inf", "1.0.1", "0x1p3"})
+TEST(VersionFile, VersionsAreReadPartByPartTheSameInEveryLocale) {
+  using Parts = std::vector<std::uint32_t>;
+  EXPECT_EQ(parseVersion("1.01")->parts, (Parts{1, 1}));
+  EXPECT_EQ(parseVersion(" 1.10 ")->parts, (Parts{1, 10}));
+  EXPECT_EQ(parseVersion("2")->parts, (Parts{2}));
+  EXPECT_EQ(parseVersion("1.0.1")->parts, (Parts{1, 0, 1}));
+  for (const char* bad : {"", "abc", "1.0beta", "1,01", "nan", "inf", "0x1p3", "1.", ".1", "1..2", "-1", "+1", "1.-2",
+                          "99999999999"})
     EXPECT_FALSE(parseVersion(bad).has_value()) << bad;
 }
 
@@ -65,7 +68,11 @@ TEST(UpdateCheck, ComparesThePublishedVersionWithOurs) {
       {"1.0", "1.0", kUpToDate},
       {"1.0", "0.9", kUpToDate},
       {"1.0", "1.01", kNewer},
-      {"1.10", "1.9", kNewer},  // 1.10 is 1.1
+      {"1.9", "1.10", kNewer},  // part by part: 10 comes after 9
+      {"1.10", "1.9", kUpToDate},
+      {"1.0", "1", kUpToDate},
+      {"1.0", "1.0.1", kNewer},
+      {"2.0", "10.0", kNewer},
       {"1.0", "1.01,beta channel", kNewer},
       {"1.0", "\"2.0\"", kNewer},
       {"1.0", "1.0\r\n5.0\r\n", kUpToDate},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 #include <string>
 #include "app/frmmain.h"
 #include "fakes/test_env.h"
@@ -29,9 +30,12 @@ TEST(RecycleBinOnWindows, CheckingTheBoxEmptiesTheBinWithoutAsking) {
 TEST(RecycleBinOnWindows, EmptyingAnEmptyBinReturnsWithoutADialog) {
   ASSERT_TRUE(trashIsTheTestsOwn()) << "XDG_DATA_HOME must lie inside VELLOX_TEST_ROOT";
   auto shell = win32::makeShell();
-  shell->emptyRecycleBin();
-  shell->emptyRecycleBin();
+  shell->emptyRecycleBin(false);
+  shell->emptyRecycleBin(true);
   EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+  // Unasked, the shell shows no progress and plays no sound; asked, it may.
+  EXPECT_EQ(win32::recycleBinFlags(false), static_cast<unsigned long>(SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND));
+  EXPECT_EQ(win32::recycleBinFlags(true), static_cast<unsigned long>(SHERB_NOCONFIRMATION));
 }
 
 }  // namespace

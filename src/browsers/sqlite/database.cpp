@@ -17,7 +17,24 @@ int flagsOf(OpenMode mode) {
 // SQLite's calls take no null connection; ours answer it with a status instead.
 SqlStatus notOpen() { return {SqlErrc::Other, SQLITE_MISUSE, 0, "the database is not open"}; }
 
+// Steps of SQLite's engine between two questions to the scope: well under a millisecond.
+constexpr int kStepsPerCheck = 1000;
+
+thread_local InterruptScope* innermost = nullptr;
+
+// A non-zero answer interrupts the statement, as sqlite3_interrupt would; asked from within,
+// it needs no timer thread racing the connection's close.
+int onProgress(void*) { return InterruptScope::stopNow() ? 1 : 0; }
+
 }  // namespace
+
+InterruptScope::InterruptScope(std::function<bool()> stopped) : stopped_(std::move(stopped)), outer_(innermost) {
+  innermost = this;
+}
+
+InterruptScope::~InterruptScope() { innermost = outer_; }
+
+bool InterruptScope::stopNow() { return innermost && innermost->stopped_ && innermost->stopped_(); }
 
 void CloseConnection::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
@@ -28,6 +45,7 @@ SqlStatus Database::open(const std::string& path, OpenMode mode) {
   ConnectionHandle opened(raw);
   if (rc != SQLITE_OK) return statusOf(opened.get(), rc);
   db_ = std::move(opened);
+  sqlite3_progress_handler(db_.get(), kStepsPerCheck, onProgress, nullptr);
   SqlStatus status = setBusyWait(kDefaultBusyWaitMs);
   if (status.ok()) status = execute("SELECT count(*) FROM sqlite_schema");
   if (!status.ok()) db_.reset();

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include "browsers/sqlite/sql_status.h"
@@ -9,6 +10,25 @@ struct sqlite3;
 namespace vellox::sqlite {
 
 class Statement;
+
+// While one lives, every statement run on a connection that this thread opened stops soon after
+// `stopped` answers true, with SqlErrc::Interrupted: a clean keeps its deadline inside one long
+// statement, such as the VACUUM of a large history. SQLite asks it every few thousand steps of
+// its engine, on the thread that runs the statement, so it needs no lock.
+class InterruptScope {
+ public:
+  explicit InterruptScope(std::function<bool()> stopped);
+  ~InterruptScope();
+  InterruptScope(const InterruptScope&) = delete;
+  InterruptScope& operator=(const InterruptScope&) = delete;
+
+  // Whether the innermost scope of this thread says stop.
+  static bool stopNow();
+
+ private:
+  std::function<bool()> stopped_;
+  InterruptScope* outer_;
+};
 
 enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate };
 

@@ -13,6 +13,7 @@ SqlErrc codeOf(int rc) {
     case SQLITE_LOCKED: return SqlErrc::Busy;
     case SQLITE_NOTADB: return SqlErrc::NotADatabase;
     case SQLITE_CANTOPEN: return SqlErrc::CannotOpen;
+    case SQLITE_INTERRUPT: return SqlErrc::Interrupted;
     default: return SqlErrc::Other;
   }
 }

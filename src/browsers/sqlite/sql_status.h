@@ -8,7 +8,8 @@ namespace vellox::sqlite {
 // Busy: another connection or program holds a lock the call needed (SQLite's BUSY or LOCKED).
 // NotADatabase: the file exists but is not a SQLite database, or is encrypted.
 // CannotOpen: the file or its folder cannot be opened or created at all.
-enum class SqlErrc { Ok, Busy, NotADatabase, CannotOpen, Other };
+// Interrupted: stopped by an InterruptScope before it ended; a transaction it was in is rolled back.
+enum class SqlErrc { Ok, Busy, NotADatabase, CannotOpen, Interrupted, Other };
 
 struct SqlStatus {
   SqlErrc code = SqlErrc::Ok;

@@ -17,6 +17,8 @@ std::unique_ptr<Files> makeFiles();
 std::unique_ptr<Registry> makeRegistry();
 std::unique_ptr<SettingsStore> makeSettingsStore();
 std::unique_ptr<Shell> makeShell();
+// SHEmptyRecycleBin's flags: never a confirmation; progress and sound only when `shown`.
+unsigned long recycleBinFlags(bool shown);
 std::unique_ptr<UrlCache> makeUrlCache();
 std::unique_ptr<UrlHistoryService> makeUrlHistory();
 std::unique_ptr<Download> makeDownload();

@@ -7,11 +7,17 @@
 
 namespace vellox::win32 {
 
+DWORD recycleBinFlags(bool shown) {
+  return SHERB_NOCONFIRMATION | (shown ? 0 : SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+}
+
 namespace {
 
 class Win32Shell : public Shell {
  public:
-  bool emptyRecycleBin() override { return SUCCEEDED(SHEmptyRecycleBinW(nullptr, nullptr, SHERB_NOCONFIRMATION)); }
+  bool emptyRecycleBin(bool shown) override {
+    return SUCCEEDED(SHEmptyRecycleBinW(nullptr, nullptr, recycleBinFlags(shown)));
+  }
 
   bool openUrl(const std::string& url) override {
     const HINSTANCE result = ShellExecuteW(nullptr, nullptr, widen(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);

@@ -21,6 +21,29 @@ std::int64_t countRows(Database& db, const std::string& table) {
   return count.columnInt64(0);
 }
 
+// A long statement stops soon after its scope says so, and runs to its end outside one.
+TEST(SqliteLayer, AStatementStopsWhenItsInterruptScopeSaysSo) {
+  TempDir dir;
+  Database db;
+  ASSERT_TRUE(db.open(dir / "store.db", OpenMode::ReadWriteCreate).ok());
+  const std::string count =
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300000) SELECT count(*) FROM n";
+  bool row = false;
+  int asked = 0;
+  {
+    InterruptScope scope([&] { return ++asked > 3; });
+    Statement query;
+    ASSERT_TRUE(db.prepare(count, query).ok());
+    EXPECT_EQ(query.step(row).code, SqlErrc::Interrupted);
+    EXPECT_EQ(asked, 4) << "stopped at the first question answered yes";
+  }
+  Statement query;
+  ASSERT_TRUE(db.prepare(count, query).ok());
+  ASSERT_TRUE(query.step(row).ok());
+  EXPECT_EQ(query.columnInt64(0), 300000);
+  EXPECT_EQ(asked, 4);
+}
+
 TEST(SqliteLayer, BoundValuesAreStoredAndReadBackAfterReopening) {
   TempDir dir;
   const std::string path = dir / "store.db";
