@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "app/application.h"
 #include "app/command_line.h"
 #include "platform/win32/com_scope.h"

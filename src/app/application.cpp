@@ -1,12 +1,14 @@
 #include "app/application.h"
 #include <algorithm>
 #include <utility>
-#include "app/app_identity.h"
+#include "app/general_tab.h"
 #include "automatic/clean_report.h"
+#include "common/app_identity.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
 #include "windows_traces/registry_backup.h"
+#include "wipe/secure_wipe_tab.h"
 
 namespace vellox {
 
@@ -58,12 +60,12 @@ StartResult Application::startUp(const LaunchRequest& launch) {
 void Application::finishStartUp() {
   services_.ui.post([this] {
     if (ended_) return;
-    // A window the user opened meanwhile has loaded the preferences already;
-    // loading them again would empty the Recycle Bin or clear the temporary folder twice.
+    // A window the user opened meanwhile has loaded the preferences already.
     if (!mainLoaded_) {
       loadMain();
       main_->loadUserPrefs();
     }
+    actAtStartUp();
     startUpClean();
     splash_.reset();
     if (auto path = std::exchange(launchWipe_, std::nullopt)) wipeFromShell(*path);
@@ -79,13 +81,22 @@ void Application::showMain(std::optional<int> tab) {
   if (!main_) loadMain();
   main_->view().show();
   main_->Form_Activate();
+  // Opened before start-up ended: its stored options act now, as they would have then.
+  if (splash_) actAtStartUp();
   if (tab && main_) main_->SSTab1.select(*tab);
+}
+
+// "Empty Recycle Bin" and "Clear Temporary files" act once per run on their stored
+// value, never again when the window is opened.
+void Application::actAtStartUp() {
+  if (std::exchange(actedAtStartUp_, true) || !main_) return;
+  main_->tab<GeneralTab>().actAtStartUp();
 }
 
 void Application::wipeFromShell(const std::string& path) {
   if (ended_) return;
   showMain(kTabSecureWipe);
-  if (main_) main_->wipeFromShell(path);
+  if (main_) main_->tab<SecureWipeTab>().wipeFromShell(path);
 }
 
 void Application::unloadMain() {

@@ -3,10 +3,11 @@
 #include <optional>
 #include <vector>
 #include "app/command_line.h"
-#include "app/frmmain.h"
-#include "app/frmsplash.h"
-#include "app/frmtray.h"
-#include "app/program_state.h"
+#include "automatic/auto_options.h"
+#include "app/main_window.h"
+#include "app/splash.h"
+#include "app/tray.h"
+#include "common/program_state.h"
 #include "automatic/clean_report.h"
 #include "platform/instance.h"
 #include "platform/services.h"
@@ -69,6 +70,7 @@ class Application {
 
  private:
   void finishStartUp();
+  void actAtStartUp();
   void loadMain();
   void retireLater();
   AutoOptions autoOptions();
@@ -98,6 +100,7 @@ class Application {
   std::shared_ptr<AutoCleanRun> cleanRun_;
   // Whether a main window was ever loaded, by start-up or by the user.
   bool mainLoaded_ = false;
+  bool actedAtStartUp_ = false;
   bool ended_ = false;
 };
 

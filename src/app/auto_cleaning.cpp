@@ -2,6 +2,7 @@
 #include <mutex>
 #include <utility>
 #include "app/application.h"
+#include "app/general_tab.h"
 #include "automatic/auto_clean.h"
 #include "automatic/clean_log.h"
 #include "platform/ui.h"
@@ -38,7 +39,7 @@ struct AutoCleanRun {
 };
 
 AutoOptions Application::autoOptions() {
-  return main_ ? main_->autoOptions() : storedAutoOptions(services_.settings);
+  return main_ ? main_->tab<GeneralTab>().autoOptions() : storedAutoOptions(services_.settings);
 }
 
 void Application::startUpClean() {

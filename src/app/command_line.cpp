@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 
 namespace vellox {
 

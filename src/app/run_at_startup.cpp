@@ -1,5 +1,5 @@
 #include "app/run_at_startup.h"
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "platform/instance.h"
 #include "platform/registry.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include "app/auto_options.h"
+#include "automatic/auto_options.h"
 #include "automatic/clean_report.h"
 #include "history/curl_history.h"
 #include "platform/services.h"

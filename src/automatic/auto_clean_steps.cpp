@@ -1,6 +1,6 @@
 #include "automatic/auto_clean_steps.h"
 #include <cstdio>
-#include "app/mod_reg.h"
+#include "common/registry_values.h"
 #include "browsers/found_text.h"
 #include "cache/cache_entries.h"
 #include "cookies/cookie_files.h"

@@ -1,5 +1,5 @@
 #include "browsers/browser_settings.h"
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 
 namespace vellox {
 

@@ -1,11 +1,11 @@
+#include "browsers/browsers_tab.h"
 #include <algorithm>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "browsers/browser_settings.h"
 #include "browsers/browser_cleaning.h"
 #include "browsers/browser_discovery.h"
 #include "browsers/browser_jobs.h"
-#include "browsers/frmkeepcookies.h"
+#include "browsers/keep_cookies_dialog.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
@@ -18,11 +18,24 @@ enum BrowserColumn { kColProfile = 1, kColItem = 2, kColFound = 3 };
 
 }  // namespace
 
+BrowsersTab::BrowsersTab(BrowsersControls controls, Services& services, ProgramState& state,
+                         const ShredLevel& level, TabHost& host)
+    : BrowsersControls(controls), services_(services), state_(state), level_(level), host_(host) {
+  const auto alive = host.alive();
+  lstBrowsers.onCheckToggled = [this, alive](std::size_t row) {
+    if (*alive) lstBrowsers_CheckToggled(row);
+  };
+  bindWhileOpen(cmdAnalyze.onClick, alive, [this] { cmdAnalyze_Click(); });
+  bindWhileOpen(cmdClean.onClick, alive, [this] { cmdClean_Click(); });
+  bindWhileOpen(cmdKeepCookies.onClick, alive, [this] { cmdKeepCookies_Click(); });
+  followBrowserRun();
+}
+
 // The rows stay as they are while a job works on them; they are found again on the
 // next visit of the tab.
-void frmmain::loadBrowsersList() {
+void BrowsersTab::loadBrowsersList() {
   if (state_.browsersBusy()) return;
-  BusyPointer busy(pointer);
+  BusyPointer busy(host_.mousePointer());
   browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
   const BrowserChoices choices =
       storedBrowserChoices(services_.settings);
@@ -42,7 +55,7 @@ void frmmain::loadBrowsersList() {
 
 // Each toggle is stored at once, over what the store holds, so rows of browsers
 // that are not there now keep their choice.
-void frmmain::lstBrowsers_CheckToggled(std::size_t row) {
+void BrowsersTab::lstBrowsers_CheckToggled(std::size_t row) {
   if (row >= browserRows_.size()) return;
   const BrowserRow& toggled = browserRows_[row];
   BrowserChoices choices =
@@ -51,11 +64,11 @@ void frmmain::lstBrowsers_CheckToggled(std::size_t row) {
   saveBrowserChoices(services_.settings, choices);
 }
 
-KeptSites frmmain::keptSites() {
+KeptSites BrowsersTab::keptSites() {
   return storedKeptSites(services_.settings);
 }
 
-void frmmain::cmdAnalyze_Click() {
+void BrowsersTab::cmdAnalyze_Click() {
   if (state_.browsersBusy() || browserRows_.empty()) return;
   auto run = startBrowserRun();
   Files& files = services_.files;
@@ -65,25 +78,25 @@ void frmmain::cmdAnalyze_Click() {
   });
 }
 
-void frmmain::cmdClean_Click() {
+void BrowsersTab::cmdClean_Click() {
   if (state_.browsersBusy()) return;
   std::vector<BrowserRow> checked;
   for (std::size_t row = 0; row < browserRows_.size() && row < lstBrowsers.count(); ++row)
     if (lstBrowsers.checked(row)) checked.push_back(browserRows_[row]);
   if (checked.empty()) {
     services_.ui.messageBox("No item is checked.", kAppTitle, MsgIcon::Information, MsgButtons::Ok,
-                            view().nativeHandle());
+                            host_.owner());
     return;
   }
   const auto answer = services_.ui.messageBox("Clean the checked items?", kAppTitle, MsgIcon::Question,
-                                              MsgButtons::YesNo, view().nativeHandle());
+                                              MsgButtons::YesNo, host_.owner());
   // The box let other events run: one of them may have started a job.
   if (answer != MsgAnswer::Yes || state_.browsersBusy()) return;
   auto run = startBrowserRun();
   Files& files = services_.files;
   Ui& ui = services_.ui;
   state_.worker.run([&files, &ui, run, checked, rows = browserRows_, kept = keptSites(),
-                     passes = securePasses()](ShredControl& control) {
+                     passes = level_.securePasses()](ShredControl& control) {
     const RowsCleaned cleaned = cleanRows(files, checked, kept, *run, control, passes);
     // What is left shows in "Found" before the message does; after a stop, the window
     // analyzes again once the program is known to go on.
@@ -96,27 +109,27 @@ void frmmain::cmdClean_Click() {
   });
 }
 
-std::shared_ptr<BrowserRun> frmmain::startBrowserRun() {
+std::shared_ptr<BrowserRun> BrowsersTab::startBrowserRun() {
   auto run = std::make_shared<BrowserRun>(services_.ui);
   state_.browsers = run;
   for (std::size_t row = 0; row < lstBrowsers.count(); ++row) lstBrowsers.setSubItem(row, kColFound, "");
   followBrowserRun();
   // A wipe before it on the worker goes first.
-  if (state_.wiping()) sbar.setText("Waiting for the wipe to end...");
+  if (state_.wiping()) host_.setStatus("Waiting for the wipe to end...");
   return run;
 }
 
 // Binds this window to the running Analyze or Clean, if any, and shows its state.
-void frmmain::followBrowserRun() {
+void BrowsersTab::followBrowserRun() {
   if (!state_.browsersBusy()) return;
   auto& run = *state_.browsers;
-  std::weak_ptr<bool> alive = alive_;
+  std::weak_ptr<const bool> alive = host_.alive();
   const auto live = [alive] {
     auto flag = alive.lock();
     return flag && *flag;
   };
   run.onStatus = [this, live](const std::string& text) {
-    if (live()) sbar.setText(text);
+    if (live()) host_.setStatus(text);
   };
   run.onFound = [this, live](const std::string& key, const std::string& text) {
     if (!live()) return;
@@ -128,26 +141,26 @@ void frmmain::followBrowserRun() {
     showBrowsersRunning(false);
     if (run.stopped() && !run.silenced()) cmdAnalyze_Click();
   };
-  run.owner = [this, live]() -> std::uintptr_t { return live() && view().visible() ? view().nativeHandle() : 0; };
+  run.owner = [this, live]() -> std::uintptr_t { return live() && host_.visible() ? host_.owner() : 0; };
   showBrowsersRunning(true);
 }
 
-void frmmain::showBrowsersRunning(bool running) {
+void BrowsersTab::showBrowsersRunning(bool running) {
   cmdAnalyze.setEnabled(!running);
   cmdClean.setEnabled(!running);
   cmdKeepCookies.setEnabled(!running);
-  if (!running) sbar.setText("");
+  if (!running) host_.setStatus("");
 }
 
-void frmmain::cmdKeepCookies_Click() {
+void BrowsersTab::cmdKeepCookies_Click() {
   if (keepCookies_) return;
   std::vector<std::string> sites;
   {
-    BusyPointer busy(pointer);
+    BusyPointer busy(host_.mousePointer());
     sites = cookieSites(services_.files,
                         findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
   }
-  std::weak_ptr<bool> alive = alive_;
+  std::weak_ptr<const bool> alive = host_.alive();
   auto closed = [this, alive](const std::vector<std::string>* kept) {
     if (auto live = alive.lock(); !live || !*live) return;
     if (kept) saveKeptSiteList(services_.settings, *kept);
@@ -156,7 +169,7 @@ void frmmain::cmdKeepCookies_Click() {
       if (auto live = alive.lock(); live && *live) keepCookies_.reset();
     });
   };
-  keepCookies_ = std::make_unique<frmKeepCookies>(services_.views.createKeepCookies(view().nativeHandle()),
+  keepCookies_ = std::make_unique<frmKeepCookies>(services_.views.createKeepCookies(host_.owner()),
                                                   std::move(sites),
                                                   storedKeptSiteList(services_.settings),
                                                   std::move(closed));

@@ -59,6 +59,8 @@ FileTally measureFiles(Files& files, const ItemPaths& item) {
 FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses) {
   FileTally tally;
   ShredControl control;
+  // One file at a time, as a stop or a deadline must cut the item short within one file.
+  control.workers = 1;
   // Each name is opened as the item names it: a link there stays, and is never walked through.
   for (const auto* paths : {&item.files, &item.folders}) {
     for (const auto& path : *paths) {

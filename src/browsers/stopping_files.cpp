@@ -23,6 +23,43 @@ class StoppingWritableFile final : public WritableFile {
   StoppingFiles& owner_;
 };
 
+// A node opened before the stop, and every node opened through it: the gate walks a folder
+// through its handles, so the stop must reach each child it opens, writes and removes.
+class StoppingNode final : public FileNode {
+ public:
+  StoppingNode(std::unique_ptr<FileNode> node, StoppingFiles& owner) : node_(std::move(node)), owner_(owner) {}
+  const NodeFacts& facts() const override { return node_->facts(); }
+  const std::string& path() const override { return node_->path(); }
+  FolderListing list() override { return node_->list(); }
+  std::unique_ptr<FileNode> openChild(const DirEntry& entry, FileStatus& status) override {
+    auto child = node_->openChild(entry, status);
+    return child ? std::make_unique<StoppingNode>(std::move(child), owner_) : nullptr;
+  }
+  std::unique_ptr<WritableFile> openForWriting(FileStatus& status) override {
+    return writer(owner_.refuse() ? nullptr : node_->openForWriting(status), status);
+  }
+  FileStatus streams(std::vector<std::string>& names) override { return node_->streams(names); }
+  std::unique_ptr<WritableFile> openStream(const std::string& name, FileStatus& status) override {
+    return writer(owner_.refuse() ? nullptr : node_->openStream(name, status), status);
+  }
+  FileStatus rename(const std::string& newName) override { return node_->rename(newName); }
+  FileStatus remove() override { return owner_.refuse() ? stoppedStatus() : node_->remove(); }
+  FileStatus makeWritable() override { return node_->makeWritable(); }
+  FileStatus setAttributes(std::uint32_t attributes) override { return node_->setAttributes(attributes); }
+
+ private:
+  std::unique_ptr<WritableFile> writer(std::unique_ptr<WritableFile> file, FileStatus& status) {
+    if (!file) {
+      if (status.ok()) status = stoppedStatus();
+      return nullptr;
+    }
+    return std::make_unique<StoppingWritableFile>(std::move(file), owner_);
+  }
+
+  std::unique_ptr<FileNode> node_;
+  StoppingFiles& owner_;
+};
+
 }  // namespace
 
 FileStatus stoppedStatus() { return {FileErrc::Other, 0, "stopped"}; }
@@ -51,7 +88,8 @@ std::unique_ptr<FileNode> StoppingFiles::openNode(const std::string& literalPath
     status = stoppedStatus();
     return nullptr;
   }
-  return files_.openNode(literalPath, status);
+  auto node = files_.openNode(literalPath, status);
+  return node ? std::make_unique<StoppingNode>(std::move(node), *this) : nullptr;
 }
 
 FileStatus StoppingFiles::deleteFile(const std::string& path) {

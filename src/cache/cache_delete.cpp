@@ -1,4 +1,4 @@
-#include "app/frmmain.h"
+#include "cache/cache_tab.h"
 #include <map>
 #include "cache/cache_entries.h"
 
@@ -21,10 +21,10 @@ CacheEntry entryOf(const std::string& url, const std::map<std::string, std::stri
 
 }  // namespace
 
-void frmmain::cmdDelSelFromCache_Click() {
+void CacheTab::cmdDelSelFromCache_Click() {
   const long long current = List1.currentIndex();
   if (current >= 0 && static_cast<unsigned long long>(current) < List1.count()) {
-    const int passes = securePasses();
+    const int passes = level_.securePasses();
     const std::string url = List1.text(static_cast<std::size_t>(current));
     removeCacheEntry(services_.files, services_.urlCache, entryOf(url, localFiles(services_.urlCache, passes)),
                      passes);
@@ -32,18 +32,18 @@ void frmmain::cmdDelSelFromCache_Click() {
   GetCacheURLList();
 }
 
-void frmmain::cmdDelAllFromCache_Click() {
-  sbar.setText("Clearing cache...");
+void CacheTab::cmdDelAllFromCache_Click() {
+  host_.setStatus("Clearing cache...");
   // The loop does not yield, so paint the status before it starts.
-  view_->repaint();
+  host_.repaint();
   deletecache();
-  sbar.setText("");
+  host_.setStatus("");
 }
 
-void frmmain::deletecache() {
-  BusyPointer busy(pointer);
+void CacheTab::deletecache() {
+  BusyPointer busy(host_.mousePointer());
   const bool deletePasswords = chkDelCachedPasswords.value() == 1;
-  const int passes = securePasses();
+  const int passes = level_.securePasses();
   const auto files = localFiles(services_.urlCache, passes);
   const std::size_t count = List1.count();
   for (std::size_t i = 0; i < count; ++i) {
@@ -54,9 +54,9 @@ void frmmain::deletecache() {
   GetCacheURLList();
 }
 
-void frmmain::cmdinvertcachesel_Click() { invertsel(); }
+void CacheTab::cmdinvertcachesel_Click() { invertsel(); }
 
-void frmmain::invertsel() {
+void CacheTab::invertsel() {
   const std::size_t count = List1.count();
   for (std::size_t i = 0; i < count; ++i) List1.setSelected(i, !List1.selected(i));
 }

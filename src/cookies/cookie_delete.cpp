@@ -1,6 +1,6 @@
 #include <memory>
-#include "app/frmmain.h"
 #include "cookies/cookie_files.h"
+#include "cookies/cookies_tab.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 
@@ -19,44 +19,44 @@ void changeEveryRow(ListView& list, Change change) {
 
 }  // namespace
 
-void frmmain::cmdselectallcookies_Click() {
+void CookiesTab::cmdselectallcookies_Click() {
   if (listingCookies_) return;
   changeEveryRow(lstcookies, [](bool) { return true; });
   lstcookies.setFocus();
 }
 
-void frmmain::cmdselectnocookies_Click() {
+void CookiesTab::cmdselectnocookies_Click() {
   if (listingCookies_) return;
   changeEveryRow(lstcookies, [](bool) { return false; });
 }
 
-void frmmain::cmdinvertcookiesselection_Click() {
+void CookiesTab::cmdinvertcookiesselection_Click() {
   if (listingCookies_) return;
   changeEveryRow(lstcookies, [](bool selected) { return !selected; });
   lstcookies.setFocus();
 }
 
-void frmmain::cmddelcookies_Click() {
+void CookiesTab::cmddelcookies_Click() {
   if (listingCookies_) return;
   // The question and the listing both let other events run, the tray's Exit among them.
-  const std::shared_ptr<const bool> alive = alive_;
-  sbar.setText("Deleting cookies...");
+  const std::shared_ptr<const bool> alive = host_.alive();
+  host_.setStatus("Deleting cookies...");
   deletecookies();
   if (!*alive) return;
   loadCookiesList();
   if (!*alive) return;
-  sbar.setText("");
+  host_.setStatus("");
 }
 
-void frmmain::deletecookies() {
+void CookiesTab::deletecookies() {
   showIndexDat = false;
-  const std::shared_ptr<const bool> alive = alive_;
+  const std::shared_ptr<const bool> alive = host_.alive();
   const MsgAnswer answer = services_.ui.messageBox(kDeleteQuestion, kDeleteTitle, MsgIcon::Question,
-                                                   MsgButtons::YesNo, view_->nativeHandle());
+                                                   MsgButtons::YesNo, host_.owner());
   if (!*alive || answer != MsgAnswer::Yes) return;
 
-  BusyPointer busy(pointer);
-  const int passes = securePasses();
+  BusyPointer busy(host_.mousePointer());
+  const int passes = level_.securePasses();
   // From the last row up, so removing a row leaves the rows still to visit in place.
   for (std::size_t row = lstcookies.count(); row-- > 0;) {
     if (lstcookies.text(row).empty() || !lstcookies.selected(row)) continue;

@@ -1,5 +1,5 @@
-#include "app/frmmain.h"
-#include "app/mod_reg.h"
+#include "common/registry_values.h"
+#include "cookies/cookies_tab.h"
 #include "cookies/cookie_files.h"
 #include "cookies/cookie_listing_scope.h"
 #include "platform/files.h"
@@ -7,20 +7,20 @@
 
 namespace vellox {
 
-void frmmain::loadCookiesList() {
+void CookiesTab::loadCookiesList() {
   if (listingCookies_) return;
   lstcookies.clear();
   // A failed read is reported in a message box, whose loop runs other events.
-  const std::shared_ptr<const bool> alive = alive_;
+  const std::shared_ptr<const bool> alive = host_.alive();
   const std::string folder = getRegValue(services_, RegRoot::CurrentUser, kShellFoldersKey, kCookiesValue);
   if (!*alive) return;
   txtCookieDir.setText(folder);
   EnumCookies(folder);
 }
 
-void frmmain::EnumCookies(std::string path) {
+void CookiesTab::EnumCookies(std::string path) {
   if (listingCookies_) return;
-  CookieListingScope listing(listingCookies_, *this, alive_);
+  CookieListingScope listing(listingCookies_, *this, host_.mousePointer(), host_.alive());
   // An empty folder text would otherwise become the root of the current drive.
   if (path.empty()) return;
   const char separator = services_.files.separator();

@@ -2,7 +2,7 @@
 #include <initializer_list>
 #include <memory>
 #include <vector>
-#include "app/frmmain.h"
+#include "ui/main_controls.h"
 
 namespace vellox {
 
@@ -13,21 +13,21 @@ namespace vellox {
 // by one of those events: then there is nothing left to put back.
 class CookieListingScope {
  public:
-  CookieListingScope(bool& running, frmmain& form, std::shared_ptr<const bool> alive)
-      : running_(running), form_(form), alive_(std::move(alive)) {
+  CookieListingScope(bool& running, CookiesControls& form, MousePointer& pointer, std::shared_ptr<const bool> alive)
+      : running_(running), form_(form), pointer_(pointer), alive_(std::move(alive)) {
     running_ = true;
     for (Control* button : std::initializer_list<Control*>{&form.cmdselectallcookies, &form.cmdselectnocookies,
                                                            &form.cmdinvertcookiesselection, &form.cmddelcookies}) {
       saved_.push_back({button, button->enabled()});
       button->setEnabled(false);
     }
-    form_.pointer.set(kPointerHourglass);
+    pointer_.set(kPointerHourglass);
   }
   ~CookieListingScope() {
     if (windowGone()) return;
     if (filling_) form_.lstcookies.endUpdate();
     for (const auto& [button, enabled] : saved_) button->setEnabled(enabled);
-    form_.pointer.set(kPointerDefault);
+    pointer_.set(kPointerDefault);
     running_ = false;
   }
   CookieListingScope(const CookieListingScope&) = delete;
@@ -45,7 +45,8 @@ class CookieListingScope {
     bool enabled;
   };
   bool& running_;
-  frmmain& form_;
+  CookiesControls& form_;
+  MousePointer& pointer_;
   std::shared_ptr<const bool> alive_;
   std::vector<Saved> saved_;
   bool filling_ = false;

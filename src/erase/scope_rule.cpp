@@ -1,4 +1,5 @@
 #include "erase/scope_rule.h"
+#include <algorithm>
 #include "platform/instance.h"
 #include "platform/services.h"
 
@@ -81,9 +82,15 @@ std::optional<std::string> ScopeRule::refusal(const std::string& folder, const s
       if (paths.same(known, path)) return true;
     return false;
   };
+  // The user's and the system's named folders are named first; among many, the closest says most.
+  std::vector<std::pair<SystemFolder, std::string>> places;
   for (const auto& known : system_.protectedFolders()) {
-    const std::string place = resolvedFolder(system_, known.path);
-    if (place.empty() || isAllowed(place)) continue;
+    std::string place = resolvedFolder(system_, known.path);
+    if (!place.empty() && !isAllowed(place)) places.emplace_back(known, std::move(place));
+  }
+  std::stable_sort(places.begin(), places.end(),
+                   [](const auto& a, const auto& b) { return a.first.kind < b.first.kind; });
+  for (const auto& [known, place] : places) {
     if (paths.same(where, place)) return "is " + roleOf(known);
     if (paths.within(place, where)) return "holds " + roleOf(known) + ", " + place;
   }

@@ -30,16 +30,21 @@ std::string insideRole(const std::string& folder, const std::vector<SystemFolder
   return {};
 }
 
-// Where temporary files are kept: below the local application data's Temp or the Windows
-// folder's Temp, or a folder named so.
+// Where temporary files are kept: a folder named so, or one below such a folder inside the
+// user's profile or the Windows folder (where the system keeps its own temporary folders).
 bool looksTemporary(SystemFolders& system, const std::string& folder, const FolderPaths& paths) {
-  const std::string name = folder.substr(folder.find_last_of("\\/") + 1);
-  if (system.sameName(name, "Temp") || system.sameName(name, "Tmp")) return true;
-  const std::string local = system.appDataFolders().local;
-  if (!local.empty() && paths.within(folder, resolvedFolder(system, local) + "\\Temp")) return true;
-  for (const auto& p : system.protectedFolders())
-    if (p.kind == SystemFolderKind::Windows && paths.within(folder, resolvedFolder(system, p.path) + "\\Temp"))
-      return true;
+  const auto isTempName = [&](const std::string& name) { return system.sameName(name, "Temp") || system.sameName(name, "Tmp"); };
+  if (isTempName(folder.substr(folder.find_last_of("\\/") + 1))) return true;
+  for (const auto& p : system.protectedFolders()) {
+    if (p.kind != SystemFolderKind::Windows && p.kind != SystemFolderKind::Profile) continue;
+    const std::string home = resolvedFolder(system, p.path);
+    if (!paths.within(folder, home)) continue;
+    // Each folder between `home` and `folder` may be the temporary folder it lies in.
+    for (std::size_t cut = home.size(); (cut = folder.find_first_of("\\/", cut + 1)) != std::string::npos;) {
+      const std::string above = folder.substr(0, cut);
+      if (isTempName(above.substr(above.find_last_of("\\/") + 1))) return true;
+    }
+  }
   return false;
 }
 
@@ -63,8 +68,11 @@ std::optional<std::string> tempFolderRefusal(const ScopeRule& rule, const std::s
   const std::string folder = withoutTrailingSeparators(lookup.finalPath);
   const std::string subject =
       paths.same(tempPath, folder) ? tempPath : tempPath + "\nwhich leads to " + folder;
-  if (auto why = rule.refusal(folder)) return refusal(subject, *why);
+  if (isDriveRoot(folder)) return refusal(subject, "is the root of a drive");
+  // Inside the Windows or a program folder says more than "is the known folder System".
   const std::string role = insideRole(folder, system.protectedFolders(), paths, system);
+  if (auto why = rule.refusal(folder); why && (role.empty() || why->find("the known folder") == std::string::npos))
+    return refusal(subject, *why);
   if (!role.empty()) return refusal(subject, role);
   if (!looksTemporary(system, folder, paths)) return refusal(subject, "is not a folder for temporary files");
   return std::nullopt;

@@ -1,6 +1,5 @@
 #include "update/update_check.h"
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "build_config.h"
 #include "platform/files.h"
 #include "platform/instance.h"
@@ -61,9 +60,5 @@ void runUpdateCheck(Services& services, const UpdateCheck& check, std::uintptr_t
   }
   services.ui.messageBox(kUpToDate, kAppTitle, MsgIcon::Information, MsgButtons::Ok, owner);
 }
-
-void frmmain::cmdcheckForUpdates_Click() { checkForUpdates(); }
-
-void frmmain::checkForUpdates() { runUpdateCheck(services_, configuredUpdateCheck(), view_->nativeHandle()); }
 
 }  // namespace vellox

@@ -1,5 +1,5 @@
 #include "windows_traces/trace_settings.h"
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 
 namespace vellox {
 

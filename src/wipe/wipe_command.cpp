@@ -1,7 +1,7 @@
+#include "wipe/secure_wipe_tab.h"
 #include <string>
 #include <vector>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "wipe/left_behind.h"
@@ -18,7 +18,7 @@ constexpr const char* kWarning =
 
 }  // namespace
 
-void frmmain::cmdWipe_Click() {
+void SecureWipeTab::cmdWipe_Click() {
   // While a wipe runs this is the Cancel button.
   if (state_.wiping()) {
     state_.wipe->requestCancel(state_.worker);
@@ -29,19 +29,19 @@ void frmmain::cmdWipe_Click() {
   // Nothing is wiped unless both fields name what they mean.
   if (!targets.refused.empty()) {
     services_.ui.messageBox(refusalMessage(targets.refused), kAppTitle, MsgIcon::Exclamation, MsgButtons::Ok,
-                            view().nativeHandle());
+                            host_.owner());
     return;
   }
   const std::string line = targetLine(targets);
   // The warning offers a way back: only OK wipes.
   const auto answer = services_.ui.messageBox(line.empty() ? kWarning : kWarning + ("\n" + line), kAppTitle,
-                                              MsgIcon::Exclamation, MsgButtons::OkCancel, view().nativeHandle());
+                                              MsgIcon::Exclamation, MsgButtons::OkCancel, host_.owner());
   if (answer == MsgAnswer::Ok) wipeOut();
 }
 
 // The wipe goes to the worker; the window follows it through the run and may close
 // meanwhile. Its boxes appear when it ends, over the window when it is shown.
-void frmmain::wipeOut() {
+void SecureWipeTab::wipeOut() {
   // The warning's box let other events run: one of them may have started a wipe.
   if (state_.wiping()) return;
   auto& files = services_.files;
@@ -69,10 +69,10 @@ void frmmain::wipeOut() {
 }
 
 // Binds this window to the running wipe, if any, and shows its state.
-void frmmain::followWipe() {
+void SecureWipeTab::followWipe() {
   if (!state_.wiping()) return;
   auto& run = *state_.wipe;
-  std::weak_ptr<bool> alive = alive_;
+  std::weak_ptr<const bool> alive = host_.alive();
   run.onProgress = [this, alive] {
     if (auto live = alive.lock(); live && *live) showWipeProgress();
   };
@@ -81,43 +81,43 @@ void frmmain::followWipe() {
   };
   run.owner = [this, alive]() -> std::uintptr_t {
     auto live = alive.lock();
-    return live && *live && view().visible() ? view().nativeHandle() : 0;
+    return live && *live && host_.visible() ? host_.owner() : 0;
   };
   showWipeRunning(true);
   showWipeProgress();
 }
 
-void frmmain::showWipeRunning(bool running) {
+void SecureWipeTab::showWipeRunning(bool running) {
   for (Control* control : {static_cast<Control*>(&txtFileToWipe), static_cast<Control*>(&txtFolderToWipe),
                            static_cast<Control*>(&cmdBrowseForFile), static_cast<Control*>(&cmdBrowseForFolder),
                            static_cast<Control*>(&optQuick), static_cast<Control*>(&optDOD)})
     control->setEnabled(!running);
   cmdWipe.setCaption(running ? "&Cancel" : "&Wipe");
   cmdWipe.setEnabled(!running || !state_.wipe->cancelRequested());
-  pointer.set(running ? kPointerBackground : kPointerDefault);
+  host_.mousePointer().set(running ? kPointerBackground : kPointerDefault);
   if (running) return;
-  sbar.setText("");
+  host_.setStatus("");
   prgWipe.clear();
   lblWipeFiles.setText("");
 }
 
-void frmmain::showWipeProgress() {
+void SecureWipeTab::showWipeProgress() {
   const WipeProgress now = state_.wipe->progress();
   prgWipe.setProgress(now.bytesDone, now.bytesTotal);
   if (now.file == 0) return;
-  sbar.setText("Currently wiping" + shownPath(now.path));
+  host_.setStatus("Currently wiping" + shownPath(now.path));
   lblWipeFiles.setText("file " + std::to_string(now.file) + " of " + std::to_string(now.files));
 }
 
 // An empty file is a target too: it goes, and the closing box says so.
-bool frmmain::fileHasData(const std::string& path) {
+bool SecureWipeTab::fileHasData(const std::string& path) {
   std::uint64_t length = 0;
   const FileStatus status = services_.files.fileLength(path, length);
   if (status.ok()) return true;
   if (status.code != FileErrc::NotFound) {
     const std::string text =
         status.description.empty() ? "Error " + std::to_string(status.native) : status.description;
-    services_.ui.messageBox(text, kAppTitle, MsgIcon::None, MsgButtons::Ok, view().nativeHandle());
+    services_.ui.messageBox(text, kAppTitle, MsgIcon::None, MsgButtons::Ok, host_.owner());
   }
   return false;
 }

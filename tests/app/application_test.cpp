@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "app/application.h"
 #include "fakes/test_env.h"
 

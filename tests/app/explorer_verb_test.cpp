@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "app/explorer_verb.h"
+#include "wipe/explorer_verb.h"
 #include "fakes/running_app.h"
 
 namespace vellox::test {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
+#include "app/main_window.h"
 #include "browsers/browser_choices.h"
 #include "fakes/running_app.h"
 #include "fakes/test_env.h"

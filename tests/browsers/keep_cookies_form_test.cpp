@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include "browsers/frmkeepcookies.h"
+#include "browsers/keep_cookies_dialog.h"
 #include "fakes/headless/headless_views.h"
 
 namespace vellox::test {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "cache/cache_fixture.h"
+#include "cache/cache_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -24,7 +25,7 @@ TEST(ClearCache, SparesExactCaseCookieTextUnlessPasswordsAreToGoToo) {
     CacheWindow w;
     for (const auto& url : kMixed) w.cache.add(url);
     w.view.chkDelCachedPasswords.setValue(c.box);
-    w.form->GetCacheURLList();
+    w.form->tab<CacheTab>().GetCacheURLList();
     w.list.setSelected(0, true);
     w.view.pointer.history.clear();
 
@@ -43,11 +44,11 @@ TEST(ClearCache, DeletesWhatWasListedAndRebuildsWithWhatTheCacheKept) {
   CacheWindow w;
   w.cache.add("http://a.test/");
   w.cache.add("http://in-use.test/");
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   w.cache.undeletable.insert("http://in-use.test/");
   w.cache.add("http://arrived-later.test/");
 
-  w.form->cmdDelAllFromCache_Click();
+  w.form->tab<CacheTab>().cmdDelAllFromCache_Click();
 
   EXPECT_EQ(w.cache.deleteCalls, (Items{"http://a.test/", "http://in-use.test/"}));
   EXPECT_EQ(w.listed(), (Items{"http://in-use.test/", "http://arrived-later.test/"}));
@@ -57,7 +58,7 @@ TEST(ClearCache, DeletesWhatWasListedAndRebuildsWithWhatTheCacheKept) {
 TEST(ClearCache, OnAnEmptyListStillShowsStatusAndRebuilds) {
   CacheWindow w;
   w.cache.add("http://new.test/");
-  w.form->cmdDelAllFromCache_Click();
+  w.form->tab<CacheTab>().cmdDelAllFromCache_Click();
   EXPECT_TRUE(w.cache.deleteCalls.empty());
   EXPECT_EQ(w.view.sbar.history, (Items{"Clearing cache...", ""}));
   EXPECT_EQ(w.listed(), (Items{"http://new.test/"}));
@@ -81,7 +82,7 @@ TEST(DeleteSelected, DeletesOnlyTheCurrentItemWhateverIsSelected) {
     for (const auto& url : {"http://0.test/", "Cookie:user@site.test/", "http://2.test/",
                             "http://\xe9t\xe9.test/\xff"})
       w.cache.add(url);
-    w.form->GetCacheURLList();
+    w.form->tab<CacheTab>().GetCacheURLList();
     for (std::size_t i : {0u, 1u, 2u}) w.list.setSelected(i, true);
     w.list.setCurrentIndex(c.current);
     w.cache.add("http://arrived.test/");
@@ -101,7 +102,7 @@ TEST(DeleteSelected, DeletesOnlyTheCurrentItemWhateverIsSelected) {
 TEST(InvertSelection, FlipsEveryItemAndDeletesNothing) {
   CacheWindow w;
   for (int i = 0; i < 4; ++i) w.cache.add("http://" + std::to_string(i) + ".test/");
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   w.list.setSelected(0, true);
   w.list.setSelected(2, true);
   const int fills = w.cache.allocations;

@@ -1,6 +1,6 @@
 #pragma once
 #include <memory>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 
 namespace vellox::test {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "cache/get_str_from_ptr.h"
 #include "cache/cache_fixture.h"
+#include "cache/cache_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -39,14 +40,14 @@ TEST(CacheList, RebuildingReplacesTheListAndEmptyCacheGivesNothing) {
   CacheWindow w;
   w.cache.add("http://a.test/");
   w.cache.add("http://b.test/");
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   w.list.setSelected(1, true);
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   EXPECT_EQ(w.listed(), (Items{"http://a.test/", "http://b.test/"}));
   EXPECT_TRUE(w.selectedItems().empty());
 
   w.cache.entries.clear();
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   EXPECT_TRUE(w.listed().empty());
   EXPECT_EQ(w.cache.closed, w.cache.opened);
   w.expectTidy();
@@ -72,7 +73,7 @@ TEST(CacheList, FaultsEndTheListingQuietlyKeepingWhatWasFound) {
     CacheWindow w;
     for (int i = 0; i < 4; ++i) w.cache.add("http://" + std::to_string(i) + "/");
     c.script(w.cache);
-    w.form->GetCacheURLList();
+    w.form->tab<CacheTab>().GetCacheURLList();
     EXPECT_EQ(w.listed(), c.expected);
     EXPECT_EQ(w.cache.closed, w.cache.opened);
     EXPECT_EQ(w.view.pointer.history, (std::vector<int>{kPointerHourglass, kPointerDefault}));
@@ -85,7 +86,7 @@ TEST(CacheList, HasNoLimitOnTheNumberOfEntries) {
   CacheWindow w;
   const std::size_t count = 40000;
   for (std::size_t i = 0; i < count; ++i) w.cache.add("http://n.test/" + std::to_string(i));
-  w.form->GetCacheURLList();
+  w.form->tab<CacheTab>().GetCacheURLList();
   ASSERT_EQ(w.list.count(), count);
   EXPECT_EQ(w.list.text(count - 1), "http://n.test/" + std::to_string(count - 1));
   EXPECT_EQ(w.list.redraws, 1);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "cookies/cookie_fixture.h"
+#include "cookies/cookies_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -13,7 +14,7 @@ TEST(DeleteCookies, AsksFirstAndAnswerNoDeletesNothingButRebuilds) {
   CookieWindow w;
   w.file("a.txt");
   w.file("b.txt");
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   w.select({0, 1});
   w.file("late.txt");
   w.view.pointer.history.clear();
@@ -38,9 +39,9 @@ TEST(DeleteCookies, AsksFirstAndAnswerNoDeletesNothingButRebuilds) {
 TEST(DeleteCookies, DeletesSelectedRowsFromTheLastToTheFirst) {
   CookieWindow w;
   for (const char* name : {"1.txt", "2.txt", "3.txt", "4.txt", "5.txt"}) w.file(name);
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   w.select({1, 3});
-  w.form->cmddelcookies_Click();
+  w.form->tab<CookiesTab>().cmddelcookies_Click();
   EXPECT_EQ(w.env.files.deletes, (Names{pathOf("4.txt"), pathOf("2.txt")}));
   EXPECT_EQ(w.names(), (Names{"1.txt", "3.txt", "5.txt"}));
   EXPECT_EQ(w.selectedRows(), (Rows{2}));
@@ -54,12 +55,12 @@ TEST(DeleteCookies, ReadOnlyIsRetriedOnceOtherFailuresStayQuiet) {
   w.file("locked.txt").locked = true;
   w.file("vanishing.txt");
   w.file("kept.txt");
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   w.select({0, 1, 2, 3});
   w.env.files.deleteFile(pathOf("vanishing.txt"));
   w.env.files.deletes.clear();
 
-  w.form->cmddelcookies_Click();
+  w.form->tab<CookiesTab>().cmddelcookies_Click();
 
   // The vanished file is never opened, so no delete is tried on it.
   EXPECT_EQ(w.env.files.deletes,
@@ -72,10 +73,10 @@ TEST(DeleteCookies, ReadOnlyIsRetriedOnceOtherFailuresStayQuiet) {
 TEST(DeleteCookies, ARowWithoutTextIsNeverDeleted) {
   CookieWindow w;
   w.file("a.txt");
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   const std::size_t row = w.list.addRow("", pathOf("a.txt"));
   w.select({row});
-  w.form->deletecookies();
+  w.form->tab<CookiesTab>().deletecookies();
   EXPECT_TRUE(w.env.files.deletes.empty());
   EXPECT_EQ(w.list.count(), 2u);
 }
@@ -85,7 +86,7 @@ TEST(DeleteCookies, AWindowClosedWhileAskingOrRereadingIsLeftAlone) {
     SCOPED_TRACE(registryFails);
     CookieWindow w;
     w.file("a.txt");
-    w.form->loadCookiesList();
+    w.form->tab<CookiesTab>().loadCookiesList();
     w.select({0});
     if (registryFails) w.env.registry.keys.clear();
     // The first box is the question; with the value gone, the second reports the failed read.
@@ -94,7 +95,7 @@ TEST(DeleteCookies, AWindowClosedWhileAskingOrRereadingIsLeftAlone) {
     w.env.ui.onMessageBox = [&] {
       if (++boxes == closeAt) w.form.reset();
     };
-    w.form->cmddelcookies_Click();  // must not touch the destroyed window (the sanitizer watches)
+    w.form->tab<CookiesTab>().cmddelcookies_Click();  // must not touch the destroyed window (the sanitizer watches)
     EXPECT_EQ(w.form, nullptr);
     EXPECT_EQ(w.env.files.exists(pathOf("a.txt")), !registryFails);
   }
@@ -116,7 +117,7 @@ TEST(CookieSelection, ButtonsSetClearOrFlipEveryRowAndMoveTheFocusAsTheySay) {
     SCOPED_TRACE(c.name);
     CookieWindow w;
     for (int i = 0; i < 5; ++i) w.file(std::to_string(i) + ".txt");
-    w.form->loadCookiesList();
+    w.form->tab<CookiesTab>().loadCookiesList();
     w.select({0, 2});
     Button& button = c.button(w.view);
     button.setFocus();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "cookies/cookie_fixture.h"
+#include "cookies/cookies_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -36,7 +37,7 @@ TEST(CookieList, TheSeparatorIsNeverDoubled) {
     SCOPED_TRACE(folder);
     CookieWindow w(folder);
     w.file("a.txt");
-    w.form->loadCookiesList();
+    w.form->tab<CookiesTab>().loadCookiesList();
     EXPECT_EQ(w.view.txtCookieDir.text(), folder);
     ASSERT_EQ(w.list.count(), 1u);
     EXPECT_EQ(w.list.key(0), "C:\\Users\\u\\Cookies\\a.txt");
@@ -61,7 +62,7 @@ TEST(CookieList, NoFolderListsNothing) {
     CookieWindow w;
     w.file("a.txt");
     c.setUp(w);
-    w.form->loadCookiesList();
+    w.form->tab<CookiesTab>().loadCookiesList();
     EXPECT_EQ(w.list.count(), 0u);
     EXPECT_EQ(w.env.ui.doEventsCalls, 0);  // no folder was walked
     EXPECT_EQ(w.view.pointer.get(), kPointerDefault);
@@ -74,7 +75,7 @@ TEST(CookieList, IndexDatIsListedOnlyUntilTheFirstDeletionRunEvenWhenDeclined) {
   w.file("index.dat");
   w.file("Index.Dat");
   w.file("a.txt");
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   EXPECT_EQ(w.names(), (Names{"index.dat", "Index.Dat", "a.txt"}));
 
   w.env.ui.answers = {MsgAnswer::No};
@@ -96,8 +97,8 @@ TEST(CookieList, ANestedListingIsIgnoredAndTheButtonsWaitForTheEnd) {
       enabled.push_back(b->enabled());
     w.view.SSTab1.select(kTabCache);
     w.view.SSTab1.select(kTabCookies);
-    w.form->cmddelcookies_Click();
-    w.form->cmdselectnocookies_Click();
+    w.form->tab<CookiesTab>().cmddelcookies_Click();
+    w.form->tab<CookiesTab>().cmdselectnocookies_Click();
   };
   w.view.SSTab1.select(kTabCookies);
 
@@ -121,7 +122,7 @@ TEST(CookieList, AWindowClosedWhileTheListingLetsEventsRunEndsItQuietly) {
   for (int i = 0; i < 3; ++i) w.file(std::to_string(i) + ".txt");
   frmmain* form = w.form.get();
   w.env.ui.onDoEvents = [&] { w.form.reset(); };
-  form->loadCookiesList();  // must not touch the destroyed window (the sanitizer watches)
+  form->tab<CookiesTab>().loadCookiesList();  // must not touch the destroyed window (the sanitizer watches)
   EXPECT_EQ(w.form, nullptr);
   EXPECT_EQ(w.env.ui.doEventsCalls, 1);
 }
@@ -130,7 +131,7 @@ TEST(CookieList, HasNoLimitOnTheNumberOfRows) {
   CookieWindow w;
   const std::size_t count = 33000;
   for (std::size_t i = 0; i < count; ++i) w.file("c" + std::to_string(i) + ".txt");
-  w.form->loadCookiesList();
+  w.form->tab<CookiesTab>().loadCookiesList();
   ASSERT_EQ(w.list.count(), count);
   EXPECT_EQ(w.selectedRows(), (std::vector<std::size_t>{count - 1}));
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include "cookies/cookie_fixture.h"
 #include "platform/posix/posix_files.h"
+#include "cookies/cookies_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -83,7 +84,7 @@ TEST(CookieRealFolder, ATrailingSeparatorIsNotDoubled) {
   RealCookieFolder t;
   t.write(t.folder + "/a.txt");
   t.env.registry.setString(kShellFolders, "Cookies", t.folder + "/");
-  t.form.loadCookiesList();
+  t.form.tab<CookiesTab>().loadCookiesList();
   ASSERT_EQ(t.view().lstcookies.count(), 1u);
   EXPECT_EQ(t.view().lstcookies.key(0), t.folder + "/a.txt");
 }

@@ -12,7 +12,7 @@
 #include "fakes/fake_ui.h"
 #include "fakes/fake_url_cache.h"
 #include "fakes/fake_url_history.h"
-#include "app/program_state.h"
+#include "common/program_state.h"
 #include "platform/services.h"
 #include "fakes/headless/headless_views.h"
 

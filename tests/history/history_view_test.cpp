@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "app/application.h"
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "history/history_store.h"
 

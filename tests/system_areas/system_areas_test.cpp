@@ -114,7 +114,9 @@ TEST(SystemAreas, NoTempPathClearsNothing) {
   EXPECT_TRUE(run.view().pointer.history.empty());
 }
 
-TEST(SystemAreas, AReactivationFiresNothingButAFreshWindowDoes) {
+// Only start-up and the user's tick act: opening the window again loads the stored
+// boxes without emptying a bin filled since.
+TEST(SystemAreas, AReactivationOrAFreshWindowFiresNothing) {
   TestEnv env;
   fillTemp(env);
   store(env, "autoemptyrecyclebin", "1");
@@ -131,8 +133,10 @@ TEST(SystemAreas, AReactivationFiresNothingButAFreshWindowDoes) {
   run.closeBox();
   run.app.showMain(kTabSecureWipe);
   run.settle();
-  EXPECT_EQ(env.shell.recycleBinEmptied, 2);
-  EXPECT_FALSE(env.files.exists("C:\\Users\\me\\Temp\\later.tmp"));
+  EXPECT_EQ(run.view().chkEmptyRecycleBin.value(), 1);
+  EXPECT_EQ(run.view().chkdeltempfiles.value(), 1);
+  EXPECT_EQ(env.shell.recycleBinEmptied, 1);
+  EXPECT_TRUE(env.files.exists("C:\\Users\\me\\Temp\\later.tmp"));
 }
 
 TEST(SystemAreas, GreyedOrUncheckedValuesFireNothing) {

@@ -10,7 +10,10 @@ namespace {
 void fillMachine(TestEnv& env) {
   for (const char* file : {"C:\\Users\\me\\Temp\\a.tmp", "C:\\Users\\me\\notes.txt", "C:\\Users\\me\\Documents\\l.txt",
                            "C:\\Windows\\System32\\k.dll", "C:\\Windows\\Temp\\w.tmp", "C:\\Windows\\Temporary\\t.tmp",
-                           "C:\\Program Files (x86)\\App\\app.exe", "D:\\Docs\\d.txt"})
+                           "C:\\Program Files (x86)\\App\\app.exe", "D:\\Docs\\d.txt",
+                           "C:\\Users\\me\\OneDrive\\Desktop\\s.txt", "D:\\Data\\Documents\\r.txt",
+                           "C:\\Users\\me\\AppData\\Local\\Tarn Vellox\\Temp\\o.tmp",
+                           "C:\\Users\\me\\AppData\\Local\\Temp\\x\\y.tmp"})
     env.files.addFile(file, 10);
 }
 
@@ -48,6 +51,21 @@ const Row kRows[] = {
     {"Program Files", "C:\\Program Files (x86)\\", "C:\\Program Files (x86)\\\nis the Program Files (x86) folder"},
     {"inside Program Files", "C:\\Program Files (x86)\\App\\",
      "C:\\Program Files (x86)\\App\\\nis inside the Program Files (x86) folder, C:\\Program Files (x86)"},
+    // Folders that hold the user's data without being named as such.
+    {"local app data without Temp", "C:\\Users\\me\\AppData\\Local\\",
+     "C:\\Users\\me\\AppData\\Local\\\nis the known folder Local AppData"},
+    {"AppData", "C:\\Users\\me\\AppData\\", "C:\\Users\\me\\AppData\\\nholds the known folder Local AppData, C:\\Users\\me\\AppData\\Local"},
+    {"a cloud folder holding the Desktop", "C:\\Users\\me\\OneDrive\\",
+     "C:\\Users\\me\\OneDrive\\\nholds your Desktop folder, C:\\Users\\me\\OneDrive\\Desktop",
+     [](TestEnv& env) { env.systemFolders.folders[1].path = "C:\\Users\\me\\OneDrive\\Desktop"; }},
+    {"a data drive holding moved Documents", "D:\\Data\\",
+     "D:\\Data\\\nholds your Documents folder, D:\\Data\\Documents",
+     [](TestEnv& env) { env.systemFolders.folders[2].path = "D:\\Data\\Documents"; }},
+    {"a folder of no temporary files", "D:\\Docs\\", "D:\\Docs\\\nis not a folder for temporary files"},
+    {"the program's own data", "C:\\Users\\me\\AppData\\Local\\Tarn Vellox\\Temp\\",
+     "C:\\Users\\me\\AppData\\Local\\Tarn Vellox\\Temp\\\nis a folder of Tarn Vellox's own, "
+     "C:\\Users\\me\\AppData\\Local\\Tarn Vellox"},
+    {"below the local app data's Temp", "C:\\Users\\me\\AppData\\Local\\Temp\\x\\", ""},
     {"Windows' own Temp", "C:\\Windows\\Temp\\", ""},
     {"the user's Temp", "C:\\Users\\me\\Temp\\", ""},
 };

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "update/update_check.h"
 #include "update/version_file.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "platform/win32/win32_services.h"
 #include "cookies_support.h"

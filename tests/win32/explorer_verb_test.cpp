@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
-#include "app/explorer_verb.h"
+#include "wipe/explorer_verb.h"
 #include "fakes/test_env.h"
 #include "platform/win32/win32_services.h"
 

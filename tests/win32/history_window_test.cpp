@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <string>
 #include <vector>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "history/history_store.h"
 #include "platform/win32/text.h"

@@ -14,38 +14,29 @@ namespace {
 class MovedShellFolder {
  public:
   MovedShellFolder(const wchar_t* value, const std::wstring& path) : value_(value) {
-    for (const wchar_t* key : kKeys) {
-      saved_.push_back(read(key));
-      RegSetKeyValueW(HKEY_CURRENT_USER, key, value_, REG_SZ, path.c_str(),
-                      static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    for (std::size_t i = 0; i < 2; ++i) {
+      DWORD size = sizeof saved_[i];
+      RegGetValueW(HKEY_CURRENT_USER, kKeys[i], value_, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &types_[i],
+                   saved_[i], &size);
+      set(i, REG_SZ, path.c_str());
     }
   }
   ~MovedShellFolder() {
-    for (std::size_t i = 0; i < saved_.size(); ++i)
-      RegSetKeyValueW(HKEY_CURRENT_USER, kKeys[i], value_, saved_[i].type, saved_[i].data.data(),
-                      static_cast<DWORD>(saved_[i].data.size()));
+    for (std::size_t i = 0; i < 2; ++i) set(i, types_[i], saved_[i]);
   }
   MovedShellFolder(const MovedShellFolder&) = delete;
   MovedShellFolder& operator=(const MovedShellFolder&) = delete;
 
  private:
+  void set(std::size_t key, DWORD type, const wchar_t* text) const {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKeys[key], value_, type, text, static_cast<DWORD>((wcslen(text) + 1) * 2));
+  }
   static constexpr const wchar_t* kKeys[] = {
       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
       L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"};
-  struct Saved {
-    DWORD type = REG_SZ;
-    std::vector<BYTE> data;
-  };
-  Saved read(const wchar_t* key) const {
-    Saved saved;
-    DWORD size = 0;
-    RegGetValueW(HKEY_CURRENT_USER, key, value_, RRF_RT_ANY | RRF_NOEXPAND, &saved.type, nullptr, &size);
-    saved.data.resize(size);
-    RegGetValueW(HKEY_CURRENT_USER, key, value_, RRF_RT_ANY | RRF_NOEXPAND, &saved.type, saved.data.data(), &size);
-    return saved;
-  }
   const wchar_t* value_;
-  std::vector<Saved> saved_;
+  DWORD types_[2] = {REG_SZ, REG_SZ};
+  wchar_t saved_[2][MAX_PATH] = {};
 };
 
 TEST(Win32SystemFolders, ProtectsEveryKnownFolderWithAPlaceMovedOnesIncluded) {

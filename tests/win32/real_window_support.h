@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <memory>
 #include <string>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "gui_test_util.h"
 #include "platform/win32/win32_services.h"

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <string>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/test_env.h"
 #include "recycle_bin_trash.h"
 #include "platform/win32/win32_services.h"

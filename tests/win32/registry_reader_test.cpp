@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <memory>
 #include <vector>
-#include "app/mod_reg.h"
+#include "common/registry_values.h"
 #include "fakes/test_env.h"
 #include "platform/win32/win32_services.h"
 #include "registry_scratch.h"

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <string>
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "gui_test_util.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/resources/resource.h"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include "real_window_support.h"
 #include "url_cache_support.h"
+#include "cache/cache_tab.h"
 
 namespace vellox::test {
 namespace {
@@ -25,7 +26,7 @@ TEST(UrlCacheBenchmark, DISABLED_ListsTenThousandRealEntries) {
   w.view.show();
   for (int run = 0; run < 3; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    w.form->GetCacheURLList();
+    w.form->tab<CacheTab>().GetCacheURLList();
     const auto took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     EXPECT_GE(w.view.List1.count(), static_cast<std::size_t>(kEntries));
     std::printf("listing %zu entries into the list box: %.1f ms\n", w.view.List1.count(), took.count());
@@ -35,7 +36,7 @@ TEST(UrlCacheBenchmark, DISABLED_ListsTenThousandRealEntries) {
                     env.files, *cache,    env.urlHistory, env.download, env.instance, env.systemFolders};
   frmmain memoryOnly(headless, env.state, [] {});
   const auto start = std::chrono::steady_clock::now();
-  memoryOnly.GetCacheURLList();
+  memoryOnly.tab<CacheTab>().GetCacheURLList();
   std::printf("listing %zu entries into a list in memory: %.1f ms\n", memoryOnly.List1.count(),
               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
   std::printf("committing %d entries took %.1f s\n", kEntries,

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <memory>
-#include "app/frmmain.h"
+#include "app/main_window.h"
+#include "cache/cache_tab.h"
 #include "fakes/test_env.h"
 #include "platform/win32/win32_services.h"
 #include "url_cache_support.h"
@@ -65,7 +66,7 @@ TEST(RealCacheTab, DeleteSelectedAndClearCacheRemoveEntriesAndTheListShowsTheRes
   for (const auto& url : {first, second, third, spared}) ASSERT_TRUE(entries.commit(url));
 
   RealCacheTab tab;
-  tab.form.GetCacheURLList();
+  tab.form.tab<CacheTab>().GetCacheURLList();
   tab.list.setSelected(static_cast<std::size_t>(tab.indexOf(first)), true);
   tab.list.setCurrentIndex(tab.indexOf(second));
   tab.env.views.main->cmdDelSelFromCache.click();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
-#include "app/frmmain.h"
+#include "app/main_window.h"
+#include "wipe/secure_wipe_tab.h"
 #include "fakes/test_env.h"
 #include "wipe/services_with_files.h"
 #include "files_temp_dir.h"
@@ -57,7 +58,7 @@ std::vector<ShownMessage> wipeFolder(Files& files, const std::string& folder) {
   frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText(folder);
   env.ui.answers.push_back(MsgAnswer::Ok);
-  form.cmdWipe_Click();
+  form.tab<SecureWipeTab>().cmdWipe_Click();
   env.settle();
   return env.ui.messages;
 }

@@ -2,7 +2,8 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
-#include "app/frmmain.h"
+#include "app/main_window.h"
+#include "wipe/secure_wipe_tab.h"
 #include "fakes/test_env.h"
 #include "wipe/services_with_files.h"
 #include "platform/posix/posix_files.h"
@@ -73,7 +74,7 @@ TEST(ShredOnDisk, AFolderWipeNeverReachesThroughLinksOrSharedData) {
   frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText(target);
   env.ui.answers.push_back(MsgAnswer::Ok);
-  form.cmdWipe_Click();
+  form.tab<SecureWipeTab>().cmdWipe_Click();
   env.settle();
 
   ASSERT_EQ(env.ui.messages.size(), 2u);

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <atomic>
 #include <set>
-#include "app/frmmain.h"
+#include "app/main_window.h"
 #include "fakes/fake_files.h"
 #include "fakes/test_env.h"
 #include "wipe/forwarding_files.h"

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <set>
-#include "app/frmmain.h"
+#include "app/main_window.h"
+#include "wipe/secure_wipe_tab.h"
 #include "fakes/test_env.h"
 #include "wipe/services_with_files.h"
 #include "wipe/forwarding_files.h"
@@ -259,7 +260,7 @@ TEST(WipeCommand, AFileThatVanishedBeforeItsTurnIsNotCountedAsWiped) {
   Services services = servicesWithFiles(env, files);
   frmmain form(services, env.state, [] {});
   env.views.main->txtFolderToWipe.setText("C:\\f");
-  form.cmdWipe_Click();
+  form.tab<SecureWipeTab>().cmdWipe_Click();
   env.settle();
   ASSERT_EQ(env.ui.messages.size(), 2u);
   EXPECT_EQ(env.ui.messages[1].text,

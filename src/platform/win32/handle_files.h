@@ -15,6 +15,8 @@ bool attributesThrough(HANDLE handle, DWORD& attributes);
 // the attribute is lifted only for the moment the mark needs and put back through the same
 // handle before the name goes, for the file's other names.
 FileStatus deleteThroughHandle(HANDLE handle);
+// Which file the handle is open on: volume and file id.
+bool identityThrough(HANDLE handle, FileIdentity& identity);
 // Whether an open reparse point only names another place; the tag tells.
 bool isNameSurrogate(HANDLE handle);
 

@@ -86,20 +86,20 @@ std::vector<SystemFolder> everyKnownFolder() {
       FAILED(manager->GetFolderIds(&rawIds, &count)))
     return namedFolders();
   const std::unique_ptr<KNOWNFOLDERID, CoTaskMemDeleter> ids(rawIds);
-  std::vector<SystemFolder> folders;
+  // The folders the program names come first: a message names the first folder that matches.
+  std::vector<SystemFolder> folders = namedFolders();
   for (UINT i = 0; i < count; ++i) {
     // Wine lists some ids twice.
-    if (std::find_if(ids.get(), ids.get() + i, [&](const KNOWNFOLDERID& id) { return IsEqualGUID(id, ids.get()[i]); }) !=
+    if (namedOf(ids.get()[i]) ||
+        std::find_if(ids.get(), ids.get() + i, [&](const KNOWNFOLDERID& id) { return IsEqualGUID(id, ids.get()[i]); }) !=
         ids.get() + i)
       continue;
     Microsoft::WRL::ComPtr<IKnownFolder> folder;
     if (FAILED(manager->GetFolder(ids.get()[i], &folder))) continue;
     const Definition definition(*folder.Get());
     if (definition.virtualFolder()) continue;
-    std::string path = knownFolderPath(ids.get()[i]);
-    if (path.empty()) continue;
-    if (const NamedFolder* named = namedOf(ids.get()[i])) folders.push_back({named->kind, named->name, path});
-    else folders.push_back({SystemFolderKind::Known, definition.name(), path});
+    if (std::string path = knownFolderPath(ids.get()[i]); !path.empty())
+      folders.push_back({SystemFolderKind::Known, definition.name(), path});
   }
   return folders;
 }

@@ -217,10 +217,10 @@ class Win32FileNode : public FileNode {
     reopened.reset(ReOpenFile(handle_->get(), access, share, kReopenFlags));
     if (!reopened) return lastStatus();
     FileIdentity identity;
-    if (!readIdentity(reopened.get(), identity)) return lastStatus();
+    if (!identityThrough(reopened.get(), identity)) return lastStatus();
     if (identity != facts_.identity) {
       reopened.reset();
-      return refused(ERROR_FILE_NOT_FOUND, "The file was replaced after it was opened; the new one is left alone.");
+      return {FileErrc::NotFound, ERROR_FILE_NOT_FOUND, "The file was replaced after it was opened; the new one is left alone."};
     }
     return {};
   }

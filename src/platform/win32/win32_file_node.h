@@ -33,7 +33,6 @@ enum class Access { Folder, Change };
 LONG openExact(HANDLE folder, const std::wstring& name, bool expectFolder, bool link, bool caseBlind,
                UniqueHandle& opened, Access& access);
 FileStatus readFacts(HANDLE handle, const NameMarks& marks, NodeFacts& facts, bool& handleShowsLink);
-bool readIdentity(HANDLE handle, FileIdentity& identity);
 std::unique_ptr<FileNode> makeNode(SharedHandle handle, SharedHandle parent, Access access, bool handleShowsLink,
                                    NodeFacts facts, std::string path);
 

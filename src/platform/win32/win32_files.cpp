@@ -219,6 +219,7 @@ class Win32Files : public Files {
     facts.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     facts.surrogate = facts.link && isNameSurrogate(name.get());
     facts.relocating = (info.dwFileAttributes & kRelocating) != 0;
+    if (!identityThrough(name.get(), facts.identity)) return lastStatus();
     return {};
   }
 

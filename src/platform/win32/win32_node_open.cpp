@@ -1,6 +1,6 @@
 #include "platform/win32/win32_file_node.h"
-#include <cstring>
 #include "platform/win32/file_status.h"
+#include "platform/win32/handle_files.h"
 #include "platform/win32/nt_files.h"
 #include "platform/win32/text.h"
 
@@ -14,13 +14,6 @@ constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 constexpr ACCESS_MASK kFolderAccess = FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
 constexpr ACCESS_MASK kChangeAccess = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE;
 constexpr DWORD kRelocating = FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE | FILE_ATTRIBUTE_ENCRYPTED;
-
-// FileIdInfo, which the headers show only to newer targets: 128-bit ids, as ReFS needs.
-constexpr auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
-struct IdInfo {
-  ULONGLONG volume;
-  unsigned char id[16];
-};
 
 LONG openAs(HANDLE folder, const std::wstring& name, bool asFolder, bool caseBlind, UniqueHandle& opened,
             Access& access) {
@@ -43,26 +36,12 @@ LONG openExact(HANDLE folder, const std::wstring& name, bool expectFolder, bool 
   return status;
 }
 
-bool readIdentity(HANDLE handle, FileIdentity& identity) {
-  IdInfo id{};
-  if (GetFileInformationByHandleEx(handle, kFileIdInfo, &id, sizeof id)) {
-    identity.volume = id.volume;
-    std::memcpy(&identity.low, id.id, 8);
-    std::memcpy(&identity.high, id.id + 8, 8);
-    return true;
-  }
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(handle, &info)) return false;
-  identity = {info.dwVolumeSerialNumber, 0, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-  return true;
-}
-
 FileStatus readFacts(HANDLE handle, const NameMarks& marks, NodeFacts& facts, bool& handleShowsLink) {
   BY_HANDLE_FILE_INFORMATION info{};
   FILE_ATTRIBUTE_TAG_INFO tag{};
   if (!GetFileInformationByHandle(handle, &info) ||
       !GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag) ||
-      !readIdentity(handle, facts.identity))
+      !identityThrough(handle, facts.identity))
     return lastStatus();
   const DWORD attributes = info.dwFileAttributes;
   handleShowsLink = attributes & FILE_ATTRIBUTE_REPARSE_POINT;

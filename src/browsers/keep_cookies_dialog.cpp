@@ -1,4 +1,4 @@
-#include "browsers/frmkeepcookies.h"
+#include "browsers/keep_cookies_dialog.h"
 #include <algorithm>
 
 namespace vellox {

@@ -1,5 +1,5 @@
-#include "app/frmsplash.h"
-#include "app/app_identity.h"
+#include "app/splash.h"
+#include "common/app_identity.h"
 #include "app/publisher.h"
 
 namespace vellox {

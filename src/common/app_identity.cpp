@@ -1,4 +1,4 @@
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "version.h"
 
 namespace vellox {

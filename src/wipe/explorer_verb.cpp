@@ -1,10 +1,8 @@
-#include "app/explorer_verb.h"
+#include "wipe/explorer_verb.h"
 #include <memory>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "platform/instance.h"
 #include "platform/registry.h"
-#include "platform/ui.h"
 
 namespace vellox {
 
@@ -57,16 +55,6 @@ long setExplorerVerb(Services& services, bool present) {
     }
   }
   return kRegOk;
-}
-
-void frmmain::chkExplorerVerb_Click() {
-  const bool wanted = chkExplorerVerb.value() == 1;
-  if (wanted == explorerVerbPresent(services_)) return;
-  const long rc = setExplorerVerb(services_, wanted);
-  if (rc == kRegOk) return;
-  services_.ui.messageBox("Explorer's menu could not be changed: " + services_.registry.errorText(rc), kAppTitle,
-                          MsgIcon::Exclamation, MsgButtons::Ok, view().nativeHandle());
-  chkExplorerVerb.setValue(explorerVerbPresent(services_) ? 1 : 0);
 }
 
 }  // namespace vellox

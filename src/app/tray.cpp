@@ -1,5 +1,5 @@
-#include "app/frmtray.h"
-#include "app/app_identity.h"
+#include "app/tray.h"
+#include "common/app_identity.h"
 #include "app/application.h"
 #include "ui/main_view.h"
 

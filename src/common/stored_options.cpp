@@ -1,13 +1,11 @@
+#include "common/stored_options.h"
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <charconv>
 #include <optional>
 #include <string_view>
 #include <utility>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
-#include "app/stored_options.h"
+#include "common/app_identity.h"
 #include "platform/settings_store.h"
 
 namespace vellox {
@@ -60,36 +58,16 @@ std::optional<bool> booleanValue(std::string_view text) {
 
 }  // namespace
 
-// The check boxes of the store, in the order they are read: the Recycle Bin is
-// emptied before the temporary folder is cleared.
-std::array<std::pair<const char*, CheckBox*>, 11> frmmain::storedBoxes() {
-  return {{
-      {"autostart", &chkautostart},
-      {"runonstart", &chkdelOnStart},
-      {"runonshutdown", &chkDelOnShutDown},
-      {"autodelcookies", &Chkautoclearcookies},
-      {"autodelcache", &ChkAutoClearCache},
-      {"autodelhistory", &ChkAutoClearHistory},
-      {"autoemptyrecyclebin", &chkEmptyRecycleBin},
-      {"autodelwindows", &chkAutoDelWindows},
-      {"autocleartemp", &chkdeltempfiles},
-      {"delcachedpasswords", &chkDelCachedPasswords},
-      {"secureforall", &chkSecureForAll},
-  }};
+void loadBoxes(SettingsStore& settings, std::span<const StoredBox> boxes) {
+  for (auto [key, box] : boxes) box->setValue(storedCheck(settings, key));
 }
 
-void frmmain::loadUserPrefs() {
-  for (auto [key, box] : storedBoxes()) box->setValue(storedCheck(services_.settings, key));
-  const bool quick = storedQuick(services_.settings);
-  optQuick.setValue(quick);
-  optDOD.setValue(!quick);
+void saveBoxes(SettingsStore& settings, std::span<const StoredBox> boxes) {
+  for (auto [key, box] : boxes) settings.saveSetting(kAppTitle, kSection, key, std::to_string(box->value()));
 }
 
-// Every option is kept, so a box the user ticks still holds at the next activation.
-void frmmain::saveUserPrefs() {
-  for (auto [key, box] : storedBoxes())
-    services_.settings.saveSetting(kAppTitle, kSection, key, std::to_string(box->value()));
-  services_.settings.saveSetting(kAppTitle, kSection, kShredLevel, optQuick.value() ? "True" : "False");
+void saveQuick(SettingsStore& settings, bool quick) {
+  settings.saveSetting(kAppTitle, kSection, kShredLevel, quick ? "True" : "False");
 }
 
 // A bad stored text counts as the default rather than stopping the window.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "app/mod_reg.h"
+#include "common/registry_values.h"
 #include "fakes/test_env.h"
 
 namespace vellox::test {

@@ -1,6 +1,6 @@
-#include "app/mod_reg.h"
+#include "common/registry_values.h"
 #include <cstring>
-#include "app/app_identity.h"
+#include "common/app_identity.h"
 #include "platform/ui.h"
 
 namespace vellox {

@@ -1,7 +1,7 @@
+#include "history/history_tab.h"
 #include <cstdio>
 #include <string>
-#include "app/app_identity.h"
-#include "app/frmmain.h"
+#include "common/app_identity.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 
@@ -56,28 +56,38 @@ void reportStoreFailure(Services& services, std::uintptr_t owner, bool clearing,
 
 }  // namespace
 
-void frmmain::loadURLHistory() {
-  HResult hr = fillHistoryList(historyStore, services_, URLs);
-  if (failed(hr)) reportStoreFailure(services_, view_->nativeHandle(), false, hr);
+HistoryTab::HistoryTab(HistoryControls controls, Services& services, std::unique_ptr<CURLHistory>& historyStore,
+                       TabHost& host)
+    : HistoryControls(controls), services_(services), historyStore(historyStore), host_(host) {
+  const auto alive = host.alive();
+  URLs.onColumnClick = [this, alive](int column) {
+    if (*alive) URLs_ColumnClick(column);
+  };
+  bindWhileOpen(cmdClearHistory.onClick, alive, [this] { cmdClearHistory_Click(); });
 }
 
-void frmmain::URLs_ColumnClick(int column) { URLs.setSortKey(column); }
+void HistoryTab::loadURLHistory() {
+  HResult hr = fillHistoryList(historyStore, services_, URLs);
+  if (failed(hr)) reportStoreFailure(services_, host_.owner(), false, hr);
+}
 
-void frmmain::cmdClearHistory_Click() {
-  sbar.setText("Clearing History...");
+void HistoryTab::URLs_ColumnClick(int column) { URLs.setSortKey(column); }
+
+void HistoryTab::cmdClearHistory_Click() {
+  host_.setStatus("Clearing History...");
   HResult cleared = kSOk;
   HResult listed = kSOk;
   {
-    BusyPointer busy(pointer);
+    BusyPointer busy(host_.mousePointer());
     cleared = ensureHistoryStore(historyStore, services_);
     if (!failed(cleared)) cleared = historyStore->Clear();
     listed = fillHistoryList(historyStore, services_, URLs);
   }
-  sbar.setText("");
+  host_.setStatus("");
   if (failed(cleared))
-    reportStoreFailure(services_, view_->nativeHandle(), true, cleared);
+    reportStoreFailure(services_, host_.owner(), true, cleared);
   else if (failed(listed))
-    reportStoreFailure(services_, view_->nativeHandle(), false, listed);
+    reportStoreFailure(services_, host_.owner(), false, listed);
 }
 
 }  // namespace vellox
