@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <utility>
 #include "app/general_tab.h"
+#include "automatic/clean_report.h"
 #include "common/app_identity.h"
 #include "history/history_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
+#include "windows_traces/registry_backup.h"
 #include "wipe/secure_wipe_tab.h"
 
 namespace vellox {
@@ -33,6 +35,7 @@ StartResult Application::startUp(const LaunchRequest& launch) {
     return StartResult::AlreadyRunning;
   }
   state_.showIndexDat = true;
+  dropOldBackups(services_.files, services_.systemFolders, localTimeText(std::chrono::system_clock::now()));
   // A path may come inside a handler's message loop: it waits for the queue.
   handOffListener_ = services_.instance.listen(kInstanceName, [this](const std::string& path) {
     services_.ui.post([this, path] { wipeFromShell(path); });

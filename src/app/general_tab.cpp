@@ -23,7 +23,7 @@ GeneralTab::GeneralTab(GeneralControls controls, const CheckBox& chkDelCachedPas
 }
 
 // In the order they are read: the Recycle Bin's box before the temporary folder's.
-std::array<StoredBox, 8> GeneralTab::storedBoxes() {
+std::array<StoredBox, 9> GeneralTab::storedBoxes() {
   return {{{"autostart", &chkautostart},
           {"runonstart", &chkdelOnStart},
           {"runonshutdown", &chkDelOnShutDown},
@@ -31,6 +31,7 @@ std::array<StoredBox, 8> GeneralTab::storedBoxes() {
           {"autodelcache", &ChkAutoClearCache},
           {"autodelhistory", &ChkAutoClearHistory},
           {"autoemptyrecyclebin", &chkEmptyRecycleBin},
+          {"autodelwindows", &chkAutoDelWindows},
           {"autocleartemp", &chkdeltempfiles}}};
 }
 
@@ -54,6 +55,7 @@ AutoOptions GeneralTab::autoOptions() const {
   options.history = ChkAutoClearHistory.value() == 1;
   options.tempFolder = chkdeltempfiles.value() == 1;
   options.recycleBin = chkEmptyRecycleBin.value() == 1;
+  options.windowsTraces = chkAutoDelWindows.value() == 1;
   options.cachedPasswords = chkDelCachedPasswords_.value() == 1;
   options.securePasses = level_.securePasses();
   return options;

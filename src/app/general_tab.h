@@ -35,7 +35,7 @@ class GeneralTab : public Tab, public GeneralControls {
   void emptyRecycleBin(bool shown);
 
  private:
-  std::array<StoredBox, 8> storedBoxes();
+  std::array<StoredBox, 9> storedBoxes();
   void emptyBinIfTicked(bool asked);
 
   const CheckBox& chkDelCachedPasswords_;

@@ -9,6 +9,7 @@
 #include "history/history_tab.h"
 #include "ui/views.h"
 #include "update/web_links.h"
+#include "windows_traces/windows_tab.h"
 #include "wipe/secure_wipe_tab.h"
 
 namespace vellox {
@@ -44,6 +45,7 @@ void frmmain::addTabs() {
   add<CacheTab>(CacheControls::of(*this), services_, shredLevel_, host);
   add<HistoryTab>(HistoryControls::of(*this), services_, state_.historyStore, host);
   add<BrowsersTab>(BrowsersControls::of(*this), services_, state_, shredLevel_, host);
+  add<WindowsTab>(WindowsControls::of(*this), services_, state_, shredLevel_, host);
   add<SecureWipeTab>(SecureWipeControls::of(*this), services_, state_, host);
   add<AboutTab>(AboutControls::of(*this), services_, host);
 }

@@ -5,6 +5,7 @@
 #include "browsers/stopping_files.h"
 #include "browsers/browser_settings.h"
 #include "browsers/sqlite/database.h"
+#include "windows_traces/trace_settings.h"
 
 namespace vellox {
 
@@ -67,6 +68,15 @@ std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHi
   if (options.recycleBin)
     steps.push_back({true, "Emptying Recycle bin...", "Recycle Bin",
                      [](Services& s, CleanBudget&, CleanReport& r) { emptyTheRecycleBin(s, r); }});
+  if (options.windowsTraces) {
+    // Read here, on the window's thread, as the Windows tab keeps them.
+    auto items = checkedTraceItems(storedTraceChoices(services.settings));
+    steps.push_back({false, "Cleaning Windows traces...", "Windows traces",
+                     [items = std::move(items), passes = options.securePasses](Services& s, CleanBudget& b,
+                                                                               CleanReport& r) {
+                       cleanWindowsTraces(s, items, passes, b, r);
+                     }});
+  }
   for (CleanStep& step : steps) step.services = &services;
   return steps;
 }

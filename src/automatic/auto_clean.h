@@ -58,7 +58,7 @@ struct CleanStep {
 };
 
 // The steps `options` asks for, in the order cookies, cache, history, temporary folder,
-// Recycle Bin. They ask nothing and show no message. `services` and `historyStore` must
+// Recycle Bin, Windows traces. They ask nothing and show no message. `services` and `historyStore` must
 // outlive them.
 std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHistory>& historyStore,
                                       const AutoOptions& options);

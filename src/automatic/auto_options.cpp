@@ -14,6 +14,7 @@ AutoOptions storedAutoOptions(SettingsStore& settings) {
   options.history = on("autodelhistory");
   options.tempFolder = on("autocleartemp");
   options.recycleBin = on("autoemptyrecyclebin");
+  options.windowsTraces = on("autodelwindows");
   options.cachedPasswords = on("delcachedpasswords");
   options.securePasses = shredPasses(on("secureforall"), storedQuick(settings));
   return options;

@@ -12,11 +12,12 @@ struct AutoOptions {
   bool history = false;     // "Clear visited URL History Automatically"
   bool tempFolder = false;  // "Clear Temporary files"
   bool recycleBin = false;  // "Empty Recycle Bin"
+  bool windowsTraces = false;  // "Clean Windows traces automatically": the Windows tab's checked rows
   bool cachedPasswords = false;  // "Delete Cached passwords"
   // The shredding level while "Secure Wipe all other areas" is checked; 0 deletes plainly.
   int securePasses = 0;
 
-  bool cleansAnything() const { return cookies || cache || history || tempFolder || recycleBin; }
+  bool cleansAnything() const { return cookies || cache || history || tempFolder || recycleBin || windowsTraces; }
 };
 
 // The options as stored, for when no window holds them.

@@ -21,6 +21,8 @@ struct ProgramState {
   std::shared_ptr<WipeRun> wipe;
   // The latest Analyze or Clean of the browsers; it too outlives the window.
   std::shared_ptr<BrowserRun> browsers;
+  // The latest Analyze or Clean of the Windows tab, run and shown the same way.
+  std::shared_ptr<BrowserRun> windowsTraces;
   // A clearing of the temporary folder is waiting or running.
   bool clearingTemp = false;
   // Declared last: gone first, once the write in progress has ended.
@@ -28,6 +30,7 @@ struct ProgramState {
 
   bool wiping() const { return wipe && wipe->running(); }
   bool browsersBusy() const { return browsers && browsers->running(); }
+  bool windowsTracesBusy() const { return windowsTraces && windowsTraces->running(); }
 };
 
 }  // namespace vellox

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,10 +17,18 @@ inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 inline constexpr std::uint32_t kRegMultiSz = 7;
+inline constexpr std::uint32_t kRegQword = 11;
 
 inline constexpr long kRegOk = 0;
 inline constexpr long kRegFileNotFound = 2;
 inline constexpr long kRegMoreData = 234;
+
+// A value as stored: strings of every string type as UTF-16 LE bytes, NULs included.
+struct RegValue {
+  std::string name;
+  std::uint32_t type = kRegSz;
+  std::vector<std::uint8_t> data;
+};
 
 // One open key; closed when destroyed. Results are Windows error codes.
 class RegistryKey {
@@ -39,6 +48,13 @@ class RegistryKey {
   // A text may not be empty, since an empty one would end the list early.
   virtual long setMultiString(const std::string& name, const std::vector<std::string>& values) = 0;
   virtual long deleteValue(const std::string& name) = 0;
+  // Stores `data` exactly as given under `type` (strings as UTF-16 LE bytes).
+  virtual long setData(const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) = 0;
+  // Reading needs a key opened to read; the order is the registry's own.
+  virtual long values(std::vector<RegValue>& values) = 0;
+  virtual long subkeys(std::vector<std::string>& names) = 0;
+  // How many subkeys and values the key has, without reading them.
+  virtual long counts(std::size_t& subkeys, std::size_t& values) = 0;
 };
 
 class Registry {

@@ -23,6 +23,7 @@
   X(Cache, "Cache", IDD_PAGE_CACHE)               \
   X(History, "Browser History", IDD_PAGE_HISTORY) \
   X(Browsers, "Browsers", IDD_PAGE_BROWSERS)      \
+  X(Windows, "Windows", IDD_PAGE_WINDOWS)         \
   X(SecureWipe, "Secure Wipe", IDD_PAGE_WIPE)     \
   X(About, "&About", IDD_PAGE_ABOUT)
 
@@ -44,7 +45,8 @@
   X(CheckBox, ChkAutoClearCache, kTabGeneral, IDC_CHKAUTOCLEARCACHE)     \
   X(CheckBox, ChkAutoClearHistory, kTabGeneral, IDC_CHKAUTOCLEARHISTORY) \
   X(CheckBox, chkdeltempfiles, kTabGeneral, IDC_CHKDELTEMPFILES)         \
-  X(CheckBox, chkEmptyRecycleBin, kTabGeneral, IDC_CHKEMPTYRECYCLEBIN)
+  X(CheckBox, chkEmptyRecycleBin, kTabGeneral, IDC_CHKEMPTYRECYCLEBIN)   \
+  X(CheckBox, chkAutoDelWindows, kTabGeneral, IDC_CHKAUTODELWINDOWS)
 
 #define VELLOX_COOKIES_CONTROLS(X)                                                                     \
   X(TextBox, txtCookieDir, kTabCookies, IDC_TXTCOOKIEDIR)                                              \
@@ -70,6 +72,11 @@
   X(Button, cmdAnalyze, kTabBrowsers, IDC_CMDANALYZE, "&Analyze")                                \
   X(Button, cmdClean, kTabBrowsers, IDC_CMDCLEAN, "C&lean")                                      \
   X(Button, cmdKeepCookies, kTabBrowsers, IDC_CMDKEEPCOOKIES, "Cookies to &Keep...")
+
+#define VELLOX_WINDOWS_CONTROLS(X)                                      \
+  X(ListView, lstWindows, kTabWindows, IDC_LSTWINDOWS, "Item", "Found") \
+  X(Button, cmdAnalyzeWindows, kTabWindows, IDC_CMDANALYZEWINDOWS, "&Analyze") \
+  X(Button, cmdCleanWindows, kTabWindows, IDC_CMDCLEANWINDOWS, "C&lean")
 
 #define VELLOX_SECURE_WIPE_CONTROLS(X)                                               \
   X(TextBox, txtFolderToWipe, kTabSecureWipe, IDC_TXTFOLDERTOWIPE)                   \
@@ -97,7 +104,8 @@
 
 #define VELLOX_MAIN_CONTROLS(X)                                                                                  \
   VELLOX_WINDOW_CONTROLS(X) VELLOX_GENERAL_CONTROLS(X) VELLOX_COOKIES_CONTROLS(X) VELLOX_CACHE_CONTROLS(X)       \
-  VELLOX_HISTORY_CONTROLS(X) VELLOX_BROWSERS_CONTROLS(X) VELLOX_SECURE_WIPE_CONTROLS(X) VELLOX_ABOUT_CONTROLS(X)
+  VELLOX_HISTORY_CONTROLS(X) VELLOX_BROWSERS_CONTROLS(X) VELLOX_WINDOWS_CONTROLS(X)                             \
+  VELLOX_SECURE_WIPE_CONTROLS(X) VELLOX_ABOUT_CONTROLS(X)
 
 namespace vellox {
 
@@ -142,6 +150,7 @@ VELLOX_TAB_CONTROLS(CookiesControls, VELLOX_COOKIES_CONTROLS)
 VELLOX_TAB_CONTROLS(CacheControls, VELLOX_CACHE_CONTROLS)
 VELLOX_TAB_CONTROLS(HistoryControls, VELLOX_HISTORY_CONTROLS)
 VELLOX_TAB_CONTROLS(BrowsersControls, VELLOX_BROWSERS_CONTROLS)
+VELLOX_TAB_CONTROLS(WindowsControls, VELLOX_WINDOWS_CONTROLS)
 VELLOX_TAB_CONTROLS(SecureWipeControls, VELLOX_SECURE_WIPE_CONTROLS)
 VELLOX_TAB_CONTROLS(AboutControls, VELLOX_ABOUT_CONTROLS)
 

@@ -76,6 +76,10 @@ class ShiftingKey : public RegistryKey {
   long setString(const std::string&, const std::string&) override { return kRegOk; }
   long setMultiString(const std::string&, const std::vector<std::string>&) override { return kRegOk; }
   long deleteValue(const std::string&) override { return kRegOk; }
+  long setData(const std::string&, std::uint32_t, const std::vector<std::uint8_t>&) override { return kRegOk; }
+  long values(std::vector<RegValue>&) override { return kRegOk; }
+  long subkeys(std::vector<std::string>&) override { return kRegOk; }
+  long counts(std::size_t&, std::size_t&) override { return kRegOk; }
   std::uint32_t reportedType = kRegSz;
 };
 

@@ -30,12 +30,13 @@ const std::vector<BoxKey> kBoxes = {
     {"autodelcache", &HeadlessMainView::ChkAutoClearCache},
     {"autodelhistory", &HeadlessMainView::ChkAutoClearHistory},
     {"autoemptyrecyclebin", &HeadlessMainView::chkEmptyRecycleBin},
+    {"autodelwindows", &HeadlessMainView::chkAutoDelWindows},
     {"autocleartemp", &HeadlessMainView::chkdeltempfiles},
     {"delcachedpasswords", &HeadlessMainView::chkDelCachedPasswords},
     {"secureforall", &HeadlessMainView::chkSecureForAll},
 };
 
-TEST(UserPrefs, EmptyStoreReadsElevenKeysInOrderAndGivesTheDefaults) {
+TEST(UserPrefs, EmptyStoreReadsTwelveKeysInOrderAndGivesTheDefaults) {
   TestEnv env;
   RunningApp run(env);
   std::vector<std::string> expected;

@@ -28,9 +28,9 @@ inline std::vector<std::string> keysOf(const ListView& list) {
 TYPED_TEST_P(ControlsContract, ANewWindowStartsOnSecureWipeWithEverythingClearAndEnabled) {
   auto& c = this->c();
   EXPECT_EQ(c.SSTab1.selected(), kTabSecureWipe);
-  ASSERT_EQ(c.SSTab1.count(), 7);
-  const char* captions[] = {"General", "Cookies", "Cache", "Browser History", "Browsers", "Secure Wipe", "&About"};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(c.SSTab1.caption(i), captions[i]);
+  ASSERT_EQ(c.SSTab1.count(), 8);
+  const char* captions[] = {"General", "Cookies", "Cache", "Browser History", "Browsers", "Windows", "Secure Wipe", "&About"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(c.SSTab1.caption(i), captions[i]);
   for (CheckBox* box : {&c.chkautostart, &c.chkdelOnStart, &c.chkDelOnShutDown, &c.Chkautoclearcookies,
                         &c.ChkAutoClearCache, &c.ChkAutoClearHistory, &c.chkdeltempfiles, &c.chkEmptyRecycleBin,
                         &c.chkDelCachedPasswords, &c.chkSecureForAll}) {

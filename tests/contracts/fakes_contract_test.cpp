@@ -44,6 +44,10 @@ struct FakeShellSide {
   Shell& shell() { return shell_; }
   bool putInBin(const std::string& name) { return shell_.bin.insert(name).second; }
   bool inBin(const std::string& name) const { return shell_.bin.count(name) != 0; }
+  bool putOnClipboard(const std::string& text) {
+    shell_.clipboard = text;
+    return true;
+  }
   FakeShell shell_;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ShellContract, FakeShellSide);

@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -157,7 +158,44 @@ TYPED_TEST_P(RegistryContract, ErrorTextsAreSentencesEndingInALineBreak) {
   }
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
+// Every type comes back byte for byte, strings as UTF-16 LE with what NULs they were given;
+// a key lists its values and its direct subkeys, and counts them alike.
+TYPED_TEST_P(RegistryContract, ValuesAndSubkeysAreListedAsStored) {
+  const std::string key = this->side.root() + "\\listed";
+  auto writer = this->open(key, RegAccess::Write);
+  auto child = this->open(key + "\\child\\grandchild", RegAccess::Write);
+  ASSERT_TRUE(writer && child);
+  using Bytes = std::vector<std::uint8_t>;
+  const std::vector<RegValue> stored = {
+      {"", kRegSz, {'d', 0, 0, 0}},
+      {"bin", kRegBinary, {0x00, 0xFF, 0x10}},
+      {"empty", kRegBinary, {}},
+      {"dw", kRegDword, {1, 2, 3, 4}},
+      {"exp", kRegExpandSz, {'%', 0, 'A', 0, '%', 0, 0, 0}},
+      {"multi", kRegMultiSz, {'a', 0, 0, 0, 0xA9, 0x03, 0, 0, 0, 0}},
+      {"q", kRegQword, {1, 2, 3, 4, 5, 6, 7, 8}},
+  };
+  for (const auto& v : stored) ASSERT_EQ(writer->setData(v.name, v.type, v.data), kRegOk) << v.name;
+  ASSERT_EQ(writer->setString("text", "\xCE\xA9"), kRegOk);
+  auto reader = this->open(key, RegAccess::Default);
+  ASSERT_TRUE(reader);
+  std::vector<RegValue> listed;
+  ASSERT_EQ(reader->values(listed), kRegOk);
+  std::map<std::string, std::pair<std::uint32_t, Bytes>> byName;
+  for (const auto& v : listed) byName[v.name] = {v.type, v.data};
+  ASSERT_EQ(byName.size(), stored.size() + 1);
+  for (const auto& v : stored) EXPECT_EQ(byName[v.name], std::make_pair(v.type, v.data)) << v.name;
+  EXPECT_EQ(byName["text"], std::make_pair(kRegSz, Bytes{0xA9, 0x03, 0, 0}));
+  std::vector<std::string> names;
+  ASSERT_EQ(reader->subkeys(names), kRegOk);
+  EXPECT_EQ(names, std::vector<std::string>{"child"});
+  std::size_t subkeys = 0, values = 0;
+  ASSERT_EQ(reader->counts(subkeys, values), kRegOk);
+  EXPECT_EQ(subkeys, 1u);
+  EXPECT_EQ(values, stored.size() + 1);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(RegistryContract, ValuesAndSubkeysAreListedAsStored, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
                             StringsReadBackWithTheirNulInTheRoomReported, MultiStringsReadBackAsNulSeparatedTexts,
                             DwordsAreFourLittleEndianBytes,
                             ADeletedValueIsGoneAndDeletesOnce, ADeletedTreeTakesWhatIsBelowItOnce,

@@ -5,8 +5,8 @@
 
 namespace vellox::test {
 
-// What the logic relies on from the shell. A side gives shell(), putInBin(name)
-// and inBin(name); the real side's bin is the test run's own.
+// What the logic relies on from the shell. A side gives shell(), putInBin(name),
+// inBin(name) and putOnClipboard(text); the real side's bin is the test run's own.
 template <class Side>
 class ShellContract : public ::testing::Test {
  protected:
@@ -33,7 +33,16 @@ TYPED_TEST_P(ShellContract, OpeningAFileThatDoesNotExistFails) {
   EXPECT_FALSE(this->side.shell().openUrl("C:\\tarn-vellox-absent\\nothing-here.htm"));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ShellContract, EmptyingTheBinRemovesEverythingInIt, EmptyingAnEmptyBinSucceeds,
+TYPED_TEST_P(ShellContract, EmptyingTheClipboardLeavesNothingOnIt) {
+  ASSERT_TRUE(this->side.putOnClipboard("copied text"));
+  EXPECT_TRUE(this->side.shell().clipboardHasData());
+  EXPECT_TRUE(this->side.shell().emptyClipboard());
+  EXPECT_FALSE(this->side.shell().clipboardHasData());
+  EXPECT_TRUE(this->side.shell().emptyClipboard());
+}
+
+REGISTER_TYPED_TEST_SUITE_P(ShellContract, EmptyingTheClipboardLeavesNothingOnIt, EmptyingTheBinRemovesEverythingInIt,
+                            EmptyingAnEmptyBinSucceeds,
                             OpeningAFileThatDoesNotExistFails);
 
 }  // namespace vellox::test

@@ -7,9 +7,9 @@ namespace vellox::e2e {
 namespace {
 
 const std::vector<std::wstring> kTabCaptions = {L"General",  L"Cookies",     L"Cache", L"Browser History",
-                                                L"Browsers", L"Secure Wipe", L"&About"};
+                                                L"Browsers", L"Windows", L"Secure Wipe", L"&About"};
 constexpr size_t kHistoryTab = 3;
-constexpr size_t kAboutTab = 6;
+constexpr size_t kAboutTab = 7;
 
 size_t iconsWithTitle() {
   size_t count = 0;

@@ -7,7 +7,7 @@
 namespace vellox::e2e {
 
 // The tab a fresh window shows, and the warning every wipe asks through first.
-constexpr size_t kSecureWipeTab = 5;
+constexpr size_t kSecureWipeTab = 6;
 inline const std::wstring kWarning =
     L"Warning! this will wipe the specified files and delete them. Once this is done they cannot be recovered";
 

@@ -1,16 +1,20 @@
 #include "fakes/fake_registry.h"
 #include <iterator>
+#include "platform/utf16.h"
 
 namespace vellox::test {
 
 namespace {
 constexpr long kAccessDenied = 5;
 
+// The fake keeps strings as UTF-8, as its string calls take them; raw calls see UTF-16 LE.
+bool isText(std::uint32_t type) { return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz; }
+
 // As a real key: opened to read it cannot be written, opened to write it cannot be read.
 class FakeKey : public RegistryKey {
  public:
-  FakeKey(FakeRegistry& registry, FakeRegistry::Key& key, RegAccess access)
-      : registry_(registry), key_(key), writes_(access == RegAccess::Write) {
+  FakeKey(FakeRegistry& registry, std::string path, FakeRegistry::Key& key, RegAccess access)
+      : registry_(registry), path_(std::move(path)), key_(key), writes_(access == RegAccess::Write) {
     ++registry_.openKeys;
   }
   ~FakeKey() override { --registry_.openKeys; }
@@ -63,9 +67,40 @@ class FakeKey : public RegistryKey {
     if (!writes_) return kAccessDenied;
     return key_.erase(name) ? kRegOk : kRegFileNotFound;
   }
+  long setData(const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) override {
+    if (!writes_) return kAccessDenied;
+    if (!isText(type)) {
+      key_[name] = {type, data};
+      return kRegOk;
+    }
+    const std::string text = utf8FromUtf16(data);
+    key_[name] = {type, std::vector<std::uint8_t>(text.begin(), text.end())};
+    return kRegOk;
+  }
+  long values(std::vector<RegValue>& values) override {
+    if (writes_) return kAccessDenied;
+    values.clear();
+    for (const auto& [name, value] : key_) {
+      values.push_back({name, value.type, value.data});
+      if (isText(value.type)) values.back().data = utf16Bytes(std::string(value.data.begin(), value.data.end()));
+    }
+    return kRegOk;
+  }
+  long subkeys(std::vector<std::string>& names) override {
+    if (writes_) return kAccessDenied;
+    names = registry_.childrenOf(path_);
+    return kRegOk;
+  }
+  long counts(std::size_t& subkeys, std::size_t& values) override {
+    if (writes_) return kAccessDenied;
+    subkeys = registry_.childrenOf(path_).size();
+    values = key_.size();
+    return kRegOk;
+  }
 
  private:
   FakeRegistry& registry_;
+  std::string path_;
   FakeRegistry::Key& key_;
   bool writes_;
 };
@@ -77,9 +112,9 @@ long FakeRegistry::open(RegRoot, const std::string& subkey, RegAccess access, st
   auto it = keys.find(subkey);
   if (it == keys.end()) {
     if (access != RegAccess::Write) return kRegFileNotFound;
-    it = keys.emplace(subkey, Key{}).first;
+    it = makeKey(subkey);
   }
-  key = std::make_unique<FakeKey>(*this, it->second, access);
+  key = std::make_unique<FakeKey>(*this, subkey, it->second, access);
   return kRegOk;
 }
 
@@ -95,8 +130,23 @@ long FakeRegistry::deleteTree(RegRoot, const std::string& subkey) {
   return kRegOk;
 }
 
+// As the real one, making a key makes the keys above it too.
+std::map<std::string, FakeRegistry::Key>::iterator FakeRegistry::makeKey(const std::string& subkey) {
+  for (auto cut = subkey.find('\\'); cut != std::string::npos; cut = subkey.find('\\', cut + 1))
+    keys.emplace(subkey.substr(0, cut), Key{});
+  return keys.emplace(subkey, Key{}).first;
+}
+
+std::vector<std::string> FakeRegistry::childrenOf(const std::string& subkey) const {
+  std::vector<std::string> names;
+  const std::string prefix = subkey + "\\";
+  for (auto it = keys.lower_bound(prefix); it != keys.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it)
+    if (it->first.find('\\', prefix.size()) == std::string::npos) names.push_back(it->first.substr(prefix.size()));
+  return names;
+}
+
 void FakeRegistry::setString(const std::string& subkey, const std::string& name, const std::string& text) {
-  auto& v = keys[subkey][name];
+  auto& v = makeKey(subkey)->second[name];
   v.type = kRegSz;
   v.data.assign(text.begin(), text.end());
   v.data.push_back(0);
@@ -114,7 +164,7 @@ std::string FakeRegistry::stringValue(const std::string& subkey, const std::stri
 
 void FakeRegistry::setRaw(const std::string& subkey, const std::string& name, std::uint32_t type,
                           std::vector<std::uint8_t> data) {
-  keys[subkey][name] = Value{type, std::move(data)};
+  makeKey(subkey)->second[name] = Value{type, std::move(data)};
 }
 
 bool FakeRegistry::hasValue(const std::string& subkey, const std::string& name) const {

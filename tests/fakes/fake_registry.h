@@ -29,12 +29,17 @@ class FakeRegistry : public Registry {
   // The text of a REG_SZ value without its NUL; empty when missing.
   std::string stringValue(const std::string& subkey, const std::string& name) const;
   bool hasValue(const std::string& subkey, const std::string& name) const;
+  // The names of the keys right below `subkey`.
+  std::vector<std::string> childrenOf(const std::string& subkey) const;
 
   std::map<std::string, Key> keys;
   std::map<long, std::string> errorTexts;  // replaces the generic text for these codes
   bool refuseWrite = false;  // opening for write fails with access denied
   int opens = 0;
   int openKeys = 0;  // keys open right now
+
+ private:
+  std::map<std::string, Key>::iterator makeKey(const std::string& subkey);
 };
 
 }  // namespace vellox::test

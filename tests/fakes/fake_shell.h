@@ -22,6 +22,20 @@ class FakeShell : public Shell {
     openedUrls.push_back(url);
     return openSucceeds && url.find("://") != std::string::npos;
   }
+  bool clipboardHasData() override { return !clipboard.empty(); }
+  bool emptyClipboard() override {
+    if (clipboardHeld) return false;
+    clipboard.clear();
+    return true;
+  }
+  void clearRecentDocuments() override {
+    ++recentDocumentsCleared;
+    if (onClearRecentDocuments) onClearRecentDocuments();
+  }
+  std::function<void()> onClearRecentDocuments;
+  std::string clipboard;
+  bool clipboardHeld = false;  // another program has it open
+  int recentDocumentsCleared = 0;
   int recycleBinEmptied = 0;
   std::vector<bool> binShown;  // each emptying's `shown`
   std::function<void()> onEmptyRecycleBin;

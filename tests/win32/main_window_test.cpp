@@ -16,12 +16,12 @@ struct MainWindowTest : ::testing::Test {
   HWND control(int page, int id) { return GetDlgItem(GetDlgItem(view.hwnd(), page), id); }
 };
 
-TEST_F(MainWindowTest, HasSevenTabsInOrderWithSecureWipeSelectedAndItsPageShown) {
+TEST_F(MainWindowTest, HasEightTabsInOrderWithSecureWipeSelectedAndItsPageShown) {
   HWND tab = GetDlgItem(view.hwnd(), IDC_SSTAB1);
   const std::vector<std::string> expected = {"General",  "Cookies",     "Cache", "Browser History",
-                                             "Browsers", "Secure Wipe", "&About"};
-  ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 7);
-  for (int i = 0; i < 7; ++i) {
+                                             "Browsers", "Windows", "Secure Wipe", "&About"};
+  ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 8);
+  for (int i = 0; i < 8; ++i) {
     wchar_t buffer[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;

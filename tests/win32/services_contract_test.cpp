@@ -9,6 +9,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_settings_store.h"
+#include "clipboard_text.h"
 #include "recycle_bin_trash.h"
 #include "registry_scratch.h"
 
@@ -42,6 +43,7 @@ struct RealShellSide {
   Shell& shell() { return *shell_; }
   bool putInBin(const std::string& name) { return trashIsTheTestsOwn() && putInTrash(win32::widen(name)); }
   bool inBin(const std::string& name) const { return inTrash(win32::widen(name)); }
+  bool putOnClipboard(const std::string& text) { return putClipboardText(win32::widen(text)); }
   std::unique_ptr<Shell> shell_ = win32::makeShell();
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ShellContract, RealShellSide);

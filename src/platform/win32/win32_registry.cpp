@@ -60,6 +60,55 @@ class Win32RegistryKey : public RegistryKey {
 
   long deleteValue(const std::string& name) override { return RegDeleteValueW(key_.get(), widen(name).c_str()); }
 
+  long setData(const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) override {
+    return RegSetValueExW(key_.get(), widen(name).c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+  }
+
+  long values(std::vector<RegValue>& values) override {
+    DWORD count = 0, longestName = 0, longestData = 0;
+    LONG rc = RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                               &longestName, &longestData, nullptr, nullptr);
+    if (rc != ERROR_SUCCESS) return rc;
+    values.clear();
+    values.reserve(count);
+    std::wstring name(longestName + 1, L'\0');
+    std::vector<std::uint8_t> data(longestData);
+    for (DWORD i = 0;; ++i) {
+      DWORD nameLength = static_cast<DWORD>(name.size()), type = 0, size = static_cast<DWORD>(data.size());
+      rc = RegEnumValueW(key_.get(), i, name.data(), &nameLength, nullptr, &type, data.data(), &size);
+      if (rc == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
+      if (rc != ERROR_SUCCESS) return rc;
+      values.push_back({narrow(std::wstring_view(name.data(), nameLength)), type,
+                        std::vector<std::uint8_t>(data.begin(), data.begin() + size)});
+    }
+  }
+
+  long subkeys(std::vector<std::string>& names) override {
+    DWORD count = 0, longest = 0;
+    LONG rc = RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, &count, &longest, nullptr, nullptr, nullptr,
+                               nullptr, nullptr, nullptr);
+    if (rc != ERROR_SUCCESS) return rc;
+    names.clear();
+    std::wstring name(longest + 1, L'\0');
+    for (DWORD i = 0;; ++i) {
+      DWORD length = static_cast<DWORD>(name.size());
+      rc = RegEnumKeyExW(key_.get(), i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+      if (rc == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
+      if (rc != ERROR_SUCCESS) return rc;
+      names.push_back(narrow(std::wstring_view(name.data(), length)));
+    }
+  }
+
+  long counts(std::size_t& subkeys, std::size_t& values) override {
+    DWORD keys = 0, vals = 0;
+    const LONG rc = RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &vals, nullptr,
+                                     nullptr, nullptr, nullptr);
+    if (rc != ERROR_SUCCESS) return rc;
+    subkeys = keys;
+    values = vals;
+    return ERROR_SUCCESS;
+  }
+
  private:
   UniqueRegKey key_;
 };

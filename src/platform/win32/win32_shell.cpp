@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include "platform/win32/com_scope.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
 
@@ -22,6 +23,21 @@ class Win32Shell : public Shell {
     const HINSTANCE result = ShellExecuteW(nullptr, nullptr, widen(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
     // ShellExecute reports success as a value above 32.
     return reinterpret_cast<INT_PTR>(result) > 32;
+  }
+
+  bool clipboardHasData() override { return CountClipboardFormats() > 0; }
+
+  bool emptyClipboard() override {
+    if (!OpenClipboard(nullptr)) return false;
+    const bool emptied = EmptyClipboard() != FALSE;
+    CloseClipboard();
+    return emptied;
+  }
+
+  // May run on the worker, whose thread has no COM of its own.
+  void clearRecentDocuments() override {
+    ComScope com;
+    SHAddToRecentDocs(SHARD_PIDL, nullptr);
   }
 };
 

@@ -4,7 +4,7 @@
 //
 // Window layout for drivers: the main window is a dialog of class
 // VELLOX_MAIN_CLASS captioned " Tarn Vellox". Its direct children are the tab
-// control, the seven page windows, the buttons, the banner and the status bar.
+// control, the eight page windows, the buttons, the banner and the status bar.
 // The controls of a tab are children of that tab's page window:
 //   GetDlgItem(GetDlgItem(main, IDC_PAGE_GENERAL), IDC_CHKAUTOSTART).
 // Every ID below is unique in the whole window, so a walk of all descendants by
@@ -23,6 +23,7 @@
 #define IDD_PAGE_WIPE 205
 #define IDD_PAGE_ABOUT 206
 #define IDD_PAGE_BROWSERS 207
+#define IDD_PAGE_WINDOWS 208
 #define IDD_KEEPCOOKIES 220
 #define IDD_SPLASH 210
 
@@ -42,8 +43,9 @@
 #define IDC_PAGE_CACHE 1012
 #define IDC_PAGE_HISTORY 1013
 #define IDC_PAGE_BROWSERS 1014
-#define IDC_PAGE_WIPE 1015
-#define IDC_PAGE_ABOUT 1016
+#define IDC_PAGE_WINDOWS 1015
+#define IDC_PAGE_WIPE 1016
+#define IDC_PAGE_ABOUT 1017
 
 // Tab 0 "General".
 #define IDC_FRAME1 1100
@@ -56,6 +58,7 @@
 #define IDC_FRAME5 1107
 #define IDC_CHKDELTEMPFILES 1108
 #define IDC_CHKEMPTYRECYCLEBIN 1109
+#define IDC_CHKAUTODELWINDOWS 1110
 
 // Tab 1 "Cookies".
 #define IDC_FRAME2 1200
@@ -87,6 +90,12 @@
 #define IDC_CMDANALYZE 1802
 #define IDC_CMDCLEAN 1803
 #define IDC_CMDKEEPCOOKIES 1804
+
+// Tab "Windows".
+#define IDC_FRAME11 2000
+#define IDC_LSTWINDOWS 2001
+#define IDC_CMDANALYZEWINDOWS 2002
+#define IDC_CMDCLEANWINDOWS 2003
 
 // The "Cookies to Keep" dialog.
 #define IDC_LBLSITES 1900

@@ -1,0 +1,196 @@
+// The Windows tab as a person meets it, on a prefix holding one trace of every item
+// beside things that must stay.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+#include <string>
+#include <vector>
+#include "e2e/process.h"
+#include "e2e/vellox_fixture.h"
+#include "ui/win32/resources/resource.h"
+#include "win32/clipboard_text.h"
+#include "win32/files_temp_dir.h"
+
+namespace vellox::e2e {
+namespace {
+
+constexpr size_t kWindowsTab = 5;
+const std::wstring kExplorer = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const std::wstring kShell = L"Software\\Microsoft\\Windows\\Shell";
+const wchar_t* kSettingsKey = L"Software\\ Tarn Vellox\\Settings";
+
+struct Seeded {
+  std::wstring key, name;
+  DWORD type;
+  std::vector<BYTE> data;
+};
+
+std::vector<BYTE> text(const std::wstring& s) {
+  const auto* p = reinterpret_cast<const BYTE*>(s.c_str());
+  return {p, p + (s.size() + 1) * sizeof(wchar_t)};
+}
+
+// The traces, each of the type Explorer gives it, MRU lists in binary with MRUListEx.
+const std::vector<Seeded> kTraces = {
+    {kExplorer + L"\\RunMRU", L"a", REG_SZ, text(L"regedit\\1")},
+    {kExplorer + L"\\RunMRU", L"MRUList", REG_SZ, text(L"a")},
+    {kExplorer + L"\\RecentDocs\\.txt", L"0", REG_BINARY, {'s', 0, 0, 0, 0x14, 0, 0x1F}},
+    {kExplorer + L"\\RecentDocs\\.txt", L"MRUListEx", REG_BINARY, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {kExplorer + L"\\WordWheelQuery", L"0", REG_BINARY, {'q', 0, 0, 0}},
+    {kExplorer + L"\\WordWheelQuery", L"MRUListEx", REG_BINARY, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {kExplorer + L"\\TypedPaths", L"url1", REG_SZ, text(L"C:\\private \"plans\"")},
+    {kExplorer + L"\\ComDlg32\\LastVisitedPidlMRU", L"0", REG_BINARY, {'n', 0, 0, 0, 0x14, 0}},
+    {kExplorer + L"\\ComDlg32\\LastVisitedPidlMRU", L"MRUListEx", REG_BINARY, {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {kExplorer + L"\\UserAssist\\{E2E}\\Count", L"HRZR_PGYFRFFVBA", REG_BINARY, std::vector<BYTE>(72, 7)},
+    {kShell + L"\\BagMRU", L"0", REG_BINARY, {0x14, 0, 0x1F, 0x50}},
+    {kShell + L"\\BagMRU", L"NodeSlots", REG_BINARY, {2}},
+    {kShell + L"\\BagMRU\\0", L"MRUListEx", REG_BINARY, {0xFF, 0xFF, 0xFF, 0xFF}},
+    {kShell + L"\\Bags\\1\\Shell", L"Mode", REG_DWORD, {4, 0, 0, 0}},
+    {kShell + L"\\Bags\\1\\Shell", L"Path", REG_EXPAND_SZ, text(L"%USERPROFILE%\\x")},
+};
+// Beside them, and not theirs.
+const std::vector<Seeded> kKept = {
+    {kExplorer + L"\\RunMRU", L"Keep", REG_SZ, text(L"not a list")},
+    {kExplorer + L"\\RecentDocs", L"Kept", REG_DWORD, {9, 0, 0, 0}},
+    {kExplorer + L"\\UserAssist\\{E2E}", L"Version", REG_DWORD, {5, 0, 0, 0}},
+    {L"Software\\Microsoft\\Windows\\ShellKept", L"x", REG_SZ, text(L"y")},
+};
+
+std::wstring knownFolder(int csidl) {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+  return path;
+}
+
+void writeFile(const std::wstring& path, size_t size) {
+  SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  const std::string data(size, 'x');
+  DWORD written = 0;
+  WriteFile(file, data.data(), static_cast<DWORD>(size), &written, nullptr);
+  CloseHandle(file);
+}
+
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void put(const Seeded& v) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), v.type, v.data.data(),
+                  static_cast<DWORD>(v.data.size()));
+}
+
+// The value as stored now, or nothing when it is missing.
+std::optional<Seeded> read(const Seeded& v) {
+  DWORD type = 0, size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
+                   &size))
+    return std::nullopt;
+  Seeded now{v.key, v.name, type, std::vector<BYTE>(size)};
+  RegGetValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
+               now.data.data(), &size);
+  return now;
+}
+
+bool same(const std::optional<Seeded>& now, const Seeded& v) { return now && now->type == v.type && now->data == v.data; }
+
+bool checked(HWND list, size_t row) {
+  return ((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+class WindowsTab : public VelloxTest {
+ protected:
+  void SetUp() override {
+    removeAll();
+    for (const auto& v : kTraces) put(v);
+    for (const auto& v : kKept) put(v);
+    const std::wstring every = L"+Folder views (ShellBags);+Program use (UserAssist);+DirectX shader cache";
+    RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"windowsitems", REG_SZ, every.c_str(),
+                    static_cast<DWORD>((every.size() + 1) * sizeof(wchar_t)));
+    for (const auto& path : traceFiles) writeFile(path, 3000);
+    for (const auto& path : keptFiles) writeFile(path, 10);
+    held = CreateFileW(heldFile.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(test::putClipboardText(L"a copied password"));
+    VelloxTest::SetUp();
+  }
+
+  void TearDown() override {
+    VelloxTest::TearDown();
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    removeAll();
+  }
+
+  void removeAll() {
+    for (const auto& key : {kExplorer + L"\\RunMRU", kExplorer + L"\\RecentDocs", kExplorer + L"\\WordWheelQuery",
+                            kExplorer + L"\\TypedPaths", kExplorer + L"\\ComDlg32", kExplorer + L"\\UserAssist",
+                            kShell + L"\\BagMRU", kShell + L"\\Bags", std::wstring(L"Software\\Microsoft\\Windows\\ShellKept")})
+      RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"windowsitems");
+    for (const auto& path : traceFiles) DeleteFileW(path.c_str());
+    for (const auto& path : keptFiles) DeleteFileW(path.c_str());
+    DeleteFileW(heldFile.c_str());
+    test::removeTree(local + L"\\Tarn Vellox\\backup");
+  }
+
+  const std::wstring recent = knownFolder(CSIDL_APPDATA) + L"\\Microsoft\\Windows\\Recent";
+  const std::wstring local = knownFolder(CSIDL_LOCAL_APPDATA);
+  const std::vector<std::wstring> traceFiles = {
+      recent + L"\\plans.docx.lnk", recent + L"\\AutomaticDestinations\\1b4dd67f29cb1962.automaticDestinations-ms",
+      recent + L"\\CustomDestinations\\e2e.customDestinations-ms",
+      local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_96.db",
+      local + L"\\Microsoft\\Windows\\WER\\ReportQueue\\AppCrash_e2e\\Report.wer",
+      local + L"\\D3DSCache\\e2e\\shader.idx"};
+  const std::vector<std::wstring> keptFiles = {recent + L"\\desktop.ini",
+                                               local + L"\\Microsoft\\Windows\\Explorer\\ExplorerStartupLog.etl"};
+  const std::wstring heldFile = local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_256.db";
+  HANDLE held = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestoresTheRegistry) {
+  const HWND main = openFromTray(TrayChoice::Show);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(vellox().clickTab(main, kWindowsTab));
+  const HWND page = findControl(main, IDC_PAGE_WINDOWS);
+  const HWND list = findControl(page, IDC_LSTWINDOWS);
+  ASSERT_TRUE(waitUntil([&] { return listViewRowCount(list) == 9; }, kPatience));
+  EXPECT_EQ(listViewColumns(list), (std::vector<std::wstring>{L"Item", L"Found"}));
+  for (size_t row = 0; row < 9; ++row) EXPECT_TRUE(checked(list, row)) << row;
+
+  ASSERT_TRUE(pressButton(page, IDC_CMDANALYZEWINDOWS));
+  ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 8, 1).empty(); }, kPatience));
+  const std::vector<std::wstring> found = {L"1 item", L"6 KB in 2 files", L"4 items, 1 search", L"1 folder, 1 view",
+                                           L"1 entry", L"3 KB in 1 file, 1 in use", L"holds data", L"3 KB in 1 file",
+                                           L"3 KB in 1 file"};
+  for (size_t row = 0; row < 9; ++row) EXPECT_EQ(listViewText(list, row, 1), found[row]) << row;
+  for (const auto& v : kTraces) EXPECT_TRUE(same(read(v), v)) << "Analyze changed " << v.key.c_str();
+
+  ASSERT_TRUE(pressButton(page, IDC_CMDCLEANWINDOWS));
+  const auto question = vellox().messageBox();
+  ASSERT_TRUE(question.has_value());
+  EXPECT_EQ(question->text, L"Clean the checked items?");
+  ASSERT_TRUE(pressButton(question->window, IDYES));
+  ASSERT_TRUE(waitUntil([&] { return !IsWindow(question->window); }, kPatience));
+  const auto closing = vellox().messageBox();
+  ASSERT_TRUE(closing.has_value());
+  EXPECT_NE(closing->text.find(L"Thumbnail cache: 1 file in use"), std::wstring::npos);
+  const auto from = closing->text.find(L"saved in "), to = closing->text.find(L".reg;");
+  ASSERT_TRUE(from != std::wstring::npos && to != std::wstring::npos) << closing->text.c_str();
+  const std::wstring backup = closing->text.substr(from + 9, to + 4 - from - 9);
+  ASSERT_TRUE(pressButton(closing->window, IDOK));
+
+  for (const auto& v : kTraces) EXPECT_FALSE(read(v).has_value()) << "left: " << v.key.c_str();
+  for (const auto& v : kKept) EXPECT_TRUE(same(read(v), v)) << "changed: " << v.key.c_str();
+  for (const auto& path : traceFiles) EXPECT_FALSE(exists(path));
+  for (const auto& path : keptFiles) EXPECT_TRUE(exists(path));
+  EXPECT_TRUE(exists(heldFile));
+  EXPECT_EQ(CountClipboardFormats(), 0);
+
+  // Opened as a double-click would, the backup puts every value back exactly.
+  Process regedit = Process::start(L"C:\\windows\\regedit.exe", L"/s \"" + backup + L"\"");
+  ASSERT_TRUE(regedit);
+  ASSERT_TRUE(regedit.waitForExit(kPatience).has_value());
+  for (const auto& v : kTraces) EXPECT_TRUE(same(read(v), v)) << "not restored: " << v.key.c_str();
+  for (const auto& v : kKept) EXPECT_TRUE(same(read(v), v)) << "changed: " << v.key.c_str();
+}
+
+}  // namespace
+}  // namespace vellox::e2e
