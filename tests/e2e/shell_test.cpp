@@ -61,7 +61,8 @@ TEST_F(VelloxTest, ShowVelloxOpensSecureWipeAndEveryTabCanBeWalked) {
   const std::pair<int, std::wstring> pages[] = {
       {IDC_FRAME1, L"General Operation"}, {IDC_FRAME2, L"Cookie Information"},
       {IDC_FRAME3, L"Cache Contents"},    {IDC_FRAME4, L"Visited Sites"},
-      {IDC_FRAME10, L"Web Browsers"},     {IDC_FRAME6, L"Secure Erasing"},
+      {IDC_FRAME10, L"Web Browsers"},     {IDC_FRAME11, L"Windows Traces"},
+      {IDC_FRAME6, L"Secure Erasing"},
       {IDC_LBLAPPNAME, L" Tarn Vellox 1.0"},
   };
   for (size_t index = 0; index < kTabCaptions.size(); ++index) {
