@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 #include "platform/posix/posix_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace {
 

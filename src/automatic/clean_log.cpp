@@ -1,5 +1,5 @@
 #include "automatic/clean_log.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

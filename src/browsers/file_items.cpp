@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "wipe/mod_enum_files.h"
+#include "wipe/enum_files.h"
 #include "erase/clearing.h"
 
 namespace vellox {

@@ -1,7 +1,7 @@
 #include "cache/cache_entries.h"
 #include <string_view>
 #include "cache/get_str_from_ptr.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

@@ -1,5 +1,5 @@
 #include "cookies/cookie_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 #include "platform/file_node.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

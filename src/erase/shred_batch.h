@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 #include "erase/tree_walk.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

@@ -6,7 +6,7 @@
 #include "platform/ui.h"
 #include "update/version_file.h"
 #include "update/web_links.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

@@ -2,7 +2,7 @@
 #include "automatic/clean_log.h"
 #include "browsers/found_text.h"
 #include "windows_traces/reg_file.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox {
 

@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "wipe/left_behind.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 #include "wipe/wipe_job.h"
 #include "wipe/wipe_targets.h"
 

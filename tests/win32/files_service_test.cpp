@@ -7,7 +7,7 @@
 #include "platform/win32/win32_services.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/pass_checks.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox::test {
 namespace {

@@ -6,8 +6,8 @@
 #include "wipe/services_with_files.h"
 #include "files_temp_dir.h"
 #include "platform/win32/win32_services.h"
-#include "wipe/mod_enum_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/enum_files.h"
+#include "wipe/shred_file.h"
 
 namespace vellox::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include "fakes/fake_files.h"
 #include "wipe/forwarding_files.h"
-#include "wipe/mod_enum_files.h"
+#include "wipe/enum_files.h"
 
 namespace vellox::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <thread>
 #include "erase/clearing.h"
 #include "platform/posix/posix_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 #include "wipe/temp_dir.h"
 
 namespace vellox::test {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "wipe/forwarding_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox::test {
 

@@ -8,8 +8,8 @@
 #include "wipe/services_with_files.h"
 #include "platform/posix/posix_files.h"
 #include "wipe/forwarding_files.h"
-#include "wipe/mod_enum_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/enum_files.h"
+#include "wipe/shred_file.h"
 #include "wipe/pass_checks.h"
 #include "wipe/temp_dir.h"
 

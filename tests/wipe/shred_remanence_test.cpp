@@ -6,7 +6,7 @@
 #include "fakes/fake_files.h"
 #include "fakes/test_env.h"
 #include "wipe/forwarding_files.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox::test {
 namespace {

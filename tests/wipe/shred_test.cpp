@@ -4,7 +4,7 @@
 #include "fakes/path_node.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/left_behind.h"
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 
 namespace vellox::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "wipe/mod_enum_files.h"
+#include "wipe/enum_files.h"
 #include <algorithm>
 
 namespace vellox {

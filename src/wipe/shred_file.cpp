@@ -1,4 +1,4 @@
-#include "wipe/mod_secure_wipe.h"
+#include "wipe/shred_file.h"
 #include "erase/node_shred.h"
 #include "erase/shred_batch.h"
 #include "erase/tree_walk.h"
