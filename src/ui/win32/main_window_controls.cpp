@@ -47,6 +47,7 @@ void Win32MainView::attachControls() {
   SSTab1.showTab(kFirstTab);
   optQuick.setValue(true);
   lstBrowsers.showCheckBoxes();
+  lstWindows.showCheckBoxes();
 }
 
 void Win32MainView::detachControls() {
