@@ -6,6 +6,7 @@
 #include "browsers/browser_discovery.h"
 #include "browsers/browser_jobs.h"
 #include "browsers/keep_cookies_dialog.h"
+#include "browsers/run_view.h"
 #include "platform/settings_store.h"
 #include "platform/ui.h"
 #include "ui/views.h"
@@ -125,25 +126,12 @@ std::shared_ptr<BrowserRun> BrowsersTab::startBrowserRun() {
 void BrowsersTab::followBrowserRun() {
   if (!state_.browsersBusy()) return;
   auto& run = *state_.browsers;
-  std::weak_ptr<const bool> alive = host_.alive();
-  const auto live = [alive] {
-    auto flag = alive.lock();
-    return flag && *flag;
-  };
-  run.onStatus = [this, live](const std::string& text) {
-    if (live()) host_.setStatus(text);
-  };
-  run.onFound = [this, live](const std::string& key, const std::string& text) {
-    if (!live()) return;
-    for (std::size_t row = 0; row < lstBrowsers.count(); ++row)
-      if (lstBrowsers.key(row) == key) lstBrowsers.setSubItem(row, kColFound, text);
-  };
+  const auto live = showRunIn(run, host_, lstBrowsers, kColFound);
   run.onEnded = [this, live, &run] {
     if (!live()) return;
     showBrowsersRunning(false);
     if (run.stopped() && !run.silenced()) cmdAnalyze_Click();
   };
-  run.owner = [this, live]() -> std::uintptr_t { return live() && host_.visible() ? host_.owner() : 0; };
   showBrowsersRunning(true);
 }
 

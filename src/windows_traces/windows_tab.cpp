@@ -2,6 +2,7 @@
 #include <chrono>
 #include "automatic/clean_report.h"
 #include "browsers/browser_run.h"
+#include "browsers/run_view.h"
 #include "common/app_identity.h"
 #include "platform/ui.h"
 #include "windows_traces/trace_cleaning.h"
@@ -122,23 +123,10 @@ std::shared_ptr<BrowserRun> WindowsTab::startWindowsRun() {
 void WindowsTab::followWindowsRun() {
   if (!state_.windowsTracesBusy()) return;
   auto& run = *state_.windowsTraces;
-  std::weak_ptr<const bool> alive = host_.alive();
-  const auto live = [alive] {
-    auto flag = alive.lock();
-    return flag && *flag;
-  };
-  run.onStatus = [this, live](const std::string& text) {
-    if (live()) host_.setStatus(text);
-  };
-  run.onFound = [this, live](const std::string& key, const std::string& text) {
-    if (!live()) return;
-    for (std::size_t row = 0; row < lstWindows.count(); ++row)
-      if (lstWindows.key(row) == key) lstWindows.setSubItem(row, kColFound, text);
-  };
+  const auto live = showRunIn(run, host_, lstWindows, kColFound);
   run.onEnded = [this, live] {
     if (live()) showWindowsRunning(false);
   };
-  run.owner = [this, live]() -> std::uintptr_t { return live() && host_.visible() ? host_.owner() : 0; };
   showWindowsRunning(true);
 }
 
