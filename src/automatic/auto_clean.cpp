@@ -1,4 +1,5 @@
 #include "automatic/auto_clean.h"
+#include <cctype>
 #include <utility>
 #include "automatic/auto_clean_steps.h"
 #include "automatic/browser_rows.h"
@@ -32,9 +33,11 @@ namespace {
 
 // The checked rows of one kind in the Browsers tab, after the system's own store of that kind.
 CleanStep browserStep(Services& services, BrowserItem item, const AutoOptions& options) {
-  const std::string name = item == BrowserItem::Cache ? "cache" : item == BrowserItem::History ? "history" : "cookies";
-  // Read here, on the window's thread, as the tab keeps them.
-  KeptSites kept = item == BrowserItem::Cookies ? storedKeptSites(services.settings) : KeptSites{};
+  std::string name = itemName(item);
+  name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+  // Read here, on the window's thread, as the tab keeps them. Kept sites keep their site data too.
+  const bool keeps = item == BrowserItem::Cookies || item == BrowserItem::SiteData;
+  KeptSites kept = keeps ? storedKeptSites(services.settings) : KeptSites{};
   auto clean = [item, kept = std::move(kept), passes = options.securePasses](Services& s, CleanBudget& b,
                                                                              CleanReport& r) {
     cleanBrowserRows(s, item, kept, passes, b, r);
@@ -52,6 +55,8 @@ std::vector<CleanStep> autoCleanSteps(Services& services, std::unique_ptr<CURLHi
     steps.push_back({false, "Deleting cookies...", "cookie folder",
                      [options](Services& s, CleanBudget& b, CleanReport& r) { cleanCookieFolder(s, options, b, r); }});
     steps.push_back(browserStep(services, BrowserItem::Cookies, options));
+    // Site data recognises the user as cookies do, so it goes with them.
+    steps.push_back(browserStep(services, BrowserItem::SiteData, options));
   }
   if (options.cache)
     steps.push_back({false, "Clearing cache...", "cache",

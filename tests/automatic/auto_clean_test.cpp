@@ -34,7 +34,8 @@ TEST(AutoClean, CleansTheCheckedStoresInOrderAndAsksNothing) {
   AutoWorld world(env);
   const Cleaned run = clean(env, everything());
   EXPECT_EQ(run.statuses,
-            (std::vector<std::string>{"Deleting cookies...", "Cleaning the browsers' cookies...", "Clearing cache...",
+            (std::vector<std::string>{"Deleting cookies...", "Cleaning the browsers' cookies...",
+                                      "Cleaning the browsers' site data...", "Clearing cache...",
                                       "Cleaning the browsers' cache...",
                                       "Clearing History...", "Cleaning the browsers' history...",
                                       "Deleting temp folder contents...", "Emptying Recycle bin...", ""}));
@@ -120,7 +121,7 @@ TEST(AutoClean, ADeadlineStopsBetweenFilesAndSkipsTheRest) {
             std::vector<std::string>{"cookie folder: 2 files not reached before the session ended"});
   EXPECT_EQ(run.report.cutOff, "the session ended");
   EXPECT_EQ(run.report.notReached,
-            (std::vector<std::string>{"browsers' cookies", "cache", "browsers' cache", "visited-URL history",
+            (std::vector<std::string>{"browsers' cookies", "browsers' site data", "cache", "browsers' cache", "visited-URL history",
                                       "browsers' history", "temporary folder", "Recycle Bin"}));
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <filesystem>
 #include "automatic/auto_clean.h"
 #include "browsers/browser_schemas.h"
 #include "browsers/store_fixture.h"
@@ -14,9 +15,9 @@ std::string cookie(const std::string& host, const std::string& value) {
          std::string(32, 'a') + "','/',0,1,1,0,1,1,1,0,2,443,0,0,0);";
 }
 
-// "Delete Cookies Automatically" empties the checked cookie rows of the Browsers tab, and the
-// sites kept there stay.
-TEST(AutoCleanBrowsers, CookieRowsLoseEveryCookieButTheKeptSites) {
+// "Delete Cookies Automatically" empties the checked cookie and site data rows of the Browsers
+// tab, and the sites kept there stay in both.
+TEST(AutoCleanBrowsers, CookieAndSiteDataRowsLoseAllButTheKeptSites) {
   TempDir dir;
   auto files = posix::makeFiles();
   TestEnv env;
@@ -27,6 +28,10 @@ TEST(AutoCleanBrowsers, CookieRowsLoseEveryCookieButTheKeptSites) {
   const std::string store = chrome + "/Default/Network/Cookies";
   makeDatabase(store, kChromiumCookiesSchema, cookie(".kept.example", "stays") + cookie(".tracker.net", "goes"));
   env.settings.lists[{" Tarn Vellox", "Settings", "keepcookies"}] = {"kept.example"};
+  const std::string keptData = chrome + "/Default/IndexedDB/https_kept.example_0.indexeddb.leveldb/000003.log";
+  const std::string goneData = chrome + "/Default/IndexedDB/https_tracker.net_0.indexeddb.leveldb/000003.log";
+  writeText(keptData, "stays");
+  writeText(goneData, "goes");
 
   AutoOptions options;
   options.cookies = true;
@@ -35,7 +40,11 @@ TEST(AutoCleanBrowsers, CookieRowsLoseEveryCookieButTheKeptSites) {
   const CleanReport report = runAutoClean(autoCleanSteps(services, env.state.historyStore, options), budget, {});
   EXPECT_EQ(rowsOf(store, "SELECT host_key || '=' || value FROM cookies"),
             std::multiset<std::string>{".kept.example=stays"});
-  EXPECT_EQ(report.cleaned.back(), "Chrome (Person 1) cookies: 1 cookie");
+  EXPECT_TRUE(std::filesystem::exists(keptData));
+  EXPECT_FALSE(std::filesystem::exists(goneData));
+  ASSERT_GE(report.cleaned.size(), 2u);
+  EXPECT_EQ(report.cleaned[report.cleaned.size() - 2], "Chrome (Person 1) cookies: 1 cookie");
+  EXPECT_EQ(report.cleaned.back().rfind("Chrome (Person 1) site data: ", 0), 0u) << report.cleaned.back();
 }
 
 }  // namespace
