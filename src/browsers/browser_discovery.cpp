@@ -37,8 +37,8 @@ const FirefoxPlace kFirefox[] = {
 
 }  // namespace
 
-std::vector<BrowserProfile> findBrowserProfiles(Files& files, const AppDataFolders& appData) {
-  ProfileProbe probe(files);
+std::vector<BrowserProfile> findBrowserProfiles(Files& files, const AppDataFolders& appData, const ScopeRule& rule) {
+  ProfileProbe probe(files, rule);
   // A folder the system did not give is no folder: nothing is looked for at the top of a drive.
   auto below = [&](const std::string& base, const char* folder) {
     return base.empty() ? std::string() : probe.child(base, folder);

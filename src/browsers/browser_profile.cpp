@@ -13,6 +13,10 @@ const char* itemName(BrowserItem item) {
   return "";
 }
 
+std::string profileText(const BrowserProfile& profile) {
+  return profile.moved ? profile.profile + " (moved to " + profile.folder + ")" : profile.profile;
+}
+
 const ItemPaths& BrowserProfile::item(BrowserItem which) const {
   switch (which) {
     case BrowserItem::Cookies: return cookies;

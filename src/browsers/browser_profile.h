@@ -43,10 +43,17 @@ struct BrowserProfile {
   std::string dataFolder;
   ItemPaths cookies, siteData, history, cache, session;
   // Why none of the profile's items is touched, when its folder was found but refused: "its
-  // folder is a link to another place". Empty for a profile that is cleaned.
+  // folder is a link to D:\, which is the root of a drive". Empty for a profile that is cleaned.
   std::string refused;
+  // Its folder, or the data folder holding it, is a link that was followed: `folder` is where
+  // it leads.
+  bool moved = false;
 
   const ItemPaths& item(BrowserItem which) const;
 };
+
+// The profile as its row names it: "Person 1", or "Person 1 (moved to D:\Chrome\Default)".
+// Stored choices keep `profile` alone, so a move keeps them.
+std::string profileText(const BrowserProfile& profile);
 
 }  // namespace vellox

@@ -37,7 +37,7 @@ BrowsersTab::BrowsersTab(BrowsersControls controls, Services& services, ProgramS
 void BrowsersTab::loadBrowsersList() {
   if (state_.browsersBusy()) return;
   BusyPointer busy(host_.mousePointer());
-  browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
+  browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(), scopeRule(services_)));
   const BrowserChoices choices =
       storedBrowserChoices(services_.settings);
   // "Found" takes what the short columns leave.
@@ -47,7 +47,7 @@ void BrowsersTab::loadBrowsersList() {
   lstBrowsers.clear();
   for (const BrowserRow& row : browserRows_) {
     const std::size_t index = lstBrowsers.addRow(row.profile.browser, row.key);
-    lstBrowsers.setSubItem(index, kColProfile, row.profile.profile);
+    lstBrowsers.setSubItem(index, kColProfile, profileText(row.profile));
     lstBrowsers.setSubItem(index, kColItem, itemName(row.item));
     lstBrowsers.setChecked(index, choices.checked(row.profile.browser, row.profile.profile, row.item));
   }
@@ -148,7 +148,7 @@ void BrowsersTab::cmdKeepCookies_Click() {
   {
     BusyPointer busy(host_.mousePointer());
     sites = cookieSites(services_.files,
-                        findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders()));
+                        findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(), scopeRule(services_)));
   }
   std::weak_ptr<const bool> alive = host_.alive();
   auto closed = [this, alive](const std::vector<std::string>* kept) {

@@ -83,7 +83,7 @@ std::optional<unsigned long> profileNumber(const std::string& name) {
 void addProfileFolders(ProfileProbe& probe, const std::string& userData, std::vector<Listed>& listed) {
   std::vector<std::pair<unsigned long, std::string>> folders;
   for (const auto& entry : probe.files().readFolder(userData).entries) {
-    if (!entry.directory) continue;  // a linked profile folder is listed, and refused later
+    if (!entry.directory && !entry.link) continue;  // a linked profile folder is followed or refused later
     if (entry.name == "Default") folders.emplace_back(0, entry.name);
     else if (auto n = profileNumber(entry.name)) folders.emplace_back(*n + 1, entry.name);
   }
@@ -142,13 +142,13 @@ void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::s
 
 }  // namespace
 
-void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, std::vector<BrowserProfile>& found) {
-  if (probe.isLink(browser.userData)) {
-    BrowserProfile p{BrowserFamily::Chromium, browser.name, "Default", browser.userData};
-    p.refused = kLinkedFolder;
-    found.push_back(std::move(p));
-    return;
-  }
+void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& given, std::vector<BrowserProfile>& found) {
+  const FollowedFolder data = probe.follow(given.userData);
+  if (!data.refused.empty()) return addRefusedDataFolder(found, BrowserFamily::Chromium, given.name, "Default", data);
+  ChromiumBrowser browser = given;
+  browser.userData = data.path;
+  // Most keep their cache in the same folder; Opera's local one is followed as it would be.
+  browser.localData = given.localData == given.userData ? data.path : probe.follow(given.localData).path;
   if (!probe.isFolder(browser.userData)) return;
   std::vector<Listed> listed;
   if (browser.profileAtTop && holdsProfile(probe, browser.userData)) listed.push_back({"", "Default"});
@@ -157,11 +157,12 @@ void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& browser, s
 
   const std::size_t first = found.size();
   for (const auto& [dir, name] : listed) {
-    BrowserProfile p{BrowserFamily::Chromium, browser.name, name, dir.empty() ? browser.userData
-                                                                              : probe.child(browser.userData, dir)};
+    const FollowedFolder place = dir.empty() ? data : probe.followBelow(data, dir);
+    BrowserProfile p{BrowserFamily::Chromium, browser.name, name, place.path};
     p.dataFolder = browser.userData;
-    if (!dir.empty() && probe.isLink(p.folder)) p.refused = kLinkedFolder;
-    else if (!dir.empty() && !probe.isFolder(p.folder)) continue;  // listed, but gone
+    p.moved = place.moved;
+    if (!place.refused.empty()) p.refused = place.refused;
+    else if (!probe.isFolder(p.folder)) continue;  // listed, but gone
     else findItems(probe, browser, dir, p);
     found.push_back(std::move(p));
   }

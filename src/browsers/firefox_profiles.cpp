@@ -37,6 +37,8 @@ struct ProfilePlace {
   std::string folder;
   std::string local;    // where its cache is
   bool chosen = false;  // a folder the user named (IsRelative=0), which may hold the user's own
+  bool moved = false;   // a link on its way was followed
+  std::string refused;  // why a link on its way is not followed
 };
 
 bool isProfileSection(const std::string& name) {
@@ -57,6 +59,7 @@ std::vector<std::string> namesOf(const std::string& path) {
 
 // IsRelative=0 names a folder anywhere, even on another drive, which then holds its own
 // cache. Otherwise the path runs below the browser's folders, and may not climb out of them.
+// Links are followed to the profile, at each level, as Firefox follows them.
 std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& browser, const IniSection& section) {
   const std::string* path = section.value("Path");
   if (!path || path->empty()) return std::nullopt;
@@ -65,12 +68,17 @@ std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& b
     std::string folder = probe.withSeparators(*path);
     while (folder.size() > 3 && folder.back() == probe.files().separator()) folder.pop_back();
     if (!probe.files().literalPath(folder)) return std::nullopt;
-    return ProfilePlace{folder, folder, true};
+    const FollowedFolder place = probe.follow(folder);
+    return ProfilePlace{place.path, place.path, true, place.moved, place.refused};
   }
   const auto names = namesOf(*path);
   if (!std::all_of(names.begin(), names.end(), [](const std::string& n) { return isPlainName(n); }))
     return std::nullopt;
-  return ProfilePlace{probe.child(browser.roaming, *path), probe.child(browser.local, *path)};
+  const FollowedFolder place = probe.followBelow({browser.roaming, false, ""}, *path);
+  // The cache's place is followed too, but a refused one only leaves its cache out.
+  const FollowedFolder local = probe.followBelow({browser.local, false, ""}, *path);
+  return ProfilePlace{place.path, local.refused.empty() ? local.path : std::string(), false, place.moved,
+                      place.refused};
 }
 
 std::string shownName(const IniSection& section, const std::string& folder, char separator) {
@@ -111,19 +119,22 @@ void findItems(ProfileProbe& probe, const ProfilePlace& place, BrowserProfile& p
 
 }  // namespace
 
-void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& browser, std::vector<BrowserProfile>& found) {
+void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& given, std::vector<BrowserProfile>& found) {
+  const FollowedFolder data = probe.follow(given.roaming);
+  if (!data.refused.empty()) return addRefusedDataFolder(found, BrowserFamily::Firefox, given.name, "default", data);
+  const FirefoxBrowser browser{given.name, data.path, probe.follow(given.local).path};
   if (!probe.isFolder(browser.roaming)) return;
   std::string text;
   if (!probe.files().readFile(probe.child(browser.roaming, "profiles.ini"), text, kProfilesIniLimit).ok()) return;
   for (const IniSection& section : parseIni(text)) {
     if (!isProfileSection(section.name)) continue;
     const auto place = placeOf(probe, browser, section);
-    const bool linked = place && probe.isLink(place->folder);
-    if (!place || (!linked && !probe.isFolder(place->folder))) continue;  // unusable, or gone
+    if (!place || (place->refused.empty() && !probe.isFolder(place->folder))) continue;  // unusable, or gone
     BrowserProfile p{BrowserFamily::Firefox, browser.name,
                      shownName(section, place->folder, probe.files().separator()), place->folder};
     p.dataFolder = browser.roaming;
-    if (linked) p.refused = kLinkedFolder;
+    p.moved = data.moved || place->moved;
+    if (!place->refused.empty()) p.refused = place->refused;
     else findItems(probe, *place, p);
     found.push_back(std::move(p));
   }

@@ -11,6 +11,13 @@ void addOnce(std::vector<std::string>& paths, std::string path) {
 
 }  // namespace
 
+void addRefusedDataFolder(std::vector<BrowserProfile>& found, BrowserFamily family, const char* browser,
+                          const char* profile, const FollowedFolder& data) {
+  BrowserProfile p{family, browser, profile, data.path};
+  p.refused = data.refused;
+  found.push_back(std::move(p));
+}
+
 bool isPlainName(std::string_view name) {
   return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string_view::npos;
 }
@@ -53,6 +60,37 @@ void ProfileProbe::addFolder(ItemPaths& item, const std::string& folder, std::st
   const std::string path = child(folder, name);
   FileFacts facts;
   if (files_.fileFacts(path, facts).ok() && facts.directory) addOnce(item.folders, path);
+}
+
+FollowedFolder ProfileProbe::follow(const std::string& folder) {
+  if (!isLink(folder)) return {folder, false, ""};
+  const FolderLookup target = rule_.system().resolve(folder);
+  const std::string unreachable = "its folder is a link to a place that cannot be opened";
+  if (target.state != FolderState::Folder) return {folder, false, unreachable};
+  if (auto why = rule_.refusal(target.finalPath))
+    return {folder, false, "its folder is a link to " + target.finalPath + ", which " + *why};
+  // The place itself is named from now on, and the gate opens it as a folder, never as a link.
+  if (!isFolder(target.finalPath)) return {folder, false, unreachable};
+  return {target.finalPath, true, ""};
+}
+
+FollowedFolder ProfileProbe::followBelow(const FollowedFolder& base, std::string_view relative) {
+  FollowedFolder at = base;
+  std::string name;
+  const std::string levels = withSeparators(relative) + files_.separator();
+  for (char c : levels) {
+    if (c != files_.separator()) {
+      name += c;
+      continue;
+    }
+    if (name.empty()) continue;
+    FollowedFolder next = follow(child(at.path, name));
+    name.clear();
+    if (!next.refused.empty()) return next;
+    next.moved = next.moved || at.moved;
+    at = std::move(next);
+  }
+  return at;
 }
 
 }  // namespace vellox

@@ -1,16 +1,25 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 #include "browsers/browser_profile.h"
+#include "erase/scope_rule.h"
 #include "platform/files.h"
 
 namespace vellox {
 
+// Where a folder that the browser follows through a link really is.
+struct FollowedFolder {
+  std::string path;     // where its contents are: the folder itself, or where its link leads
+  bool moved = false;   // a link led elsewhere, and `path` is that place
+  std::string refused;  // why a link is not followed; then nothing of it is touched
+};
+
 // Looks at the names inside a browser's folders without going through links: a link is
-// recorded as the name it is, and never read or listed.
+// recorded as the name it is, and never read or listed. Only follow() goes through one.
 class ProfileProbe {
  public:
-  explicit ProfileProbe(Files& files) : files_(files) {}
+  ProfileProbe(Files& files, const ScopeRule& rule) : files_(files), rule_(rule) {}
 
   Files& files() { return files_; }
   // The text with every "\" and "/" as the platform's separator.
@@ -27,14 +36,20 @@ class ProfileProbe {
   void addFile(ItemPaths& item, const std::string& folder, std::string_view name);
   // A folder, or a link to one, by its name.
   void addFolder(ItemPaths& item, const std::string& folder, std::string_view name);
+  // A browser follows a link where its data folder or a profile folder was moved, and so do we
+  // there, and only there: to where it really leads, when the scope rule lets that be cleared.
+  FollowedFolder follow(const std::string& folder);
+  // `relative` below `base` ("Profiles/a.default"), each level followed as follow() does.
+  FollowedFolder followBelow(const FollowedFolder& base, std::string_view relative);
 
  private:
   Files& files_;
+  const ScopeRule& rule_;
 };
 
-// A browser may have its data folder or a profile folder moved and replaced by a link. Links
-// are not followed: such a profile is listed with this reason, and none of it is touched.
-inline constexpr const char* kLinkedFolder = "its folder is a link to another place, which is not followed";
+// A browser whose data folder is a link that is not followed: one row of its, that says why.
+void addRefusedDataFolder(std::vector<BrowserProfile>& found, BrowserFamily family, const char* browser,
+                          const char* profile, const FollowedFolder& data);
 
 // One name of a folder level: not empty, no separator or drive colon, not "." or "..".
 bool isPlainName(std::string_view name);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 #include "browsers/browser_discovery.h"
@@ -6,6 +7,7 @@
 #include "browsers/profile_probe.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_processes.h"
+#include "fakes/fake_system_folders.h"
 
 namespace vellox::test {
 namespace {
@@ -27,9 +29,17 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
   return out << s.browser << " / " << s.profile << " / " << s.folder;
 }
 
+// What discovery finds, with links of the files leading where `links` says.
+std::vector<BrowserProfile> discover(FakeFiles& files, const AppDataFolders& appData = {kLocal, kRoaming},
+                                     const std::map<std::string, std::string>& links = {}) {
+  FakeSystemFolders folders(files);
+  folders.links = links;
+  return findBrowserProfiles(files, appData, ScopeRule(folders, {}));
+}
+
 std::vector<Shown> shown(FakeFiles& files) {
   std::vector<Shown> rows;
-  for (const auto& p : findBrowserProfiles(files, {kLocal, kRoaming})) rows.push_back({p.browser, p.profile, p.folder});
+  for (const auto& p : discover(files)) rows.push_back({p.browser, p.profile, p.folder});
   return rows;
 }
 
@@ -104,7 +114,7 @@ TEST(BrowserDiscovery, AChromiumProfileNamesTheItemsItHasAndOnlyThose) {
   files.addFolder(top + "\\GrShaderCache");
   files.addFolder(top + "\\Profile 1\\Cache");
 
-  const auto found = findBrowserProfiles(files, {kLocal, kRoaming});
+  const auto found = discover(files);
   ASSERT_EQ(found.size(), 2u);
   const BrowserProfile& edge = found[0];
   EXPECT_EQ(edge.family, BrowserFamily::Chromium);
@@ -137,7 +147,7 @@ TEST(BrowserDiscovery, OperaKeepsItsProfileInTheRoamingFolderAndItsCacheInTheLoc
   files.addFolder(local + "\\Code Cache");
   files.addFolder(local + "\\ShaderCache");
 
-  const BrowserProfile opera = only(findBrowserProfiles(files, {kLocal, kRoaming}));
+  const BrowserProfile opera = only(discover(files));
   EXPECT_EQ(opera.browser, "Opera GX");
   EXPECT_EQ(opera.profile, "Default");
   EXPECT_EQ(opera.folder, roaming);
@@ -173,7 +183,7 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
   files.addFolder(kRoaming + "\\Outside");
   files.addFolder(kFirefox + "\\Profiles\\xyz.unnamed");
 
-  const auto found = findBrowserProfiles(files, {kLocal, kRoaming});
+  const auto found = discover(files);
   std::vector<Shown> rows;
   for (const auto& p : found) rows.push_back({p.browser, p.profile, p.folder});
   EXPECT_EQ(rows, (std::vector<Shown>{{"Firefox", "default-release", rel},
@@ -199,53 +209,66 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
   }
 }
 
-// A linked data or profile folder is listed as refused, with nothing of it to clean.
+// A linked data or profile folder that leads where nothing may be cleared is listed as refused,
+// with the reason and nothing of it to clean. Links that are followed: moved_profiles_test.
 TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLinkedFoldersAreRefused) {
+  const std::string documents = "C:\\Users\\me\\Documents";
   const struct {
     const char* why;
     void (*build)(FakeFiles&);
     AppDataFolders appData;
-    bool refused = false;
+    std::map<std::string, std::string> links;
+    std::string refused;  // empty: nothing is listed
   } cases[] = {
-      {"nothing installed", [](FakeFiles& f) { f.addFolder(kLocal + "\\Temp"); }, {kLocal, kRoaming}},
-      {"a user-data folder that is a link",
+      {"nothing installed", [](FakeFiles& f) { f.addFolder(kLocal + "\\Temp"); }, {kLocal, kRoaming}, {}, ""},
+      {"a user-data folder that is a link to a drive's root",
        [](FakeFiles& f) {
          f.addFolder(kChrome + "\\Default");
          f.node(kChrome).link = true;
+         f.addFolder("D:\\Default");
        },
-       {kLocal, kRoaming}, true},
-      {"a profile folder that is a link",
+       {kLocal, kRoaming}, {{kChrome, "D:"}}, "its folder is a link to D:\\, which is the root of a drive"},
+      {"a profile folder that is a link to the Documents",
        [](FakeFiles& f) {
          f.addFolder(kChrome + "\\Default");
          f.node(kChrome + "\\Default").link = true;
+         f.addFolder("C:\\Users\\me\\Documents\\Cache");
        },
-       {kLocal, kRoaming}, true},
+       {kLocal, kRoaming}, {{kChrome + "\\Default", documents}},
+       "its folder is a link to " + documents + ", which is your Documents folder"},
+      {"Firefox's folder a link that leads nowhere",
+       [](FakeFiles& f) {
+         f.addFile(kFirefox + "\\profiles.ini", "[Profile0]\nPath=Profiles/a.default\n");
+         f.node(kFirefox).link = true;
+       },
+       {kLocal, kRoaming}, {{kFirefox, "E:\\Gone"}}, "its folder is a link to a place that cannot be opened"},
       {"profiles.ini missing", [](FakeFiles& f) { f.addFolder(kFirefox + "\\Profiles\\a.default"); },
-       {kLocal, kRoaming}},
+       {kLocal, kRoaming}, {}, ""},
       {"profiles.ini a link",
        [](FakeFiles& f) {
          f.addFolder(kFirefox + "\\Profiles\\a.default");
          f.addFile(kFirefox + "\\profiles.ini", "[Profile0]\nPath=Profiles/a.default\n").link = true;
        },
-       {kLocal, kRoaming}},
+       {kLocal, kRoaming}, {}, ""},
       {"no app-data folders from the system",
        [](FakeFiles& f) {
          f.addFolder("C:\\Google\\Chrome\\User Data\\Default");
          f.addFile("C:\\Mozilla\\Firefox\\profiles.ini", "[Profile0]\nPath=Profiles/a\n");
          f.addFolder("C:\\Mozilla\\Firefox\\Profiles\\a");
        },
-       {"", ""}},
+       {"", ""}, {}, ""},
   };
   for (const auto& c : cases) {
     FakeFiles files;
     c.build(files);
-    const auto found = findBrowserProfiles(files, c.appData);
-    ASSERT_EQ(found.size(), c.refused ? 1u : 0u) << c.why;
-    if (!c.refused) continue;
-    EXPECT_EQ(found[0].refused, kLinkedFolder) << c.why;
+    const auto found = discover(files, c.appData, c.links);
+    ASSERT_EQ(found.size(), c.refused.empty() ? 0u : 1u) << c.why;
+    if (c.refused.empty()) continue;
+    EXPECT_EQ(found[0].refused, c.refused) << c.why;
+    EXPECT_FALSE(found[0].moved) << c.why;
     EXPECT_TRUE(found[0].cookies.empty() && found[0].siteData.empty() && found[0].cache.empty()) << c.why;
     EXPECT_EQ(analyzeItem(files, noPrograms, found[0], BrowserItem::Cookies, KeptSites{}).found,
-              std::string("not cleaned: ") + kLinkedFolder);
+              "not cleaned: " + c.refused);
   }
 }
 

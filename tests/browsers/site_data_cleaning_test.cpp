@@ -6,6 +6,7 @@
 #include "browsers/browser_cleaning.h"
 #include "browsers/browser_discovery.h"
 #include "platform/posix/posix_files.h"
+#include "platform/posix/posix_system_folders.h"
 #include "store_fixture.h"
 
 namespace vellox::test {
@@ -65,7 +66,8 @@ TEST(BrowserCleaning, SiteDataGoesExceptWhatKeptSitesOwnAndStoresThatMixSitesWhi
     for (const auto& name : c.setUp) writeText(folder + "/" + name, "MARKER of " + name);
     writeText(dir / "roaming/Mozilla/Firefox/profiles.ini", "[Profile0]\nName=a\nIsRelative=1\nPath=Profiles/a.default\n");
     writeText(folder + "/Preferences", "{}");
-    const auto profiles = findBrowserProfiles(*files, {dir / "local", dir / "roaming"});
+    const auto folders = posix::makeSystemFolders({}, {});
+    const auto profiles = findBrowserProfiles(*files, {dir / "local", dir / "roaming"}, ScopeRule(*folders, {}));
     ASSERT_EQ(profiles.size(), 1u);
     const KeptSites kept(std::vector<std::string>(c.keptSites.begin(), c.keptSites.end()));
 

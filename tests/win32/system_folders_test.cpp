@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <memory>
 #include <string>
 #include <vector>
 #include "app/main_window.h"
+#include "contracts/folder_links_contract.h"
 #include "contracts/system_folders_contract.h"
 #include "fakes/test_env.h"
 #include "files_temp_dir.h"
 #include "platform/win32/win32_services.h"
 #include "temp_variables.h"
+#include "unix_link.h"
 
 namespace vellox::test {
 namespace {
@@ -23,6 +26,18 @@ struct RealSystemFoldersEnv {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Real, SystemFoldersContract, RealSystemFoldersEnv);
+
+// Links as a user's `ln -s` makes them, which Wine shows as Windows shows a folder's junction.
+struct RealFolderLinksEnv : RealSystemFoldersEnv {
+  std::vector<std::unique_ptr<UnixLink>> links;  // gone before the folder
+  std::string join(const std::string& folder, const std::string& name) const { return folder + "\\" + name; }
+  void makeLink(const std::string& target, const std::string& link) {
+    links.push_back(std::make_unique<UnixLink>(target, link));
+    ASSERT_TRUE(links.back()->made()) << link;
+  }
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Real, FolderLinksContract, RealFolderLinksEnv);
 
 // Only the temporary folder's name comes from the system; every other call lands
 // in memory, so a guard that fails can never touch the folders these tests name.
