@@ -17,8 +17,7 @@ struct FakeSystemFoldersEnv {
   std::string join(const std::string& folder, const std::string& name) const { return folder + "\\" + name; }
   // A name of the tree marked as a link, as the listing shows one, and leading where the service says.
   void makeLink(const std::string& target, const std::string& link) {
-    if (files.node(target).directory) files.addFolder(link);
-    else files.addFile(link);
+    files.addFolder(link);
     files.node(link).link = true;
     folders.links[link] = target;
   }
