@@ -9,7 +9,7 @@ JSON_DIR=$BUILD/third_party/json       # nlohmann/json's headers, copied from th
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
           wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis
-          nlohmann-json3-dev e2fsprogs dosfstools fusefat util-linux)
+          nlohmann-json3-dev e2fsprogs dosfstools fusefat util-linux sqlite3)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
