@@ -73,6 +73,7 @@ Tree walkTree(const std::shared_ptr<FileNode>& root) {
     FoundName found{nullptr, folder.node, entry, child->path(), child->facts()};
     switch (child->facts().kind) {
       case NodeKind::Folder: {
+        tree.folders.push_back(std::move(found));
         auto entries = entriesOf(*child, tree);
         open.push_back({std::move(child), std::move(entries)});
         break;
