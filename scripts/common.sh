@@ -9,7 +9,7 @@ JSON_DIR=$BUILD/third_party/json       # nlohmann/json's headers, copied from th
 
 PACKAGES=(cmake make g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
           wine wine64 xvfb x11-apps x11-utils imagemagick xdotool python3 coreutils nsis
-          nlohmann-json3-dev e2fsprogs dosfstools fusefat util-linux)
+          nlohmann-json3-dev e2fsprogs dosfstools fusefat util-linux sqlite3)
 
 as_root() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
@@ -95,6 +95,30 @@ start_xvfb() {
 
 stop_xvfb() {
   [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
+}
+
+# Two small drives for the free-space contract, which fills a drive for real: S: on a tmpfs of
+# 8 MiB and R: on a read-only one, never a disk the host needs. Made before the prefix's server
+# starts, which is when Wine learns drive letters. Needs root (mounts); without, the contract
+# test says the drives are missing.
+SMALL_MOUNTS=()
+small_drives() {  # folder
+  local rw=$1/small-drive ro=$1/readonly-drive
+  mkdir -p "$rw" "$ro"
+  mount -t tmpfs -o size=8m tmpfs "$rw" 2>/dev/null || return 0
+  SMALL_MOUNTS+=("$rw")
+  mount -t tmpfs -o size=1m tmpfs "$ro" || return 0
+  SMALL_MOUNTS+=("$ro")
+  # Wine cannot read the volume at a mount's root: the letters name folders inside.
+  mkdir "$rw/drive" "$ro/drive"
+  mount -o remount,ro "$ro"
+  ln -sfn "$rw/drive" "$WINEPREFIX/dosdevices/s:"
+  ln -sfn "$ro/drive" "$WINEPREFIX/dosdevices/r:"
+  export VELLOX_SMALL_DRIVE=S: VELLOX_READONLY_DRIVE=R:
+}
+
+unmount_small_drives() {
+  for m in "${SMALL_MOUNTS[@]}"; do umount "$m" 2>/dev/null || true; done
 }
 
 # Runs one Windows program and waits for it. Its output goes to a file first:

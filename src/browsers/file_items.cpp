@@ -56,7 +56,7 @@ FileTally measureFiles(Files& files, const ItemPaths& item) {
   return tally;
 }
 
-FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses) {
+FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses, Subfolders subfolders) {
   FileTally tally;
   ShredControl control;
   // One file at a time, as a stop or a deadline must cut the item short within one file.
@@ -64,7 +64,7 @@ FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses) {
   // Each name is opened as the item names it: a link there stays, and is never walked through.
   for (const auto* paths : {&item.files, &item.folders}) {
     for (const auto& path : *paths) {
-      const Cleared cleared = clearNamed(files, path, securePasses, control);
+      const Cleared cleared = clearNamed(files, path, securePasses, control, subfolders);
       tally.files += cleared.removed;
       tally.bytes += cleared.bytes;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include "browsers/browser_profile.h"
+#include "erase/clearing.h"
 #include "platform/files.h"
 
 namespace vellox {
@@ -16,7 +17,8 @@ FileTally measureFiles(Files& files, const ItemPaths& item);
 // Deletes the files of the item and everything below its folders; the folders themselves
 // stay, empty, as the browser expects to find them. A link goes as a name, and what it leads
 // to is never touched. Tells what went. With `securePasses` above 0 each file is shredded
-// with that many passes before it goes.
-FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses = 0);
+// with that many passes before it goes. The folders below the item's own go too when asked.
+FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses = 0,
+                      Subfolders subfolders = Subfolders::Keep);
 
 }  // namespace vellox

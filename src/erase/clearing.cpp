@@ -15,10 +15,23 @@ void count(const FoundName& name, const Shred& shred, Cleared& cleared) {
   }
 }
 
+// Deepest first, each through its parent's handle and closed at once: a folder whose last
+// handle is still open stays in its parent, which would then not be empty. A folder that still
+// holds something (a file in use) is refused by the system and stays.
+void removeFolders(Tree& tree, ShredControl& control, Cleared& cleared) {
+  tree.files.clear();
+  tree.links.clear();
+  for (auto it = tree.folders.rbegin(); it != tree.folders.rend() && !control.stopped(); ++it) {
+    FileStatus status;
+    if (const auto node = reopen(*it, status)) cleared.folders += node->remove().ok();
+    *it = {};
+  }
+}
+
 }  // namespace
 
-Cleared clearBelow(const std::shared_ptr<FileNode>& folder, int passes, ShredControl& control) {
-  const Tree tree = walkTree(folder);
+Cleared clearBelow(const std::shared_ptr<FileNode>& folder, int passes, ShredControl& control, Subfolders subfolders) {
+  Tree tree = walkTree(folder);
   Cleared cleared;
   const std::vector<Shred> results = shredFound(tree.files, passes, control);
   for (std::size_t i = 0; i < results.size(); ++i) count(tree.files[i], results[i], cleared);
@@ -35,10 +48,11 @@ Cleared clearBelow(const std::shared_ptr<FileNode>& folder, int passes, ShredCon
     else cleared.left.push_back({link.path, "the link could not be removed: " + causeOf(removed)});
   }
   cleared.left.insert(cleared.left.end(), tree.skipped.begin(), tree.skipped.end());
+  if (subfolders == Subfolders::Remove) removeFolders(tree, control, cleared);
   return cleared;
 }
 
-Cleared clearNamed(Files& files, const std::string& path, int passes, ShredControl& control) {
+Cleared clearNamed(Files& files, const std::string& path, int passes, ShredControl& control, Subfolders subfolders) {
   Cleared cleared;
   std::string name = path;
   // The folder's own name is opened, not what a trailing separator would reach through it.
@@ -54,7 +68,7 @@ Cleared clearNamed(Files& files, const std::string& path, int passes, ShredContr
   const NodeFacts facts = node->facts();
   switch (facts.kind) {
     case NodeKind::Folder:
-      return clearBelow(node, passes, control);
+      return clearBelow(node, passes, control, subfolders);
     case NodeKind::File: {
       const FoundName name{node, nullptr, {}, path, facts};
       count(name, shredFound({name}, passes, control).front(), cleared);

@@ -26,6 +26,11 @@ std::vector<DirEntry> entriesOf(FileNode& folder, Tree& tree) {
   return std::move(listing.entries);
 }
 
+bool replacedSinceListed(const DirEntry& entry, const NodeFacts& facts) {
+  // Wider ids (ReFS) are not comparable with the listing's 64 bits.
+  return entry.id != 0 && facts.identity.high == 0 && facts.identity.low != entry.id;
+}
+
 std::string childPath(const FileNode& folder, const std::string& name) {
   const std::string& path = folder.path();
   const char separator = path.find('\\') != std::string::npos ? '\\' : '/';
@@ -54,6 +59,12 @@ Tree walkTree(const std::shared_ptr<FileNode>& root) {
     FileStatus status;
     std::shared_ptr<FileNode> child(folder.node->openChild(entry, status));
     const std::string path = childPath(*folder.node, name);
+    // A name swapped since the listing (a folder for a link to elsewhere, where the system
+    // follows links it was asked not to) leads to another file than the one listed.
+    if (child && replacedSinceListed(entry, child->facts())) {
+      child.reset();
+      status = kReplaced;
+    }
     if (!child) {
       if (status.code == FileErrc::NotFound) tree.vanished.push_back({path, causeOf(status)});
       else tree.skipped.push_back({path, because("it could not be opened", status)});
@@ -62,6 +73,7 @@ Tree walkTree(const std::shared_ptr<FileNode>& root) {
     FoundName found{nullptr, folder.node, entry, child->path(), child->facts()};
     switch (child->facts().kind) {
       case NodeKind::Folder: {
+        tree.folders.push_back(std::move(found));
         auto entries = entriesOf(*child, tree);
         open.push_back({std::move(child), std::move(entries)});
         break;

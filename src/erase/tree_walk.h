@@ -20,6 +20,7 @@ struct FoundName {
 struct Tree {
   std::vector<FoundName> files;
   std::vector<FoundName> links;      // links that only name another place: removable as names
+  std::vector<FoundName> folders;    // the folders below the root, each before what it holds
   std::vector<LeftBehind> skipped;   // folders not (fully) listed, links that hold data
   std::vector<LeftBehind> vanished;  // listed, but gone before they could be opened
 };

@@ -29,6 +29,8 @@ struct DirEntry {
   bool readOnly = false;
   bool hidden = false;
   bool system = false;
+  // The file system's id of what was listed (the low half where ids are wider); 0 when unknown.
+  std::uint64_t id = 0;
 };
 
 // Which file a name stands for: two names with one identity share their data.

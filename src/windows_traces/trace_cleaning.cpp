@@ -22,7 +22,9 @@ bool has(const std::vector<TraceItem>& items, TraceItem item) {
 void cleanFiles(Services& services, TraceItem item, int passes, TracesCleaned& result) {
   const TraceFiles found = findTraceFiles(services.files, services.systemFolders.appDataFolders(), item);
   const FileTally before = measureFiles(services.files, found.paths);
-  const FileTally gone = deleteFiles(services.files, found.paths, passes);
+  // A report's own folder is named after the program that crashed: it goes with the report.
+  const FileTally gone = deleteFiles(services.files, found.paths, passes,
+                                     item == TraceItem::ErrorReports ? Subfolders::Remove : Subfolders::Keep);
   if (gone.files > 0) result.cleaned.push_back(named(item, filesFound(item, gone, 0)));
   if (found.inUse > 0) result.notCleaned.push_back(named(item, counted(found.inUse, "file", "files") + " in use"));
   if (before.files > gone.files)

@@ -1,4 +1,5 @@
 #include "wipe/shred_file.h"
+#include "erase/given_names.h"
 #include "erase/node_shred.h"
 #include "erase/shred_batch.h"
 #include "erase/tree_walk.h"
@@ -11,12 +12,7 @@ constexpr std::uint64_t kBlock = 1024;
 
 // The name exactly as given, opened once: everything after goes through that handle.
 std::shared_ptr<FileNode> openGiven(Files& files, const std::string& path, FileStatus& status) {
-  const auto literal = files.literalPath(path);
-  if (!literal) {
-    status = {FileErrc::Other, 123, "it is not a full path"};
-    return nullptr;
-  }
-  return openRoot(files, *literal, status);
+  return GivenNames(files).open(path, status);
 }
 
 }  // namespace
@@ -39,15 +35,15 @@ std::vector<Shred> shredFiles(Files& files, const std::vector<std::string>& path
   std::vector<FoundName> names;
   std::vector<Shred> results;
   std::vector<std::size_t> opened;  // result index of each name
+  GivenNames given(files);
   for (std::size_t i = first; i < paths.size(); ++i) {
     FileStatus status;
-    auto node = openGiven(files, paths[i], status);
+    auto node = given.open(paths[i], status);
     results.push_back(node ? Shred{} : Shred{status.code == FileErrc::NotFound ? ShredEnd::Missing : ShredEnd::NotWiped,
                                              causeOf(status)});
     if (!node) continue;
     opened.push_back(results.size() - 1);
-    const NodeFacts facts = node->facts();
-    names.push_back({std::move(node), nullptr, {}, paths[i], facts});
+    names.push_back(given.found(paths[i], std::move(node)));
   }
   // The batch numbers its names from 0; the caller's numbers count from `first`.
   auto started = control.started;

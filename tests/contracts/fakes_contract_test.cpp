@@ -1,5 +1,6 @@
 #include <string>
 #include "contracts/download_contract.h"
+#include "contracts/free_space_contract.h"
 #include "contracts/instance_contract.h"
 #include "contracts/processes_contract.h"
 #include "contracts/registry_contract.h"
@@ -9,6 +10,7 @@
 #include "contracts/url_history_contract.h"
 #include "fakes/fake_download.h"
 #include "fakes/fake_files.h"
+#include "fakes/fake_free_space.h"
 #include "fakes/fake_instance.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
@@ -106,6 +108,24 @@ struct FakeUrlHistorySide {
   FakeUrlHistory history_;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, UrlHistoryContract, FakeUrlHistorySide);
+
+struct FakeFreeSpaceSide {
+  FakeFreeSpaceSide() {
+    space_.add("S:\\", "NTFS", 512).freeRecords = 16;
+    space_.add("R:\\", "NTFS", 16).problem = DriveProblem::ReadOnly;
+  }
+  FreeSpace& service() { return space_; }
+  std::string root() const { return "S:\\"; }
+  std::string readOnlyRoot() const { return "R:\\"; }
+  std::string missingName() const { return "Q:"; }
+  bool exists(std::string path) const {
+    if (path.back() == '\\') path.pop_back();
+    return files_.exists(path);
+  }
+  FakeFiles files_;
+  FakeFreeSpace space_{files_};
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, FreeSpaceContract, FakeFreeSpaceSide);
 
 }  // namespace
 }  // namespace vellox::test

@@ -8,6 +8,7 @@
 #include "browsers/browser_schemas.h"
 #include "browsers/sqlite/database.h"
 #include "browsers/sqlite/statement.h"
+#include "e2e/e2e_files.h"
 #include "e2e/remote_memory.h"
 #include "e2e/vellox_fixture.h"
 #include "ui/win32/resources/resource.h"
@@ -24,20 +25,6 @@ std::string utf8(const std::wstring& text) {
   out.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                                      out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
   return out;
-}
-
-std::wstring knownFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-  return path;
-}
-
-void writeFile(const std::wstring& path, const std::string& contents) {
-  SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-  CloseHandle(file);
 }
 
 void makeDatabase(const std::wstring& path, const std::string& sql) {

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <string>
 #include <vector>
+#include "e2e/e2e_files.h"
 #include "e2e/process.h"
 #include "e2e/vellox_fixture.h"
 #include "ui/win32/resources/resource.h"
@@ -56,23 +57,6 @@ const std::vector<Seeded> kKept = {
     {L"Software\\Microsoft\\Windows\\ShellKept", L"x", REG_SZ, text(L"y")},
 };
 
-std::wstring knownFolder(int csidl) {
-  wchar_t path[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-  return path;
-}
-
-void writeFile(const std::wstring& path, size_t size) {
-  SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  const std::string data(size, 'x');
-  DWORD written = 0;
-  WriteFile(file, data.data(), static_cast<DWORD>(size), &written, nullptr);
-  CloseHandle(file);
-}
-
-bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 void put(const Seeded& v) {
   RegSetKeyValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), v.type, v.data.data(),
                   static_cast<DWORD>(v.data.size()));
@@ -105,8 +89,8 @@ class WindowsTab : public VelloxTest {
     const std::wstring every = L"+Folder views (ShellBags);+Program use (UserAssist);+DirectX shader cache";
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"windowsitems", REG_SZ, every.c_str(),
                     static_cast<DWORD>((every.size() + 1) * sizeof(wchar_t)));
-    for (const auto& path : traceFiles) writeFile(path, 3000);
-    for (const auto& path : keptFiles) writeFile(path, 10);
+    for (const auto& path : traceFiles) writeFile(path, std::string(3000, 'x'));
+    for (const auto& path : keptFiles) writeFile(path, "kept");
     held = CreateFileW(heldFile.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(test::putClipboardText(L"a copied password"));
@@ -128,7 +112,7 @@ class WindowsTab : public VelloxTest {
     for (const auto& path : traceFiles) DeleteFileW(path.c_str());
     for (const auto& path : keptFiles) DeleteFileW(path.c_str());
     DeleteFileW(heldFile.c_str());
-    test::removeTree(local + L"\\Tarn Vellox\\backup");
+    for (const auto* folder : {L"\\Tarn Vellox\\backup", L"\\Microsoft\\Windows\\WER"}) test::removeTree(local + folder);
   }
 
   const std::wstring recent = knownFolder(CSIDL_APPDATA) + L"\\Microsoft\\Windows\\Recent";
@@ -141,6 +125,7 @@ class WindowsTab : public VelloxTest {
       local + L"\\D3DSCache\\e2e\\shader.idx"};
   const std::vector<std::wstring> keptFiles = {recent + L"\\desktop.ini",
                                                local + L"\\Microsoft\\Windows\\Explorer\\ExplorerStartupLog.etl"};
+  const std::wstring reportQueue = local + L"\\Microsoft\\Windows\\WER\\ReportQueue";
   const std::wstring heldFile = local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_256.db";
   HANDLE held = INVALID_HANDLE_VALUE;
 };
@@ -182,6 +167,9 @@ TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestor
   for (const auto& path : traceFiles) EXPECT_FALSE(exists(path));
   for (const auto& path : keptFiles) EXPECT_TRUE(exists(path));
   EXPECT_TRUE(exists(heldFile));
+  // A report's folder, named after the program that crashed, goes with it; the queue stays.
+  EXPECT_FALSE(exists(reportQueue + L"\\AppCrash_e2e"));
+  EXPECT_TRUE(exists(reportQueue));
   EXPECT_EQ(CountClipboardFormats(), 0);
 
   // Opened as a double-click would, the backup puts every value back exactly.

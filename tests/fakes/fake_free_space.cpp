@@ -10,30 +10,32 @@ constexpr std::uint64_t kFat32Limit = 0xFFFFFFFFull;
 constexpr std::size_t kResidentBytes = 700;  // what an NTFS record holds beside its own entries
 const FileStatus kFull{FileErrc::Other, 112, "There is not enough space on the disk."};
 const FileStatus kNoPath{FileErrc::NotFound, 3, "The system cannot find the path specified."};
+const FileStatus kReadOnly{FileErrc::AccessDenied, 19, "The media is write protected."};
 
 std::string trimmed(std::string path) {
   while (!path.empty() && path.back() == '\\') path.pop_back();
   return path;
 }
 
+FileStatus failed(long native, const char* text) {
+  return {native == 5 ? FileErrc::AccessDenied : FileErrc::Other, native, text};
+}
+
+}  // namespace
+
 class FakeFillFolder : public FillFolder {
  public:
-  FakeFillFolder(FakeFreeSpace& owner, FakeFiles& files, std::string path) : owner_(owner), files_(files), path_(path) {
-    ++owner_.openFolders;
-  }
+  FakeFillFolder(FakeFreeSpace& owner, std::string path) : owner_(owner), path_(std::move(path)) { ++owner_.openFolders; }
   ~FakeFillFolder() override {
     --owner_.openFolders;
-    files_.removeEmptyFolder(path_);
+    owner_.files_.removeEmptyFolder(path_);
   }
   const std::string& path() const override { return path_; }
 
  private:
   FakeFreeSpace& owner_;
-  FakeFiles& files_;
   std::string path_;
 };
-
-}  // namespace
 
 class FakeFillFile : public FillFile {
  public:
@@ -48,18 +50,16 @@ class FakeFillFile : public FillFile {
 
   FillWrite append(const void*, std::size_t size) override {
     if (owner_.beforeWrite) owner_.beforeWrite();
-    if (mode_ == FillMode::Unbuffered && size % v_.nature.sectorBytes != 0) {
-      ++owner_.misalignedWrites;
-      return {FillOutcome::Failed, 0, {FileErrc::Other, 87, "The parameter is incorrect."}};
-    }
+    if (mode_ == FillMode::Unbuffered && size % v_.nature.sectorBytes != 0 && ++owner_.misalignedWrites)
+      return {FillOutcome::Failed, 0, failed(87, "The parameter is incorrect.")};
     const std::uint64_t after = size_ + size, cluster = v_.nature.clusterBytes;
     if (v_.drive.fileSystem == "FAT32" && after > kFat32Limit)
-      return {FillOutcome::Failed, 0, {FileErrc::Other, 223, "The file size exceeds the limit allowed."}};
+      return {FillOutcome::Failed, 0, failed(223, "The file size exceeds the limit allowed.")};
     const bool resident = v_.drive.fileSystem == "NTFS" && after <= kResidentBytes && clusters_ == 0;
     const std::uint64_t need = resident ? 0 : (after + cluster - 1) / cluster - clusters_;
-    if (need > v_.freeClusters && v_.fullAsDenied)
-      return {FillOutcome::Failed, 0, {FileErrc::AccessDenied, 5, "Access denied."}};
-    if (need > v_.freeClusters) return {FillOutcome::Full, 0, kFull};
+    if (need > v_.freeClusters)
+      return v_.fullAsDenied ? FillWrite{FillOutcome::Failed, 0, failed(5, "Access denied.")}
+                             : FillWrite{FillOutcome::Full, 0, kFull};
     v_.freeClusters -= need;
     clusters_ += need;
     size_ = after;
@@ -110,8 +110,7 @@ DriveLookup FakeFreeSpace::lookUpDrive(const std::string& name) {
 
 std::optional<std::uint64_t> FakeFreeSpace::freeBytes(const Drive& drive) {
   const Volume* v = volumeAt(drive.root);
-  if (!v) return std::nullopt;
-  return v->freeClusters * v->nature.clusterBytes;
+  return v ? std::optional(v->freeClusters * v->nature.clusterBytes) : std::nullopt;
 }
 
 std::string FakeFreeSpace::volumeOf(const std::string& path) {
@@ -119,16 +118,22 @@ std::string FakeFreeSpace::volumeOf(const std::string& path) {
   return v ? v->drive.root : std::string();
 }
 
+// No such volume, or a read-only one.
+FileStatus FakeFreeSpace::refusal(const std::string& path) const {
+  const Volume* v = volumeAt(path);
+  return !v ? kNoPath : v->problem == DriveProblem::ReadOnly ? kReadOnly : FileStatus{};
+}
+
 std::unique_ptr<FillFolder> FakeFreeSpace::openFillFolder(const std::string& path, FileStatus& status) {
-  status = volumeAt(path) ? files_.createFolder(trimmed(path)) : kNoPath;
-  return status.ok() ? std::make_unique<FakeFillFolder>(*this, files_, path) : nullptr;
+  status = refusal(path);
+  if (status.ok()) status = files_.createFolder(trimmed(path));
+  return status.ok() ? std::make_unique<FakeFillFolder>(*this, path) : nullptr;
 }
 
 std::unique_ptr<FillFile> FakeFreeSpace::createFillFile(const std::string& path, FillMode mode, FileStatus& status) {
   Volume* v = volumeAt(path);
-  status = !v || !files_.exists(path.substr(0, path.find_last_of('\\'))) ? kNoPath
-           : files_.exists(path)                                          ? FileStatus{FileErrc::Other, 80, "The file exists."}
-                                                                          : FileStatus{};
+  status = !files_.exists(path.substr(0, path.find_last_of('\\'))) ? kNoPath : refusal(path);
+  if (status.ok() && files_.exists(path)) status = {FileErrc::Other, 80, "The file exists."};
   const bool ntfs = v && v->drive.fileSystem == "NTFS";
   // On NTFS a file takes a record; the file table grows by a cluster when none is free.
   if (status.ok() && (v->files >= v->fileLimit || (ntfs && !v->freeRecords && !v->freeClusters))) status = kFull;

@@ -10,9 +10,10 @@
 namespace vellox::test {
 
 // Volumes counted in clusters and, on NTFS, file-table records, whose fill files are names in
-// a FakeFiles. Keeps the real service's rules: unbuffered writes are whole sectors, a write the
-// volume cannot hold fails whole as Full, FAT32 files stop at 4 GiB less one byte, a file of a
-// few hundred bytes lives in its NTFS record, and every file goes when closed.
+// a FakeFiles. Keeps the real service's rules (contracts/free_space_contract.h holds both to
+// them): unbuffered writes are whole sectors, a write the volume cannot hold fails whole as
+// Full, FAT32 files stop at 4 GiB less one byte, a file of a few hundred bytes lives in its NTFS
+// record, a read-only volume takes nothing, and every file goes when closed.
 class FakeFreeSpace : public FreeSpace {
  public:
   struct Volume {
@@ -52,6 +53,8 @@ class FakeFreeSpace : public FreeSpace {
 
  private:
   friend class FakeFillFile;
+  friend class FakeFillFolder;
+  FileStatus refusal(const std::string& path) const;
   FakeFiles& files_;
   mutable std::vector<std::unique_ptr<Volume>> volumes_;
 };

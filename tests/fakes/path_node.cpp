@@ -1,4 +1,5 @@
 #include "fakes/path_node.h"
+#include "fakes/fake_files.h"
 
 namespace vellox::test {
 
@@ -76,6 +77,9 @@ class PathNode : public FileNode {
   FileStatus remove() override {
     if (FileStatus same = stillSame(); !same.ok()) return same;
     if (facts_.kind == NodeKind::Link) return files_.removeLink(path_);
+    // A folder goes only when empty, as the systems' own do.
+    if (auto* fake = dynamic_cast<FakeFiles*>(&files_); fake && facts_.kind == NodeKind::Folder)
+      return fake->removeEmptyFolder(path_);
     if (facts_.kind == NodeKind::File && facts_.links > 1) return files_.deleteOneName(path_);
     return files_.deleteFile(path_);
   }

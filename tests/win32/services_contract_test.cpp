@@ -1,12 +1,15 @@
 #include <windows.h>
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include "contracts/free_space_contract.h"
 #include "contracts/instance_contract.h"
 #include "contracts/processes_contract.h"
 #include "contracts/registry_contract.h"
 #include "contracts/settings_store_contract.h"
 #include "contracts/shell_contract.h"
 #include "platform/win32/text.h"
+#include "platform/win32/win32_free_space.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_settings_store.h"
 #include "clipboard_text.h"
@@ -63,6 +66,29 @@ struct RealProcessesSide {
   std::unique_ptr<Processes> processes = win32::makeProcesses();
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProcessesContract, RealProcessesSide);
+
+// Filled for real, so on small drives of the test's own that scripts/test mounts (tmpfs), never
+// on a disk the host needs.
+struct RealFreeSpaceSide {
+  RealFreeSpaceSide() { EXPECT_FALSE(root().empty() || readOnlyRoot().empty()) << "scripts/test names the drives"; }
+  FreeSpace& service() { return *space_; }
+  static std::string drive(const char* variable) {
+    const char* letter = std::getenv(variable);
+    return letter && *letter ? std::string(letter, 1) + ":\\" : std::string();
+  }
+  std::string root() const { return drive("VELLOX_SMALL_DRIVE"); }
+  std::string readOnlyRoot() const { return drive("VELLOX_READONLY_DRIVE"); }
+  std::string missingName() const {
+    char letter = 'B';
+    while (GetLogicalDrives() & (1u << (letter - 'A'))) ++letter;
+    return std::string(1, letter) + ":";
+  }
+  bool exists(const std::string& path) const {
+    return GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  std::unique_ptr<FreeSpace> space_ = win32::makeFreeSpace();
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FreeSpaceContract, RealFreeSpaceSide);
 
 }  // namespace
 }  // namespace vellox::test

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
@@ -49,6 +50,25 @@ TEST(ShredOnDisk, ReadOnlyFileIsOverwrittenThenDeleted) {
   EXPECT_TRUE(shredFile(files, path, 3));
   EXPECT_EQ(files.passes.size(), 3u);
   EXPECT_FALSE(fs::exists(path));
+}
+
+// Thousands of dropped files are held through their folders, not one handle each: a batch
+// larger than the process may hold open still wipes every file.
+TEST(ShredOnDisk, ABatchLargerThanTheOpenFileLimitIsWipedWhole) {
+  TempDir dir;
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+  std::vector<std::string> paths{""};
+  for (int i = 0; i < 300; ++i) writeText(paths.emplace_back(dir / ("f" + std::to_string(i))), "data");
+  rlimit lowered = before;
+  lowered.rlim_cur = 128;
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+  auto files = posix::makeFiles();
+  ShredControl control;
+  const auto results = shredFiles(*files, paths, 1, 1, control);
+  ::setrlimit(RLIMIT_NOFILE, &before);
+  EXPECT_EQ(std::count_if(results.begin(), results.end(), [](const Shred& s) { return static_cast<bool>(s); }), 300);
+  EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 // Nothing outside the chosen folder changes: links inside it go as names, a file with a

@@ -80,6 +80,7 @@ std::optional<DirEntry> entryOf(int dirFd, const dirent& item) {
   entry.link = entry.surrogate = S_ISLNK(st.st_mode);
   entry.directory = S_ISDIR(st.st_mode);
   entry.readOnly = (st.st_mode & S_IWUSR) == 0;
+  entry.id = static_cast<std::uint64_t>(st.st_ino);
   return entry;
 }
 

@@ -39,6 +39,7 @@ DirEntry entryOf(const FILE_ID_BOTH_DIR_INFO& info) {
   entry.readOnly = attributes & FILE_ATTRIBUTE_READONLY;
   entry.hidden = attributes & FILE_ATTRIBUTE_HIDDEN;
   entry.system = attributes & FILE_ATTRIBUTE_SYSTEM;
+  entry.id = static_cast<std::uint64_t>(info.FileId.QuadPart);
   return entry;
 }
 

@@ -1,0 +1,214 @@
+// Attacks the gate with random trees: whatever is wiped or cleared, and whatever an attacker
+// swaps meanwhile, nothing outside the chosen names changes, and the counts are what happened.
+// The same generator runs on POSIX files and, under Wine, on Windows' own.
+#pragma once
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+#include "erase/clearing.h"
+#include "wipe/shred_file.h"
+
+namespace vellox::test {
+
+// How the attack touches the disk, never through the code under test.
+class AttackDisk {
+ public:
+  virtual ~AttackDisk() = default;
+  virtual void makeFile(const std::string& path, const std::string& bytes, bool readOnly) = 0;
+  virtual void makeFolder(const std::string& path) = 0;
+  virtual bool hardLink(const std::string& existing, const std::string& name) = 0;
+  virtual bool folderLink(const std::string& target, const std::string& name) = 0;
+  // Held without sharing until release(); false where files cannot be held so.
+  virtual bool holdOpen(const std::string& path) = 0;
+  virtual void release() = 0;
+  virtual bool isFolder(const std::string& path) = 0;  // a real folder, not a link to one
+  virtual bool move(const std::string& from, const std::string& to) = 0;
+  // Every name below `root`, links not followed: a file with its bytes, a folder as "folder",
+  // a link as "link".
+  virtual std::map<std::string, std::string> snapshot(const std::string& root) = 0;
+  // Whether a name marked for deletion goes at the last close by the path it was opened with
+  // (Wine), so that a folder moved in between keeps it: names the user gave one by one are then
+  // not attacked.
+  virtual bool deletesByPath() const { return false; }
+};
+
+enum class Chosen { Folder, Subfolder, File, Link, Dropped };
+
+struct World {
+  std::string root, target, outside;
+  std::vector<std::string> files, links;  // made inside the target
+  std::string plan;                       // printed when a seed fails
+};
+
+inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std::mt19937& random) {
+  World w{root, root + sep + "target", root + sep + "outside", {}, {}, ""};
+  disk.makeFolder(w.outside + sep + "deep");
+  disk.makeFile(w.outside + sep + "precious", "outside data", false);
+  disk.makeFile(w.outside + sep + "deep" + sep + "also", "outside too", false);
+  // Trailing dots and blanks, case twins, a device name, a long name; "report" sits outside the
+  // target beside the target's "report." when a file is chosen.
+  const std::string names[] = {"a.txt", "report.", "Budget ", "b", "B", "con", std::string(120, 'n')};
+  std::uniform_int_distribution<int> pick(0, 99);
+  std::ostringstream plan;
+  disk.makeFolder(w.target);
+  for (int i = 0; i < 24; ++i) {
+    const std::string folder = w.target + (pick(random) < 40 ? sep + std::string("sub") + std::to_string(pick(random) % 3) : "");
+    const std::string name = folder + sep + std::to_string(i) + names[pick(random) % 7];
+    disk.makeFolder(folder);
+    const int kind = pick(random);
+    if (kind < 50) {
+      disk.makeFile(name, std::string(static_cast<std::size_t>(pick(random) * 97), 'x'), kind < 10);
+      w.files.push_back(name);
+      if (name.back() == '.' || name.back() == ' ') disk.makeFile(name.substr(0, name.size() - 1), "neighbour", false);
+      if (kind < 5 && disk.holdOpen(name)) plan << "held open ";
+      plan << "file " << name << "\n";
+    } else if (kind < 65) {
+      disk.makeFile(name, "shared inside", false);
+      if (disk.hardLink(name, name + ".twin")) w.files.push_back(name + ".twin");
+      w.files.push_back(name);
+      plan << "hard link pair inside " << name << "\n";
+    } else if (kind < 75) {
+      if (disk.hardLink(w.outside + sep + "precious", name)) w.files.push_back(name);
+      plan << "hard link across " << name << "\n";
+    } else if (kind < 90) {
+      if (disk.folderLink(w.outside, name)) w.links.push_back(name);
+      plan << "folder link " << name << "\n";
+    } else {
+      disk.makeFolder(name);
+      plan << "empty folder " << name << "\n";
+    }
+  }
+  w.plan = plan.str();
+  return w;
+}
+
+// Swaps the target's subfolders for links to the outside while the gate runs.
+inline void attack(AttackDisk& disk, const World& w, char sep, std::mt19937::result_type seed) {
+  std::mt19937 random(seed);
+  for (int round = 0; round < 3; ++round) {
+    const std::string sub = w.target + sep + "sub" + std::to_string(random() % 3);
+    if (disk.isFolder(sub) && disk.move(sub, sub + ".moved")) disk.folderLink(w.outside, sub);
+    std::this_thread::yield();
+  }
+}
+
+struct Wiped {
+  std::vector<std::string> chosen;
+  std::size_t gone = 0;               // names the gate says went
+  std::set<std::string> reported;     // names it says stayed
+  bool folder = false;
+};
+
+inline bool nameGone(const Shred& shred) {
+  return shred.end == ShredEnd::Wiped || shred.end == ShredEnd::LinkRemoved || shred.nameRemoved;
+}
+
+inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std::mt19937& random, int passes) {
+  Wiped wiped;
+  ShredControl control;
+  auto any = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+  if (how == Chosen::Link && w.links.empty()) how = Chosen::File;
+  if ((how == Chosen::File || how == Chosen::Dropped) && w.files.empty()) how = Chosen::Folder;
+  if (how == Chosen::Folder || how == Chosen::Subfolder) {
+    wiped.folder = true;
+    wiped.chosen = {how == Chosen::Folder ? w.target : w.target + sep + "sub" + std::to_string(random() % 3)};
+    const Cleared cleared = clearNamed(files, wiped.chosen[0], passes, control);
+    wiped.gone = cleared.removed;
+    // Reports may name a path in its literal form ("\\?\C:\..."): the same name.
+    for (const auto& left : cleared.left) wiped.reported.insert(left.path.substr(left.path.rfind("\\\\?\\", 0) ? 0 : 4));
+    return wiped;
+  }
+  std::vector<std::string> batch{""};
+  const std::size_t count = how == Chosen::Dropped ? 1 + random() % 5 : 1;
+  for (std::size_t i = 0; i < count; ++i) batch.push_back(any(how == Chosen::Link ? w.links : w.files));
+  std::sort(batch.begin() + 1, batch.end());
+  batch.erase(std::unique(batch.begin() + 1, batch.end()), batch.end());
+  const std::vector<Shred> results = shredFiles(files, batch, 1, passes, control);
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    wiped.chosen.push_back(batch[i + 1]);
+    if (nameGone(results[i])) ++wiped.gone;
+    else wiped.reported.insert(batch[i + 1]);
+  }
+  return wiped;
+}
+
+inline bool under(const std::string& path, const std::string& folder, char sep) {
+  return path == folder || path.rfind(folder + sep, 0) == 0;
+}
+
+// The tree as it would be had the attacker not moved folders aside: its links go, and what
+// it moved is back under its first name.
+inline std::map<std::string, std::string> unmoved(const std::map<std::string, std::string>& seen, const World& w,
+                                                  char sep) {
+  std::map<std::string, std::string> back;
+  std::set<std::string> moved;
+  for (const auto& [path, bytes] : seen)
+    if (const auto at = path.find(".moved"); at != std::string::npos) moved.insert(path.substr(0, at));
+  for (const auto& [path, bytes] : seen) {
+    if (moved.count(path)) continue;
+    const auto at = path.find(".moved");
+    if (at == std::string::npos || path.rfind(w.target, 0) != 0) back.emplace(path, bytes);
+    else back.emplace(path.substr(0, at) + path.substr(at + 6), bytes);
+  }
+  return back;
+}
+
+// Byte for byte, everything that was not chosen is as it was; every chosen name that stayed is
+// reported; what the gate says went is what went.
+inline void checkAttack(AttackDisk& disk, const World& w, const Wiped& wiped, char sep,
+                        const std::map<std::string, std::string>& before) {
+  auto notChosen = [&](const std::map<std::string, std::string>& seen) {
+    std::map<std::string, std::string> kept;
+    for (const auto& [path, bytes] : seen)
+      if (std::none_of(wiped.chosen.begin(), wiped.chosen.end(), [&](const auto& c) { return under(path, c, sep); }))
+        kept.emplace(path, bytes);
+    return kept;
+  };
+  const auto after = unmoved(disk.snapshot(w.root), w, sep);
+  EXPECT_EQ(notChosen(after), notChosen(before)) << "something that was not chosen changed";
+  if (wiped.folder) {
+    std::size_t inside = 0;
+    for (const auto& [path, bytes] : before) inside += under(path, wiped.chosen[0], sep) && bytes != "folder";
+    for (const auto& [path, bytes] : after) {
+      if (bytes == "folder" || !under(path, wiped.chosen[0], sep) || path.find("sub") != std::string::npos) continue;
+      EXPECT_TRUE(wiped.reported.count(path)) << path << " stayed unreported";
+    }
+    EXPECT_LE(wiped.gone, inside + 3) << "more went than was there and the attacker added";
+    return;
+  }
+  std::size_t gone = 0;
+  for (const auto& name : wiped.chosen) {
+    gone += !after.count(name);
+    if (after.count(name)) EXPECT_TRUE(wiped.reported.count(name)) << name << " stayed unreported";
+  }
+  EXPECT_EQ(wiped.gone, gone) << "the results do not say what went";
+}
+
+// One seed: build, snapshot, wipe what it picks while the attacker runs, check.
+inline void runAttackSeed(AttackDisk& disk, Files& files, const std::string& root, char sep,
+                          std::mt19937::result_type seed) {
+  std::mt19937 random(seed);
+  const World w = buildWorld(disk, root, sep, random);
+  const auto before = disk.snapshot(root);
+  const auto how = static_cast<Chosen>(seed % 5);
+  Wiped wiped;
+  {
+    const bool byName = how != Chosen::Folder && how != Chosen::Subfolder;
+    std::jthread attacker([&] {
+      if (!(byName && disk.deletesByPath())) attack(disk, w, sep, seed);
+    });
+    wiped = wipeChosen(files, w, how, sep, random, 1 + static_cast<int>(seed % 3));
+  }
+  disk.release();
+  SCOPED_TRACE("seed " + std::to_string(seed) + ", chose " + std::to_string(static_cast<int>(how)) + " " +
+               (wiped.chosen.empty() ? "" : wiped.chosen[0]) + "; the tree:\n" + w.plan);
+  checkAttack(disk, w, wiped, sep, before);
+}
+
+}  // namespace vellox::test
