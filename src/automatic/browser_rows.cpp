@@ -21,7 +21,9 @@ void cleanBrowserRows(Services& services, BrowserItem item, const KeptSites& kep
                       CleanBudget& budget, CleanReport& report) {
   const BrowserChoices choices =
       storedBrowserChoices(services.settings);
-  for (const BrowserProfile& profile : findBrowserProfiles(services.files, services.systemFolders.appDataFolders(), scopeRule(services))) {
+  const auto profiles =
+      findBrowserProfiles(services.files, services.systemFolders.appDataFolders(), scopeRule(services));
+  for (const BrowserProfile& profile : profiles) {
     if (profile.item(item).empty() || !choices.checked(profile.browser, profile.profile, item)) continue;
     const std::string what = profile.browser + " (" + profile.profile + ") " + lowerCase(itemName(item));
     if (budget.over()) {

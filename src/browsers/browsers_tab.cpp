@@ -37,7 +37,8 @@ BrowsersTab::BrowsersTab(BrowsersControls controls, Services& services, ProgramS
 void BrowsersTab::loadBrowsersList() {
   if (state_.browsersBusy()) return;
   BusyPointer busy(host_.mousePointer());
-  browserRows_ = browserRows(findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(), scopeRule(services_)));
+  browserRows_ = browserRows(
+      findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(), scopeRule(services_)));
   const BrowserChoices choices =
       storedBrowserChoices(services_.settings);
   // "Found" takes what the short columns leave.
@@ -148,7 +149,8 @@ void BrowsersTab::cmdKeepCookies_Click() {
   {
     BusyPointer busy(host_.mousePointer());
     sites = cookieSites(services_.files,
-                        findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(), scopeRule(services_)));
+                        findBrowserProfiles(services_.files, services_.systemFolders.appDataFolders(),
+                                            scopeRule(services_)));
   }
   std::weak_ptr<const bool> alive = host_.alive();
   auto closed = [this, alive](const std::vector<std::string>* kept) {
