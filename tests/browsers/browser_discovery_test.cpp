@@ -236,12 +236,6 @@ TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLin
        },
        {kLocal, kRoaming}, {{kChrome + "\\Default", documents}},
        "its folder is a link to " + documents + ", which is your Documents folder"},
-      {"Firefox's folder a link that leads nowhere",
-       [](FakeFiles& f) {
-         f.addFile(kFirefox + "\\profiles.ini", "[Profile0]\nPath=Profiles/a.default\n");
-         f.node(kFirefox).link = true;
-       },
-       {kLocal, kRoaming}, {{kFirefox, "E:\\Gone"}}, "its folder is a link to a place that cannot be opened"},
       {"profiles.ini missing", [](FakeFiles& f) { f.addFolder(kFirefox + "\\Profiles\\a.default"); },
        {kLocal, kRoaming}, {}, ""},
       {"profiles.ini a link",

@@ -26,6 +26,10 @@ TYPED_TEST_P(SystemFoldersContract, AFolderResolvesToItsStoredSpellingWhateverLe
     EXPECT_EQ(found.state, FolderState::Folder) << asked;
     EXPECT_EQ(found.finalPath, folder) << asked;
   }
+  // Discovery follows a browser's moved folder to where its link leads.
+  env.makeFolder(env.root() + "\\plain");
+  env.makeLink(env.root() + "\\plain", env.root() + "\\moved");
+  EXPECT_EQ(env.service().resolve(env.root() + "\\moved").finalPath, env.root() + "\\plain");
   const FolderLookup root = env.service().resolve(env.driveRoot());
   EXPECT_EQ(root.state, FolderState::Folder);
   EXPECT_EQ(root.finalPath, env.driveRoot()) << "a root keeps its separator";

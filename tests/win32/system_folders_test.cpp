@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 #include "app/main_window.h"
-#include "contracts/folder_links_contract.h"
 #include "contracts/system_folders_contract.h"
 #include "fakes/test_env.h"
 #include "files_temp_dir.h"
@@ -17,27 +16,20 @@ namespace {
 
 struct RealSystemFoldersEnv {
   WinTempDir dir;
+  std::unique_ptr<UnixLink> link;  // gone before the folder
   std::unique_ptr<SystemFolders> folders = win32::makeSystemFolders();
   SystemFolders& service() { return *folders; }
   std::string root() const { return dir.path(); }
   std::string driveRoot() const { return "C:\\"; }
   void makeFolder(const std::string& path) { ASSERT_TRUE(CreateDirectoryW(longForm(path).c_str(), nullptr)); }
   void makeFile(const std::string& path) { ASSERT_TRUE(test::makeFile(path, "x")); }
-};
-
-INSTANTIATE_TYPED_TEST_SUITE_P(Real, SystemFoldersContract, RealSystemFoldersEnv);
-
-// Links as a user's `ln -s` makes them, which Wine shows as Windows shows a folder's junction.
-struct RealFolderLinksEnv : RealSystemFoldersEnv {
-  std::vector<std::unique_ptr<UnixLink>> links;  // gone before the folder
-  std::string join(const std::string& folder, const std::string& name) const { return folder + "\\" + name; }
-  void makeLink(const std::string& target, const std::string& link) {
-    links.push_back(std::make_unique<UnixLink>(target, link));
-    ASSERT_TRUE(links.back()->made()) << link;
+  void makeLink(const std::string& target, const std::string& path) {
+    link = std::make_unique<UnixLink>(target, path);
+    ASSERT_TRUE(link->made());
   }
 };
 
-INSTANTIATE_TYPED_TEST_SUITE_P(Real, FolderLinksContract, RealFolderLinksEnv);
+INSTANTIATE_TYPED_TEST_SUITE_P(Real, SystemFoldersContract, RealSystemFoldersEnv);
 
 // Only the temporary folder's name comes from the system; every other call lands
 // in memory, so a guard that fails can never touch the folders these tests name.
