@@ -50,6 +50,8 @@ void BrowsersTab::loadBrowsersList() {
     const std::size_t index = lstBrowsers.addRow(row.profile.browser, row.key);
     lstBrowsers.setSubItem(index, kColProfile, profileText(row.profile));
     lstBrowsers.setSubItem(index, kColItem, itemName(row.item));
+    // A refused folder says why at once, before any Analyze.
+    if (!row.profile.refused.empty()) lstBrowsers.setSubItem(index, kColFound, "not cleaned: " + row.profile.refused);
     lstBrowsers.setChecked(index, choices.checked(row.profile.browser, row.profile.profile, row.item));
   }
   lstBrowsers.endUpdate();

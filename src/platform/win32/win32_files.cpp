@@ -209,7 +209,8 @@ class Win32Files : public Files {
   }
 
   FileStatus fileFacts(const std::string& path, FileFacts& facts) override {
-    UniqueHandle name = openName(longPath(path), 0);
+    const std::wstring wide = longPath(path);
+    UniqueHandle name = openName(wide, 0);
     BY_HANDLE_FILE_INFORMATION info{};
     if (!name || !GetFileInformationByHandle(name.get(), &info)) return lastStatus();
     facts.links = info.nNumberOfLinks;
@@ -218,6 +219,11 @@ class Win32Files : public Files {
     facts.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     facts.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     facts.surrogate = facts.link && isNameSurrogate(name.get());
+    // Wine's handle on a folder symlink describes the folder it leads to; the name still shows
+    // the link, and only a link that names another place behaves so.
+    const DWORD byName = GetFileAttributesW(wide.c_str());
+    if (!facts.link && byName != INVALID_FILE_ATTRIBUTES && (byName & FILE_ATTRIBUTE_REPARSE_POINT))
+      facts.link = facts.surrogate = true;
     facts.relocating = (info.dwFileAttributes & kRelocating) != 0;
     if (!identityThrough(name.get(), facts.identity)) return lastStatus();
     return {};
