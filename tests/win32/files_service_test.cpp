@@ -5,6 +5,7 @@
 #include "contracts/files_contract.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/win32_services.h"
+#include "unix_link.h"
 #include "wipe/forwarding_files.h"
 #include "wipe/pass_checks.h"
 #include "wipe/shred_file.h"
@@ -29,6 +30,16 @@ TEST(Win32Files, ErrorsAreMappedAndDescribed) {
   EXPECT_EQ(files->deleteFile(dir / "ro.txt").code, FileErrc::AccessDenied);
   EXPECT_TRUE(files->setNormalAttributes(dir / "ro.txt").ok());
   EXPECT_TRUE(files->deleteFile(dir / "ro.txt").ok());
+}
+
+// Wine's handle on a folder symlink describes its target; the name still makes it a link.
+TEST(Win32Files, AFolderLinkIsALinkByItsName) {
+  WinTempDir dir, outside;
+  UnixLink link(outside.path(), dir / "link");
+  ASSERT_TRUE(link.made());
+  FileFacts facts;
+  ASSERT_TRUE(win32::makeFiles()->fileFacts(dir / "link", facts).ok());
+  EXPECT_TRUE(facts.link && facts.surrogate);
 }
 
 TEST(Win32Files, WritesFlushesAndMeasuresBeyondFourGibibytes) {
