@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -32,6 +33,9 @@ class AttackDisk {
   // Every name below `root`, links not followed: a file with its bytes, a folder as "folder",
   // a link as "link".
   virtual std::map<std::string, std::string> snapshot(const std::string& root) = 0;
+  // Reads the file's bytes later through a handle opened now, after its names are gone; null
+  // where a handle held open would change how the file goes.
+  virtual std::function<std::string()> watch(const std::string&) { return {}; }
   // Whether a name marked for deletion goes at the last close by the path it was opened with
   // (Wine), so that a folder moved in between keeps it: names the user gave one by one are then
   // not attacked.
@@ -43,6 +47,8 @@ enum class Chosen { Folder, Subfolder, File, Link, Dropped };
 struct World {
   std::string root, target, outside;
   std::vector<std::string> files, links;  // made inside the target
+  // The two names of a file inside, with a reader of its data that outlives them.
+  std::vector<std::pair<std::string, std::function<std::string()>>> pairs;
   std::string plan;                       // printed when a seed fails
 };
 
@@ -54,7 +60,7 @@ inline std::string subfolder(const World& w, char sep, std::size_t k) {
 }
 
 inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std::mt19937& random) {
-  World w{root, root + sep + "target", root + sep + "outside", {}, {}, ""};
+  World w{root, root + sep + "target", root + sep + "outside", {}, {}, {}, ""};
   disk.makeFolder(w.outside + sep + "deep");
   disk.makeFile(w.outside + sep + "precious", "outside data", false);
   disk.makeFile(w.outside + sep + "deep" + sep + "also", "outside too", false);
@@ -78,7 +84,10 @@ inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std
       plan << "file " << name << "\n";
     } else if (kind < 65) {
       disk.makeFile(name, "shared inside", false);
-      if (disk.hardLink(name, name + ".twin")) w.files.push_back(name + ".twin");
+      if (disk.hardLink(name, name + ".twin")) {
+        w.files.push_back(name + ".twin");
+        if (auto reader = disk.watch(name)) w.pairs.emplace_back(name, std::move(reader));
+      }
       w.files.push_back(name);
       plan << "hard link pair inside " << name << "\n";
     } else if (kind < 75) {
@@ -113,6 +122,12 @@ struct Wiped {
   bool folder = false;
 };
 
+// Reports may name a path in its literal form ("\\?\C:\..."): the same name.
+inline void report(const Cleared& cleared, Wiped& wiped) {
+  wiped.gone = cleared.removed;
+  for (const auto& left : cleared.left) wiped.reported.insert(left.path.substr(left.path.rfind(R"(\\?\)", 0) ? 0 : 4));
+}
+
 inline bool nameGone(const Shred& shred) {
   return shred.end == ShredEnd::Wiped || shred.end == ShredEnd::LinkRemoved || shred.nameRemoved;
 }
@@ -122,18 +137,24 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   ShredControl control;
   auto any = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
   if (how == Chosen::Link && w.links.empty()) how = Chosen::File;
+  // A link typed as the folder to clear is left in place and reported, never walked.
+  if (how == Chosen::Link && random() % 2) {
+    wiped.chosen = {any(w.links)};
+    report(clearNamed(files, wiped.chosen[0], passes, control), wiped);
+    // A clearing passes over a name that is not there (its folder moved aside): nothing claimed.
+    if (wiped.gone == 0) wiped.reported.insert(wiped.chosen[0]);
+    return wiped;
+  }
   if ((how == Chosen::File || how == Chosen::Dropped) && w.files.empty()) how = Chosen::Folder;
   if (how == Chosen::Folder || how == Chosen::Subfolder) {
     wiped.folder = true;
     wiped.chosen = {how == Chosen::Folder ? w.target : subfolder(w, sep, random())};
-    const Cleared cleared = clearNamed(files, wiped.chosen[0], passes, control);
-    wiped.gone = cleared.removed;
-    // Reports may name a path in its literal form ("\\?\C:\..."): the same name.
-    for (const auto& left : cleared.left) wiped.reported.insert(left.path.substr(left.path.rfind("\\\\?\\", 0) ? 0 : 4));
+    report(clearNamed(files, wiped.chosen[0], passes, control), wiped);
     return wiped;
   }
   std::vector<std::string> batch{""};
-  const std::size_t count = how == Chosen::Dropped ? 1 + random() % 5 : 1;
+  // Dropped files are a few, or all of them, so that names of one file meet in one batch.
+  const std::size_t count = how != Chosen::Dropped ? 1 : random() % 2 ? w.files.size() * 2 : 1 + random() % 5;
   // A single file is one whose name ends in a dot or a blank where there is one: its neighbour
   // is what the system's path rules would wipe instead.
   std::vector<std::string> exact;
@@ -185,6 +206,9 @@ inline void checkAttack(AttackDisk& disk, const World& w, const Wiped& wiped, ch
     return kept;
   };
   const auto after = unmoved(disk.snapshot(w.root), w, sep);
+  // A file whose every name went had its data written first, whichever worker took which name.
+  for (const auto& [name, read] : w.pairs)
+    if (!after.count(name) && !after.count(name + ".twin")) EXPECT_NE(read(), "shared inside") << name << " went unwritten";
   EXPECT_EQ(notChosen(after), notChosen(before)) << "something that was not chosen changed";
   if (wiped.folder) {
     std::size_t inside = 0;
