@@ -77,9 +77,23 @@ ItemFindings analyzeHistory(Files& files, const BrowserProfile& profile) {
   return {StoreState::Ready, tally.files == 0 ? "nothing" : filesFound(tally, false)};
 }
 
+// The notes after the count, as the closing message gives them.
+std::string withNotes(std::string text, const std::vector<std::string>& notes) {
+  std::string joined;
+  for (const auto& note : notes) joined += (joined.empty() ? "" : "; ") + note;
+  if (text.empty() || joined.empty()) return text + joined;
+  return text + " (" + joined + ")";
+}
+
 ItemFindings analyzeFiles(Files& files, const ItemPaths& item, bool withSize) {
   const FileTally tally = measureFiles(files, item);
-  return {StoreState::Ready, tally.files == 0 ? "nothing" : filesFound(tally, withSize)};
+  return {StoreState::Ready,
+          withNotes(tally.files == 0 ? "nothing" : filesFound(tally, withSize), linkNotes(item, files.separator()))};
+}
+
+ItemCleaned cleanFiles(Files& files, const ItemPaths& item, int securePasses, bool withSize) {
+  return {StoreState::Ready, filesGone(deleteFiles(files, item, securePasses), withSize), "",
+          linkNotes(item, files.separator())};
 }
 
 ItemFindings analyzeSiteData(Files& files, const BrowserProfile& profile, const KeptSites& kept) {
@@ -138,7 +152,7 @@ ItemCleaned cleanHistoryItem(Files& files, const BrowserProfile& profile, int se
 
 ItemCleaned cleanSiteData(Files& files, const BrowserProfile& profile, const KeptSites& kept, int securePasses) {
   const SiteDataPlan plan = planSiteData(files, profile, kept);
-  ItemCleaned cleaned{StoreState::Ready, filesGone(deleteFiles(files, plan.doomed, securePasses), true), "", {}};
+  ItemCleaned cleaned = cleanFiles(files, plan.doomed, securePasses, true);
   if (!plan.leftWhole.empty()) cleaned.notes.push_back(leftWholeNote(plan.leftWhole));
   return cleaned;
 }
@@ -172,20 +186,13 @@ ItemCleaned cleanItem(Files& files, Processes& processes, const BrowserProfile& 
     case BrowserItem::Cookies: return cleanCookieStores(profile, kept);
     case BrowserItem::SiteData: return cleanSiteData(files, profile, kept, securePasses);
     case BrowserItem::History: return cleanHistoryItem(files, profile, securePasses);
-    case BrowserItem::Cache:
-      return {StoreState::Ready, filesGone(deleteFiles(files, profile.cache, securePasses), true), "", {}};
-    case BrowserItem::Session:
-      return {StoreState::Ready, filesGone(deleteFiles(files, profile.session, securePasses), false), "", {}};
+    case BrowserItem::Cache: return cleanFiles(files, profile.cache, securePasses, true);
+    case BrowserItem::Session: return cleanFiles(files, profile.session, securePasses, false);
   }
   return {};
 }
 
-std::string cleanedText(const ItemCleaned& cleaned) {
-  std::string notes;
-  for (const auto& note : cleaned.notes) notes += (notes.empty() ? "" : "; ") + note;
-  if (cleaned.cleaned.empty() || notes.empty()) return cleaned.cleaned + notes;
-  return cleaned.cleaned + " (" + notes + ")";
-}
+std::string cleanedText(const ItemCleaned& cleaned) { return withNotes(cleaned.cleaned, cleaned.notes); }
 
 std::vector<std::string> cookieSites(Files&, const std::vector<BrowserProfile>& profiles) {
   std::set<std::string> sites;

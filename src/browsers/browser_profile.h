@@ -19,6 +19,9 @@ struct ItemPaths {
   // Site data only: stores that mix the data of many sites and cannot be split; they are
   // left whole while any site is kept.
   std::vector<std::string> sharedFiles, sharedFolders;
+  // Folders of the item that are links elsewhere (a cache moved to a RAM disk), left in place:
+  // each with where it leads, empty when that cannot be told.
+  std::vector<std::pair<std::string, std::string>> linkedFolders;
   bool empty() const {
     return databases.empty() && files.empty() && folders.empty() && originFolders.empty() && sharedFiles.empty() &&
            sharedFolders.empty();

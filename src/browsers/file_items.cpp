@@ -56,6 +56,14 @@ FileTally measureFiles(Files& files, const ItemPaths& item) {
   return tally;
 }
 
+std::vector<std::string> linkNotes(const ItemPaths& item, char separator) {
+  std::vector<std::string> notes;
+  for (const auto& [path, target] : item.linkedFolders)
+    notes.push_back(path.substr(path.find_last_of(separator) + 1) + ": a link to " +
+                    (target.empty() ? "a place that cannot be opened" : target) + ": not cleaned");
+  return notes;
+}
+
 FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses, Subfolders subfolders) {
   FileTally tally;
   ShredControl control;

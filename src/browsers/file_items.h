@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 #include "browsers/browser_profile.h"
 #include "erase/clearing.h"
 #include "platform/files.h"
@@ -13,6 +15,10 @@ struct FileTally {
 
 // The files and folders of the item, with everything below the folders.
 FileTally measureFiles(Files& files, const ItemPaths& item);
+
+// What the user must be told of the item's folders that are links: "Code Cache: a link to
+// R:\Cache: not cleaned".
+std::vector<std::string> linkNotes(const ItemPaths& item, char separator);
 
 // Deletes the files of the item and everything below its folders; the folders themselves
 // stay, empty, as the browser expects to find them. A link goes as a name, and what it leads

@@ -59,7 +59,16 @@ void ProfileProbe::addFile(ItemPaths& item, const std::string& folder, std::stri
 void ProfileProbe::addFolder(ItemPaths& item, const std::string& folder, std::string_view name) {
   const std::string path = child(folder, name);
   FileFacts facts;
-  if (files_.fileFacts(path, facts).ok() && facts.directory) addOnce(item.folders, path);
+  if (!files_.fileFacts(path, facts).ok()) return;
+  // What lies behind the link was never the browser's to clean here: it is named, not entered.
+  if (facts.link) {
+    auto& linked = item.linkedFolders;
+    if (std::any_of(linked.begin(), linked.end(), [&](const auto& link) { return link.first == path; })) return;
+    const FolderLookup target = rule_.system().resolve(path);
+    linked.emplace_back(path, target.state == FolderState::Folder ? target.finalPath : "");
+  } else if (facts.directory) {
+    addOnce(item.folders, path);
+  }
 }
 
 FollowedFolder ProfileProbe::follow(const std::string& folder) {

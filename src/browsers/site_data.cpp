@@ -76,6 +76,7 @@ SiteDataPlan planSiteData(Files& files, const BrowserProfile& profile, const Kep
   SiteDataPlan plan;
   plan.doomed.files = site.files;
   plan.doomed.folders = site.folders;
+  plan.doomed.linkedFolders = site.linkedFolders;
   for (const auto& folder : site.originFolders) planOriginFolder(files, profile.family, folder, kept, plan);
   for (const auto& path : site.sharedFolders) planShared(files, path, true, kept, plan);
   for (const auto& path : site.sharedFiles) planShared(files, path, false, kept, plan);

@@ -123,8 +123,10 @@ TEST(BrowserDiscovery, AChromiumProfileNamesTheItemsItHasAndOnlyThose) {
   EXPECT_EQ(edge.history.files, (Paths{p + "\\Visited Links", p + "\\Top Sites", p + "\\Top Sites-journal",
                                        p + "\\Shortcuts", p + "\\Network Action Predictor",
                                        p + "\\History Provider Cache"}));
-  EXPECT_EQ(edge.cache.folders, (Paths{p + "\\Cache", p + "\\Code Cache", p + "\\GPUCache", p + "\\Media Cache",
-                                       top + "\\ShaderCache", top + "\\GrShaderCache"}));
+  EXPECT_EQ(edge.cache.folders, (Paths{p + "\\Cache", p + "\\Code Cache", p + "\\GPUCache", top + "\\ShaderCache",
+                                       top + "\\GrShaderCache"}));
+  ASSERT_EQ(edge.cache.linkedFolders.size(), 1u);
+  EXPECT_EQ(edge.cache.linkedFolders[0].first, p + "\\Media Cache");
   EXPECT_EQ(edge.session.folders, Paths{p + "\\Sessions"});
   EXPECT_EQ(edge.session.files, (Paths{p + "\\Current Session", p + "\\Last Tabs"}));
   EXPECT_TRUE(edge.cookies.files.empty() && edge.cookies.folders.empty());
