@@ -73,10 +73,6 @@ std::optional<Seeded> read(const Seeded& v) {
 
 bool same(const std::optional<Seeded>& now, const Seeded& v) { return now && now->type == v.type && now->data == v.data; }
 
-bool checked(HWND list, size_t row) {
-  return ((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
-}
-
 class WindowsTab : public VelloxTest {
  protected:
   void SetUp() override {
@@ -111,7 +107,7 @@ TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestor
   const HWND list = findControl(page, IDC_LSTWINDOWS);
   ASSERT_TRUE(waitUntil([&] { return listViewRowCount(list) == 9; }, kPatience));
   EXPECT_EQ(listViewColumns(list), (std::vector<std::wstring>{L"Item", L"Found"}));
-  for (size_t row = 0; row < 9; ++row) EXPECT_TRUE(checked(list, row)) << row;
+  for (size_t row = 0; row < 9; ++row) EXPECT_TRUE(listViewRowChecked(list, row)) << row;
 
   ASSERT_TRUE(pressButton(page, IDC_CMDANALYZEWINDOWS));
   ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 8, 1).empty(); }, kPatience));

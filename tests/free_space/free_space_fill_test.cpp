@@ -24,14 +24,13 @@ struct World {
     hooks.now = [this] { return now; };
     hooks.progress = [this](const FillProgress& p) { progress.push_back(p); };
   }
-  FillReport fill(const std::string& root, std::optional<FillSettings> given = std::nullopt) {
-    const Drive drive = space.lookUpDrive(root).drive;
-    FillSettings settings = given ? *given : fillSettingsFor(drive, space.nature(drive));
-    if (!given) {
-      settings.blockBytes = 64 * 1024;
-      settings.marginBytes = 256 * 1024;
-      settings.recheckBytes = 1024 * 1024;
-    }
+  // D:'s fill, in blocks small enough for small volumes.
+  FillReport fill() {
+    const Drive drive = space.lookUpDrive("D:").drive;
+    FillSettings settings = fillSettingsFor(drive, space.nature(drive));
+    settings.blockBytes = 64 * 1024;
+    settings.marginBytes = 256 * 1024;
+    settings.recheckBytes = 1024 * 1024;
     return fillFreeSpace(space, drive, fillFolderFor(space, files, drive), settings, hooks);
   }
 };
@@ -60,7 +59,7 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
     v.nature.sectorBytes = c.sector;
     v.freeRecords = c.records;
     v.fullAsDenied = c.fullAsDenied;
-    const FillReport report = w.fill("D:\\");
+    const FillReport report = w.fill();
     EXPECT_EQ(report.end, FillEnd::Done) << report.error.description;
     EXPECT_EQ(v.leastClusters, 0u);
     EXPECT_GE(report.written, c.clusters * c.cluster);
@@ -102,7 +101,7 @@ TEST(FreeSpaceFill, CancelOrAFailureReleasesEverything) {
       cancel = cancel || ++w.writes == 10;
     };
     w.hooks.cancelled = [&] { return cancelAtTen && cancel; };
-    const FillReport report = w.fill("D:\\");
+    const FillReport report = w.fill();
     EXPECT_EQ(report.end, cancelAtTen ? FillEnd::Cancelled : FillEnd::Failed);
     EXPECT_EQ(report.error.native, cancelAtTen ? 0 : 112);
     EXPECT_EQ(writesAfterCancel, 0u);
