@@ -6,16 +6,26 @@ namespace vellox {
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-  constexpr const char* kBlanks = " \t\r\n";
-  const auto first = text.find_first_not_of(kBlanks);
+std::string trimmed(const std::string& text, const char* blanks = " \t\r\n") {
+  const auto first = text.find_first_not_of(" \t\r\n");
   if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Blanks around typed text do not count, but a name may end with one: `report ` is not
+// `report`, and dropped files and Explorer hand over such names exactly. Trailing blanks are
+// kept when the name with them exists.
+std::string targetText(Files& files, const std::string& text) {
+  const std::string exact = trimmed(text, "\t\r\n");
+  if (exact.empty() || exact.back() != ' ') return exact;
+  const auto literal = files.literalPath(exact);
+  FileFacts facts;
+  return literal && files.fileFacts(*literal, facts).ok() ? exact : trimmed(exact);
 }
 
 // The literal path of a field's text, or the text in `refused`.
 std::string literalOf(Files& files, const std::string& text, std::vector<std::string>& refused) {
-  const std::string target = trimmed(text);
+  const std::string target = targetText(files, text);
   if (target.empty()) return "";
   auto literal = files.literalPath(target);
   if (!literal) refused.push_back(target);
@@ -37,7 +47,7 @@ std::string filesPhrase(const std::vector<std::string>& files) {
 WipeTargets wipeTargets(Files& files, const std::string& fileText, const std::string& folderText,
                         const std::vector<std::string>& fileList) {
   WipeTargets targets;
-  const std::vector<std::string> named = fileTargets(trimmed(fileText), fileList);
+  const std::vector<std::string> named = fileTargets(targetText(files, fileText), fileList);
   if (named.size() == 1) {
     targets.file = literalOf(files, named.front(), targets.refused);
   } else {

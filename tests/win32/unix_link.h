@@ -14,10 +14,10 @@ class UnixLink {
     const std::string to = unixPathOf(target), folder = unixPathOf(link.substr(0, cut));
     if (to.empty() || folder.empty()) return;
     unixLink_ = folder + "/" + link.substr(cut + 1);
-    if (run("/bin/ln -s " + to + " " + unixLink_)) made_ = waitFor(true);
+    if (run("/bin/ln -s \"" + to + "\" \"" + unixLink_ + "\"")) made_ = waitFor(true);
   }
   ~UnixLink() {
-    if (!unixLink_.empty() && run("/bin/rm -f " + unixLink_)) waitFor(false);
+    if (!unixLink_.empty() && run("/bin/rm -f \"" + unixLink_ + "\"")) waitFor(false);
   }
   UnixLink(const UnixLink&) = delete;
   UnixLink& operator=(const UnixLink&) = delete;

@@ -46,6 +46,13 @@ struct World {
   std::string plan;                       // printed when a seed fails
 };
 
+// The target's subfolders: two end in a blank or a dot, each beside a folder of the name the
+// system's path rules would make of it.
+inline std::string subfolder(const World& w, char sep, std::size_t k) {
+  static const char* const names[] = {"sub0", "sub1 ", "sub2."};
+  return w.target + sep + names[k % 3];
+}
+
 inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std::mt19937& random) {
   World w{root, root + sep + "target", root + sep + "outside", {}, {}, ""};
   disk.makeFolder(w.outside + sep + "deep");
@@ -56,9 +63,10 @@ inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std
   const std::string names[] = {"a.txt", "report.", "Budget ", "b", "B", "con", std::string(120, 'n')};
   std::uniform_int_distribution<int> pick(0, 99);
   std::ostringstream plan;
-  disk.makeFolder(w.target);
+  disk.makeFile(w.target + sep + "sub1" + sep + "kept", "neighbour folder", false);
+  disk.makeFile(w.target + sep + "sub2" + sep + "kept", "neighbour folder", false);
   for (int i = 0; i < 24; ++i) {
-    const std::string folder = w.target + (pick(random) < 40 ? sep + std::string("sub") + std::to_string(pick(random) % 3) : "");
+    const std::string folder = pick(random) < 40 ? subfolder(w, sep, static_cast<std::size_t>(pick(random))) : w.target;
     const std::string name = folder + sep + std::to_string(i) + names[pick(random) % 7];
     disk.makeFolder(folder);
     const int kind = pick(random);
@@ -92,7 +100,7 @@ inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std
 inline void attack(AttackDisk& disk, const World& w, char sep, std::mt19937::result_type seed) {
   std::mt19937 random(seed);
   for (int round = 0; round < 3; ++round) {
-    const std::string sub = w.target + sep + "sub" + std::to_string(random() % 3);
+    const std::string sub = subfolder(w, sep, random());
     if (disk.isFolder(sub) && disk.move(sub, sub + ".moved")) disk.folderLink(w.outside, sub);
     std::this_thread::yield();
   }
@@ -117,7 +125,7 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   if ((how == Chosen::File || how == Chosen::Dropped) && w.files.empty()) how = Chosen::Folder;
   if (how == Chosen::Folder || how == Chosen::Subfolder) {
     wiped.folder = true;
-    wiped.chosen = {how == Chosen::Folder ? w.target : w.target + sep + "sub" + std::to_string(random() % 3)};
+    wiped.chosen = {how == Chosen::Folder ? w.target : subfolder(w, sep, random())};
     const Cleared cleared = clearNamed(files, wiped.chosen[0], passes, control);
     wiped.gone = cleared.removed;
     // Reports may name a path in its literal form ("\\?\C:\..."): the same name.
@@ -126,7 +134,13 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   }
   std::vector<std::string> batch{""};
   const std::size_t count = how == Chosen::Dropped ? 1 + random() % 5 : 1;
-  for (std::size_t i = 0; i < count; ++i) batch.push_back(any(how == Chosen::Link ? w.links : w.files));
+  // A single file is one whose name ends in a dot or a blank where there is one: its neighbour
+  // is what the system's path rules would wipe instead.
+  std::vector<std::string> exact;
+  for (const auto& name : w.files)
+    if (name.back() == '.' || name.back() == ' ') exact.push_back(name);
+  const auto& from = how == Chosen::Link ? w.links : how == Chosen::File && !exact.empty() ? exact : w.files;
+  for (std::size_t i = 0; i < count; ++i) batch.push_back(any(from));
   std::sort(batch.begin() + 1, batch.end());
   batch.erase(std::unique(batch.begin() + 1, batch.end()), batch.end());
   const std::vector<Shred> results = shredFiles(files, batch, 1, passes, control);

@@ -55,6 +55,20 @@ TEST(WipeCommand, WarnsFirstAndOnlyOkWipes) {
   }
 }
 
+// A name that ends in a blank is that name, never its neighbour without the blank.
+TEST(WipeCommand, TargetsEndingInABlankAreWipedAndTheirNeighboursStay) {
+  WipeTab tab;
+  for (const char* path : {"C:\\d\\report ", "C:\\d\\report", "C:\\Budget \\x", "C:\\Budget\\x"})
+    tab.env.files.addFile(path, 10);
+  tab.view.txtFileToWipe.setText("  C:\\d\\report ");
+  tab.view.txtFolderToWipe.setText("C:\\Budget \r\n");
+  tab.wipe();
+  EXPECT_FALSE(tab.env.files.exists("C:\\d\\report "));
+  EXPECT_FALSE(tab.env.files.exists("C:\\Budget \\x"));
+  EXPECT_TRUE(tab.env.files.exists("C:\\d\\report"));
+  EXPECT_TRUE(tab.env.files.exists("C:\\Budget\\x"));
+}
+
 TEST(WipeCommand, FileTargetIsWipedWithThePassesOfTheLevel) {
   for (bool quick : {true, false}) {
     WipeTab tab;
