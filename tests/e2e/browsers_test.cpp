@@ -99,10 +99,6 @@ class BrowsersTab : public VelloxTest {
   HWND page_ = nullptr;
 };
 
-bool checked(HWND list, size_t row) {
-  return ((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
-}
-
 // A real click on the row's check box, at the row's left end.
 bool clickCheckBox(HWND list, size_t row) {
   RemoteBuffer remote(list, sizeof(RECT));
@@ -135,7 +131,7 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
     EXPECT_EQ(listViewText(list, row, 0), row < 5 ? L"Chrome" : L"Firefox");
     EXPECT_EQ(listViewText(list, row, 1), row < 5 ? L"Person 1" : L"default-release");
     EXPECT_EQ(listViewText(list, row, 2), items[row % 5]);
-    EXPECT_EQ(checked(list, row), row % 5 != 4) << row;
+    EXPECT_EQ(listViewRowChecked(list, row), row % 5 != 4) << row;
   }
   ASSERT_TRUE(clickCheckBox(list, 4));  // Chrome's Session on
   ASSERT_TRUE(clickCheckBox(list, 7));  // Firefox's History off
@@ -196,7 +192,7 @@ TEST_F(BrowsersTab, KeepsASiteAnalyzesAndCleansTheCheckedItemsAndRemembersTheBox
   VelloxTest::SetUp();  // a new start of vellox.exe
   list = openTab();
   ASSERT_NE(list, nullptr);
-  for (size_t row = 0; row < 10; ++row) EXPECT_EQ(checked(list, row), row != 7 && row != 9) << row;
+  for (size_t row = 0; row < 10; ++row) EXPECT_EQ(listViewRowChecked(list, row), row != 7 && row != 9) << row;
 }
 
 }  // namespace

@@ -54,6 +54,10 @@ size_t listViewRowCount(HWND listView) {
   return count < 0 ? 0 : static_cast<size_t>(count);
 }
 
+bool listViewRowChecked(HWND listView, size_t row) {
+  return ((SendMessageW(listView, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
 std::vector<std::wstring> listViewColumns(HWND listView) {
   std::vector<std::wstring> columns;
   const HWND header = reinterpret_cast<HWND>(SendMessageW(listView, LVM_GETHEADER, 0, 0));

@@ -17,6 +17,7 @@ size_t listViewRowCount(HWND listView);
 std::vector<std::wstring> listViewColumns(HWND listView);
 std::wstring listViewText(HWND listView, size_t row, size_t column);
 std::vector<std::vector<std::wstring>> listViewRows(HWND listView);
+bool listViewRowChecked(HWND listView, size_t row);  // its check box, as the state image shows it
 
 size_t tabCount(HWND tab);
 std::wstring tabCaption(HWND tab, size_t index);

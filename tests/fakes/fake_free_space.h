@@ -1,7 +1,9 @@
 #pragma once
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 #include "fakes/fake_files.h"
@@ -32,29 +34,149 @@ class FakeFreeSpace : public FreeSpace {
 
   explicit FakeFreeSpace(FakeFiles& files) : files_(files) {}
 
-  std::vector<Drive> writableDrives() override;
-  DriveLookup lookUpDrive(const std::string& name) override;
-  DriveNature nature(const Drive& drive) override { return volumeAt(drive.root)->nature; }
-  std::optional<std::uint64_t> freeBytes(const Drive& drive) override;
-  std::string volumeOf(const std::string& path) override;
-  std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override;
-  std::unique_ptr<FillFile> createFillFile(const std::string& path, FillMode mode, FileStatus& status) override;
-  FileStatus removeLeftover(const std::string& path) override;
-
   Volume& add(const std::string& root, const std::string& fileSystem, std::uint64_t freeClusters,
-              std::uint32_t clusterBytes = 4096);
-  Volume* volumeAt(const std::string& path) const;
+              std::uint32_t clusterBytes = 4096) {
+    auto& v = *volumes_.emplace_back(std::make_unique<Volume>());
+    v.drive = {root, "Disk " + root.substr(0, 1), fileSystem, 0, 2 * freeClusters * clusterBytes, false};
+    v.nature.clusterBytes = clusterBytes;
+    v.freeClusters = freeClusters;
+    files_.addFolder(trimmed(root));
+    return v;
+  }
+
+  std::vector<Drive> writableDrives() override {
+    std::vector<Drive> drives;
+    for (auto& v : volumes_)
+      if (v->problem == DriveProblem::None) drives.push_back(lookUpDrive(v->drive.root).drive);
+    return drives;
+  }
+  DriveLookup lookUpDrive(const std::string& name) override {
+    Volume* v = volumeAt(name);
+    if (!v || v->problem != DriveProblem::None) return {v ? v->problem : DriveProblem::Missing, {}};
+    Drive drive = v->drive;
+    drive.freeBytes = *freeBytes(drive);
+    return {DriveProblem::None, drive};
+  }
+  DriveNature nature(const Drive& drive) override { return volumeAt(drive.root)->nature; }
+  std::optional<std::uint64_t> freeBytes(const Drive& drive) override {
+    const Volume* v = volumeAt(drive.root);
+    return v ? std::optional(v->freeClusters * v->nature.clusterBytes) : std::nullopt;
+  }
+  std::string volumeOf(const std::string& path) override {
+    const Volume* v = volumeAt(path);
+    return v ? v->drive.root : std::string();
+  }
+
+  std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override {
+    status = refusal(path);
+    if (status.ok()) status = files_.createFolder(trimmed(path));
+    return status.ok() ? std::make_unique<Folder>(*this, path) : nullptr;
+  }
+
+  std::unique_ptr<FillFile> createFillFile(const std::string& path, FillMode mode, FileStatus& status) override {
+    Volume* v = volumeAt(path);
+    status = !files_.exists(path.substr(0, path.find_last_of('\\'))) ? noPath() : refusal(path);
+    if (status.ok() && files_.exists(path)) status = {FileErrc::Other, 80, "The file exists."};
+    const bool ntfs = v && v->drive.fileSystem == "NTFS";
+    // On NTFS a file takes a record; the file table grows by a cluster when none is free.
+    if (status.ok() && (v->files >= v->fileLimit || (ntfs && !v->freeRecords && !v->freeClusters))) status = full();
+    if (!status.ok()) return nullptr;
+    if (ntfs && !v->freeRecords) {
+      --v->freeClusters;
+      v->freeRecords += v->nature.clusterBytes / 1024;
+    }
+    v->freeRecords -= ntfs;
+    v->leastRecords = std::min(v->leastRecords, v->freeRecords);
+    ++v->files;
+    files_.addFile(path);
+    return std::make_unique<File>(*this, *v, path, mode);
+  }
+
+  FileStatus removeLeftover(const std::string& path) override {
+    if (!path.empty() && path.back() == '\\') return files_.removeEmptyFolder(path);
+    FileFacts facts;
+    if (files_.fileFacts(path, facts).ok() && (facts.link || facts.directory))
+      return {FileErrc::AccessDenied, 5, "Access is denied."};
+    return files_.deleteFile(path);
+  }
 
   // Runs before every write; tests cancel or count from here.
   std::function<void()> beforeWrite;
-  std::map<FillMode, std::size_t> created;
-  std::size_t misalignedWrites = 0;
-  std::size_t openFolders = 0;
 
  private:
-  friend class FakeFillFile;
-  friend class FakeFillFolder;
-  FileStatus refusal(const std::string& path) const;
+  class Folder : public FillFolder {
+   public:
+    Folder(FakeFreeSpace& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
+    ~Folder() override { owner_.files_.removeEmptyFolder(path_); }
+    const std::string& path() const override { return path_; }
+
+   private:
+    FakeFreeSpace& owner_;
+    std::string path_;
+  };
+
+  class File : public FillFile {
+   public:
+    File(FakeFreeSpace& owner, Volume& volume, std::string path, FillMode mode)
+        : owner_(owner), v_(volume), path_(std::move(path)), mode_(mode) {}
+    ~File() override {
+      v_.freeClusters += clusters_;
+      v_.freeRecords += v_.drive.fileSystem == "NTFS";
+      --v_.files;
+      owner_.files_.deleteFile(path_);
+    }
+
+    FillWrite append(const void*, std::size_t size) override {
+      constexpr std::uint64_t kFat32Limit = 0xFFFFFFFFull;
+      constexpr std::size_t kResidentBytes = 700;  // what an NTFS record holds beside its own entries
+      if (owner_.beforeWrite) owner_.beforeWrite();
+      if (mode_ == FillMode::Unbuffered && size % v_.nature.sectorBytes != 0)
+        return {FillOutcome::Failed, 0, {FileErrc::Other, 87, "The parameter is incorrect."}};
+      const std::uint64_t after = size_ + size, cluster = v_.nature.clusterBytes;
+      if (v_.drive.fileSystem == "FAT32" && after > kFat32Limit)
+        return {FillOutcome::Failed, 0, {FileErrc::Other, 223, "The file size exceeds the limit allowed."}};
+      const bool resident = v_.drive.fileSystem == "NTFS" && after <= kResidentBytes && clusters_ == 0;
+      const std::uint64_t need = resident ? 0 : (after + cluster - 1) / cluster - clusters_;
+      if (need > v_.freeClusters)
+        return v_.fullAsDenied ? FillWrite{FillOutcome::Failed, 0, {FileErrc::AccessDenied, 5, "Access denied."}}
+                               : FillWrite{FillOutcome::Full, 0, full()};
+      v_.freeClusters -= need;
+      clusters_ += need;
+      size_ = after;
+      v_.leastClusters = std::min(v_.leastClusters, v_.freeClusters);
+      return {FillOutcome::Ok, size, {}};
+    }
+
+   private:
+    FakeFreeSpace& owner_;
+    Volume& v_;
+    std::string path_;
+    FillMode mode_;
+    std::uint64_t size_ = 0, clusters_ = 0;
+  };
+
+  static FileStatus full() { return {FileErrc::Other, 112, "There is not enough space on the disk."}; }
+  static FileStatus noPath() { return {FileErrc::NotFound, 3, "The system cannot find the path specified."}; }
+  static std::string trimmed(std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+  }
+
+  Volume* volumeAt(const std::string& path) const {
+    for (auto& v : volumes_)
+      if (!path.empty() && std::toupper(static_cast<unsigned char>(path[0])) == v->drive.root[0] &&
+          (path.size() == 1 || path[1] == ':'))
+        return v.get();
+    return nullptr;
+  }
+  // No such volume, or a read-only one.
+  FileStatus refusal(const std::string& path) const {
+    const Volume* v = volumeAt(path);
+    if (!v) return noPath();
+    return v->problem == DriveProblem::ReadOnly ? FileStatus{FileErrc::AccessDenied, 19, "The media is write protected."}
+                                                : FileStatus{};
+  }
+
   FakeFiles& files_;
   mutable std::vector<std::unique_ptr<Volume>> volumes_;
 };

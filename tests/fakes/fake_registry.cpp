@@ -69,12 +69,8 @@ class FakeKey : public RegistryKey {
   }
   long setData(const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) override {
     if (!writes_) return kAccessDenied;
-    if (!isText(type)) {
-      key_[name] = {type, data};
-      return kRegOk;
-    }
-    const std::string text = utf8FromUtf16(data);
-    key_[name] = {type, std::vector<std::uint8_t>(text.begin(), text.end())};
+    const std::string text = isText(type) ? utf8FromUtf16(data) : std::string();
+    key_[name] = {type, isText(type) ? std::vector<std::uint8_t>(text.begin(), text.end()) : data};
     return kRegOk;
   }
   long values(std::vector<RegValue>& values) override {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include "automatic/clean_log.h"
-#include "fakes/fake_free_space.h"
-#include "fakes/fake_system_folders.h"
+#include "fakes/test_env.h"
 #include "free_space/fill_folder.h"
 #include "free_space/fill_names.h"
 #include "free_space/fill_texts.h"
@@ -23,102 +22,76 @@ TEST(FillProgressText, SpeedTimeLeftAndPercent) {
 
 // Each fact about the drive brings its own warning; a spinning disk without shadow copies none.
 TEST(FillTexts, LimitsFollowWhatTheDriveReports) {
-  struct Case {
-    DriveMedia media;
-    bool trim;
-    std::optional<bool> shadows;
-    std::vector<const char*> expected;
+  const std::pair<DriveNature, std::vector<const char*>> cases[] = {
+      {{.media = DriveMedia::Rotating}, {}},
+      {{.media = DriveMedia::SolidState}, {"is an SSD", "secure erase"}},
+      {{.media = DriveMedia::Rotating, .trim = true}, {"takes TRIM", "remaps writes"}},
+      {{.media = DriveMedia::Unknown}, {"may be an SSD", "remaps writes"}},
+      {{.media = DriveMedia::Rotating, .shadowCopies = true}, {"restore points keep old data"}},
+      {{.media = DriveMedia::Rotating, .shadowCopies = std::nullopt}, {"cannot be told: restore points, if it has any"}},
   };
-  const Case cases[] = {
-      {DriveMedia::Rotating, false, false, {}},
-      {DriveMedia::SolidState, false, false, {"is an SSD", "secure erase"}},
-      {DriveMedia::Rotating, true, false, {"takes TRIM", "remaps writes"}},
-      {DriveMedia::Unknown, false, false, {"may be an SSD", "remaps writes"}},
-      {DriveMedia::Rotating, false, true, {"restore points keep old data"}},
-      {DriveMedia::Rotating, false, std::nullopt, {"cannot be told: restore points, if it has any"}},
-  };
-  for (const auto& c : cases) {
-    DriveNature nature;
-    nature.media = c.media;
-    nature.trim = c.trim;
-    nature.shadowCopies = c.shadows;
+  for (const auto& [nature, expected] : cases) {
     std::string all;
     for (const auto& limit : fillLimits(nature)) all += limit;
-    EXPECT_EQ(all.empty(), c.expected.empty()) << all;
-    for (const char* part : c.expected) EXPECT_TRUE(has(all, part)) << all;
+    EXPECT_EQ(all.empty(), expected.empty()) << all;
+    for (const char* part : expected) EXPECT_TRUE(has(all, part)) << all;
   }
 }
 
 TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
   const Drive drive{"D:\\", "Data", "NTFS", 3000ull << 20, 8000ull << 20, false};
-  DriveNature ssd;
-  ssd.media = DriveMedia::SolidState;
-  const std::string warning = fillWarning(drive, ssd, 100.0 * (1 << 20));
-  EXPECT_TRUE(has(warning, "D: (Data, NTFS)")) << warning;
-  EXPECT_TRUE(has(warning, "2.9 GB are free")) << warning;
-  EXPECT_TRUE(has(warning, "(100 MB/s) this takes about 30 s")) << warning;  // 3000 MB at 100 MB/s
-  EXPECT_TRUE(has(warning, "remaps writes")) << warning;
-  EXPECT_TRUE(has(fillWarning(drive, ssd, std::nullopt), "could not be measured"));
-
-  FillReport report;
-  report.end = FillEnd::Done;
-  report.freeAtStart = 3000ull << 20;
-  report.freeAfter = 2999ull << 20;
-  report.written = 3000ull << 20;
-  report.elapsed = 125s;
-  report.fullFor = 1200ms;
-  const std::string closing = fillClosing(drive, ssd, report);
-  for (const char* part : {"was wiped: 2.9 GB in 2 min 5 s", "full for 1.2 s", "before: 2.9 GB, after: 2.9 GB",
-                           "remaps writes"})
-    EXPECT_TRUE(has(closing, part)) << closing;
-  EXPECT_EQ(fillResultLine(drive, report),
+  const DriveNature ssd{.media = DriveMedia::SolidState};
+  const FillReport done{.end = FillEnd::Done, .freeAtStart = 3000ull << 20, .freeAfter = 2999ull << 20,
+                        .written = 3000ull << 20, .elapsed = 125s, .fullFor = 1200ms, .error = {}};
+  const FillReport failed{.end = FillEnd::Failed, .freeAtStart = 3000ull << 20, .freeAfter = std::nullopt,
+                          .written = 3000ull << 20, .elapsed = 125s, .fullFor = std::nullopt,
+                          .error = {.description = "The device is not ready."}};
+  // 3000 MB at 100 MB/s; a wipe that did not end claims nothing about what it reached.
+  const std::pair<std::string, std::vector<const char*>> texts[] = {
+      {fillWarning(drive, ssd, 100.0 * (1 << 20)),
+       {"D: (Data, NTFS)", "2.9 GB are free", "(100 MB/s) this takes about 30 s", "remaps writes"}},
+      {fillWarning(drive, ssd, std::nullopt), {"could not be measured"}},
+      {fillClosing(drive, ssd, done),
+       {"was wiped: 2.9 GB in 2 min 5 s", "full for 1.2 s", "before: 2.9 GB, after: 2.9 GB", "remaps writes"}},
+      {fillClosing(drive, ssd, failed), {"stopped: The device is not ready.", "after: cannot be read"}},
+  };
+  for (const auto& [text, parts] : texts)
+    for (const char* part : parts) EXPECT_TRUE(has(text, part)) << text;
+  EXPECT_FALSE(has(texts[3].first, "remaps writes")) << texts[3].first;
+  EXPECT_EQ(fillResultLine(drive, done),
             "D: (Data, NTFS) free space wiped: 2.9 GB written in 2 min 5 s, disk full for 1.2 s; Free space before: 2.9 GB, "
             "after: 2.9 GB.");
-
-  report.end = FillEnd::Failed;
-  report.error.description = "The device is not ready.";
-  report.fullFor.reset();
-  report.freeAfter.reset();
-  const std::string failed = fillClosing(drive, ssd, report);
-  EXPECT_TRUE(has(failed, "stopped: The device is not ready.")) << failed;
-  EXPECT_TRUE(has(failed, "after: cannot be read")) << failed;
-  EXPECT_FALSE(has(failed, "remaps writes")) << failed;  // it claims nothing about a wipe that did not end
 }
 
 // After a power cut: only files named as fill files, inside a fill folder, go; then the
 // folders left empty; one line goes to the clean log.
 TEST(FillLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
-  FakeFiles files;
-  FakeFreeSpace space(files);
-  FakeSystemFolders system(files);
+  TestEnv env;
+  auto& files = env.files;
   files.temp = "C:\\Users\\me\\Temp\\";
-  space.add("C:\\", "NTFS", 10);
-  space.add("D:\\", "FAT32", 10);
-  const std::string tempFill = "C:\\Users\\me\\Temp\\Vellox free space\\";
-  files.addFile(tempFill + fillFileName(1), 10);
-  files.addFile(tempFill + fillFileName(2), 10);
-  files.addFile("D:\\Vellox free space\\" + fillFileName(3), 10);
-  files.addFile("D:\\Vellox free space\\notes.txt", "mine");
-  files.addFolder("D:\\Vellox free space\\" + fillFileName(4));
-  files.addFile("D:\\Vellox free space\\vellox-fill-x.tmp", 1);
-  files.addFile("D:\\Other\\" + fillFileName(5), 10);
+  env.freeSpace.add("C:\\", "NTFS", 10);
+  env.freeSpace.add("D:\\", "FAT32", 10);
+  const std::string temp = files.temp + "Vellox free space\\", d = "D:\\Vellox free space\\";
+  files.addFolder(d + fillFileName(4));
+  const std::pair<std::string, bool> seeded[] = {  // a file, and whether it stays
+      {temp + fillFileName(1), false}, {temp + fillFileName(2), false}, {d + fillFileName(3), false},
+      {d + "notes.txt", true},         {d + "vellox-fill-x.tmp", true},  {"D:\\Other\\" + fillFileName(5), true},
+  };
+  for (const auto& [path, stays] : seeded) files.addFile(path, 10);
 
-  const LeftoverCleanup cleanup = recoverFillLeftovers(space, files, system);
+  const LeftoverCleanup cleanup = recoverFillLeftovers(env.freeSpace, files, env.systemFolders);
   EXPECT_EQ(cleanup.files, 3u);
   EXPECT_EQ(cleanup.folders, 1u);
-  EXPECT_FALSE(files.exists("C:\\Users\\me\\Temp\\Vellox free space"));
-  EXPECT_TRUE(files.exists("C:\\Users\\me\\Temp"));
-  EXPECT_FALSE(files.exists("D:\\Vellox free space\\" + fillFileName(3)));
-  for (const std::string kept : {"D:\\Vellox free space\\notes.txt", "D:\\Vellox free space\\vellox-fill-000004.tmp",
-                                 "D:\\Vellox free space\\vellox-fill-x.tmp", "D:\\Other\\vellox-fill-000005.tmp"})
-    EXPECT_TRUE(files.exists(kept)) << kept;
+  for (const auto& [path, stays] : seeded) EXPECT_EQ(files.exists(path), stays) << path;
+  EXPECT_FALSE(files.exists(files.temp + "Vellox free space"));
+  EXPECT_TRUE(files.exists("C:\\Users\\me\\Temp") && files.exists(d + fillFileName(4)));
   std::string log;
-  files.readFile(cleanLogPath(system, files), log, std::string::npos);
+  files.readFile(cleanLogPath(env.systemFolders, files), log, std::string::npos);
   EXPECT_TRUE(has(log, " | start-up | Removed what an interrupted free-space wipe left: 3 fill files and 1 folder ("))
       << log;
 
   // A second start finds nothing and writes nothing.
-  const LeftoverCleanup again = recoverFillLeftovers(space, files, system);
+  const LeftoverCleanup again = recoverFillLeftovers(env.freeSpace, files, env.systemFolders);
   EXPECT_TRUE(again.places.empty());
   EXPECT_EQ(leftoverLogLine(LeftoverCleanup{}), "");
 }
