@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Wipe Free Space against the disk's own limit, in one run on one volume: `dd if=/dev/zero
 # bs=4M oflag=direct` writes as many bytes as the fill wrote, on the same freshly made ext4
-# image (mounted sync and nodiscard, as the forensic test mounts it). Prints both times and the
-# ratio; the fill should stay within 1.1x. Needs root (a loop mount).
+# image, mounted sync and nodiscard as the forensic test mounts it (MOUNT_OPTS= mounts it without
+# sync: both still reach the disk, as the fill flushes its files before it lets them go). Prints
+# both times and the ratio; the fill should stay within 1.1x. Needs root (a loop mount).
+# BENCH_WRAP="strace -f -c -o FILE" profiles the fill.
 # Usage: free_space_bench.sh <vellox.exe> [image size, default 2G]; WINEPREFIX names a prefix.
 set -euo pipefail
 EXE=$(readlink -f "$1")
@@ -21,11 +23,12 @@ trap cleanup EXIT
 # allocation of the image's blocks, and dd, which comes after, not.
 head -c "$SIZE" /dev/zero >"$WORK/disk.img"
 sync
-# Few inodes: Wine calls the volume NTFS, and on a sync mount each tiny file of the file-table
-# phase costs a synchronous create; that phase is bounded by free records, not by bytes.
+# Few inodes: Wine calls the volume NTFS, and each tiny file of the file-table phase costs a
+# create; that phase is bounded by free records, not by bytes.
 mkfs.ext4 -q -O ^has_journal -m 0 -N 1024 "$WORK/disk.img"
 mkdir -p "$WORK/mnt"
-mount -o loop,sync,nodiscard "$WORK/disk.img" "$WORK/mnt"
+MOUNT_OPTS=${MOUNT_OPTS-sync}
+mount -o "loop,nodiscard${MOUNT_OPTS:+,$MOUNT_OPTS}" "$WORK/disk.img" "$WORK/mnt"
 echo 0 >"/sys/fs/ext4/$(basename "$(findmnt -n -o SOURCE "$WORK/mnt")")/reserved_clusters"
 mkdir -p "$WORK/mnt/drive"
 ln -sfn "$WORK/mnt/drive" "$WINEPREFIX/dosdevices/y:"
@@ -36,7 +39,7 @@ wine "$EXE" --wipe-free-space Q: --yes >/dev/null 2>&1 || true
 now() { date +%s.%N; }
 calc() { python3 -c "print(round($1, 3))"; }
 start=$(now)
-wine "$EXE" --wipe-free-space Y: --yes >"$WORK/line.txt" 2>&1 || true
+${BENCH_WRAP:-} wine "$EXE" --wipe-free-space Y: --yes >"$WORK/line.txt" 2>&1 || true
 fill=$(calc "$(now) - $start")
 echo "fill: $(grep -a 'free space' "$WORK/line.txt")"
 # The fill wrote the whole free space: dd writes the same, in whole 4 MiB blocks.

@@ -185,6 +185,12 @@ class FillRun {
   void release() {
     phase_ = FillPhase::Releasing;
     tellProgress(true);
+    // What is still in a cache would go with the files, unwritten. A cancelled fill only
+    // gives the space back, at once.
+    for (auto& file : files_) {
+      if (stopped()) break;
+      if (const FileStatus flushed = file->flush(); !flushed.ok()) fail(flushed);
+    }
     files_.clear();
     folder_.reset();
     const auto released = hooks_.now();

@@ -58,6 +58,9 @@ class FillFile {
   virtual ~FillFile() = default;
   // Appends at the end. Unbuffered: `data` and `size` are multiples of the sector size.
   virtual FillWrite append(const void* data, std::size_t size) = 0;
+  // Forces what was written to the device. A file deleted on close may otherwise take blocks
+  // still in a cache with it, and the free space they stand for is never overwritten.
+  virtual FileStatus flush() = 0;
 };
 
 // The folder the fill files go in, held for as long as the fill runs. Destroying it removes

@@ -64,6 +64,7 @@ TYPED_TEST_P(FreeSpaceContract, AFillFileTakesTheFreeSpaceAndGivesItBackWhenClos
     written += write.written;
   }
   EXPECT_EQ(write.outcome, FillOutcome::Full) << write.status.description;
+  EXPECT_TRUE(file->flush().ok());
   EXPECT_GE(written + 2 * kBlock, before);
   EXPECT_LT(space.freeBytes(drive).value_or(kBlock), kBlock);
   file.reset();

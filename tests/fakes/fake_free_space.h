@@ -102,6 +102,8 @@ class FakeFreeSpace : public FreeSpace {
 
   // Runs before every write; tests cancel or count from here.
   std::function<void()> beforeWrite;
+  std::size_t flushes = 0;  // of fill files, before they were released
+  bool flushFails = false;
 
  private:
   class Folder : public FillFolder {
@@ -145,6 +147,11 @@ class FakeFreeSpace : public FreeSpace {
       size_ = after;
       v_.leastClusters = std::min(v_.leastClusters, v_.freeClusters);
       return {FillOutcome::Ok, size, {}};
+    }
+
+    FileStatus flush() override {
+      ++owner_.flushes;
+      return owner_.flushFails ? FileStatus{FileErrc::Other, 1117, "The request could not be performed."} : FileStatus{};
     }
 
    private:

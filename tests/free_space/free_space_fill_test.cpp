@@ -71,6 +71,7 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
     EXPECT_EQ(report.freeAfter, report.freeAtStart);
     EXPECT_EQ(v.files, 0u);
     EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
+    EXPECT_EQ(w.space.flushes, report.files + report.tinyFiles) << "every file reaches the disk before it goes";
     // Full only from the last small write to the release: a few writes, not the whole fill.
     ASSERT_TRUE(report.fullFor.has_value());
     EXPECT_LE(*report.fullFor, std::chrono::milliseconds(c.records + 3));
@@ -86,14 +87,16 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
   }
 }
 
-// Cancel stops after the write in progress; a volume that takes no file says why. Both give
-// everything back.
+// Cancel stops after the write in progress and flushes nothing; a volume that takes no file, or
+// a flush that fails, says why. All give everything back.
 TEST(FreeSpaceFill, CancelOrAFailureReleasesEverything) {
-  for (const bool cancelAtTen : {true, false}) {
+  for (const int failure : {0, 112, 1117}) {
+    const bool cancelAtTen = failure == 0;
     World w;
     auto& v = w.space.add("D:\\", "NTFS", 4000);
     v.freeRecords = 10;
-    v.fileLimit = cancelAtTen ? v.fileLimit : 0;
+    v.fileLimit = failure == 112 ? 0 : v.fileLimit;
+    w.space.flushFails = failure == 1117;
     std::size_t writesAfterCancel = 0;
     bool cancel = false;
     w.space.beforeWrite = [&] {
@@ -103,9 +106,10 @@ TEST(FreeSpaceFill, CancelOrAFailureReleasesEverything) {
     w.hooks.cancelled = [&] { return cancelAtTen && cancel; };
     const FillReport report = w.fill();
     EXPECT_EQ(report.end, cancelAtTen ? FillEnd::Cancelled : FillEnd::Failed);
-    EXPECT_EQ(report.error.native, cancelAtTen ? 0 : 112);
-    EXPECT_EQ(writesAfterCancel, 0u);
-    EXPECT_FALSE(report.fullFor.has_value());
+    EXPECT_EQ(report.error.native, failure);
+    if (cancelAtTen) EXPECT_EQ(writesAfterCancel, 0u);
+    EXPECT_EQ(report.fullFor.has_value(), failure == 1117);
+    EXPECT_EQ(w.space.flushes, failure == 1117 ? 1u : 0u) << "a failed flush is the last one tried";
     EXPECT_EQ(v.freeClusters, 4000u);
     EXPECT_EQ(v.files, 0u);
     EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));

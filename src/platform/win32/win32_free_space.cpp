@@ -34,6 +34,8 @@ class Win32FillFile : public FillFile {
     return result;
   }
 
+  FileStatus flush() override { return FlushFileBuffers(handle_.get()) ? FileStatus{} : lastError(); }
+
  private:
   UniqueHandle handle_;
 };
