@@ -50,12 +50,13 @@ dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" oflag=direct s
 ddtime=$(calc "$(now) - $start")
 rm -f "$WORK/mnt/drive/dd.bin"
 # The same bytes through the cache, as Wine writes them: it opens files without O_DIRECT
-# whatever FILE_FLAG_NO_BUFFERING says. The floor for any Windows program under Wine.
+# whatever FILE_FLAG_NO_BUFFERING says, and flushed at the end as the fill flushes its files.
+# The floor for any Windows program under Wine.
 start=$(now)
-dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=16M count="$((blocks / 4))" status=none || true
+dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" conv=fsync status=none || true
 cached=$(calc "$(now) - $start")
 rm -f "$WORK/mnt/drive/dd.bin"
 own=$(sed -n 's/.* written in \([0-9.]*\) s,.*/\1/p' "$WORK/line.txt")
 echo "free bytes: $free; fill: ${fill}s (the whole free space, Wine's start included), ${own}s by its own clock; dd: ${ddtime}s for $((blocks * 4)) MiB"
-echo "dd through the cache (bs=16M, no oflag=direct): ${cached}s"
+echo "dd through the cache (bs=4M, conv=fsync, no oflag=direct): ${cached}s"
 echo "ratio fill/dd: $(calc "$fill / $ddtime") (by the fill's own clock: $(calc "${own:-0} / $ddtime")); fill/dd through the cache: $(calc "${own:-0} / $cached")"
