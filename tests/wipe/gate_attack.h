@@ -21,6 +21,7 @@ namespace vellox::test {
 class AttackDisk {
  public:
   virtual ~AttackDisk() = default;
+  // Makes the folders on the way too.
   virtual void makeFile(const std::string& path, const std::string& bytes, bool readOnly) = 0;
   virtual void makeFolder(const std::string& path) = 0;
   virtual bool hardLink(const std::string& existing, const std::string& name) = 0;
@@ -61,11 +62,10 @@ inline std::string subfolder(const World& w, char sep, std::size_t k) {
 
 inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std::mt19937& random) {
   World w{root, root + sep + "target", root + sep + "outside", {}, {}, {}, ""};
-  disk.makeFolder(w.outside + sep + "deep");
   disk.makeFile(w.outside + sep + "precious", "outside data", false);
   disk.makeFile(w.outside + sep + "deep" + sep + "also", "outside too", false);
-  // Trailing dots and blanks, case twins, a device name, a long name; "report" sits outside the
-  // target beside the target's "report." when a file is chosen.
+  // Trailing dots and blanks (each beside its neighbour without), case twins, a device name, a
+  // long name.
   const std::string names[] = {"a.txt", "report.", "Budget ", "b", "B", "con", std::string(120, 'n')};
   std::uniform_int_distribution<int> pick(0, 99);
   std::ostringstream plan;
@@ -74,7 +74,6 @@ inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std
   for (int i = 0; i < 24; ++i) {
     const std::string folder = pick(random) < 40 ? subfolder(w, sep, static_cast<std::size_t>(pick(random))) : w.target;
     const std::string name = folder + sep + std::to_string(i) + names[pick(random) % 7];
-    disk.makeFolder(folder);
     const int kind = pick(random);
     if (kind < 50) {
       disk.makeFile(name, std::string(static_cast<std::size_t>(pick(random) * 97), 'x'), kind < 10);
