@@ -165,7 +165,6 @@ TYPED_TEST_P(RegistryContract, ValuesAndSubkeysAreListedAsStored) {
   auto writer = this->open(key, RegAccess::Write);
   auto child = this->open(key + "\\child\\grandchild", RegAccess::Write);
   ASSERT_TRUE(writer && child);
-  using Bytes = std::vector<std::uint8_t>;
   const std::vector<RegValue> stored = {
       {"", kRegSz, {'d', 0, 0, 0}},
       {"bin", kRegBinary, {0x00, 0xFF, 0x10}},
@@ -181,18 +180,17 @@ TYPED_TEST_P(RegistryContract, ValuesAndSubkeysAreListedAsStored) {
   ASSERT_TRUE(reader);
   std::vector<RegValue> listed;
   ASSERT_EQ(reader->values(listed), kRegOk);
-  std::map<std::string, std::pair<std::uint32_t, Bytes>> byName;
+  std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>> byName;
   for (const auto& v : listed) byName[v.name] = {v.type, v.data};
   ASSERT_EQ(byName.size(), stored.size() + 1);
   for (const auto& v : stored) EXPECT_EQ(byName[v.name], std::make_pair(v.type, v.data)) << v.name;
-  EXPECT_EQ(byName["text"], std::make_pair(kRegSz, Bytes{0xA9, 0x03, 0, 0}));
+  EXPECT_EQ(byName["text"], std::make_pair(kRegSz, std::vector<std::uint8_t>{0xA9, 0x03, 0, 0}));
   std::vector<std::string> names;
   ASSERT_EQ(reader->subkeys(names), kRegOk);
   EXPECT_EQ(names, std::vector<std::string>{"child"});
   std::size_t subkeys = 0, values = 0;
   ASSERT_EQ(reader->counts(subkeys, values), kRegOk);
-  EXPECT_EQ(subkeys, 1u);
-  EXPECT_EQ(values, stored.size() + 1);
+  EXPECT_EQ(std::make_pair(subkeys, values), std::make_pair(std::size_t{1}, stored.size() + 1));
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, ValuesAndSubkeysAreListedAsStored, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,

@@ -41,8 +41,7 @@ TYPED_TEST_P(ShellContract, EmptyingTheClipboardLeavesNothingOnIt) {
   EXPECT_TRUE(this->side.shell().emptyClipboard());
 }
 
-REGISTER_TYPED_TEST_SUITE_P(ShellContract, EmptyingTheClipboardLeavesNothingOnIt, EmptyingTheBinRemovesEverythingInIt,
-                            EmptyingAnEmptyBinSucceeds,
-                            OpeningAFileThatDoesNotExistFails);
+REGISTER_TYPED_TEST_SUITE_P(ShellContract, EmptyingTheBinRemovesEverythingInIt, EmptyingAnEmptyBinSucceeds,
+                            OpeningAFileThatDoesNotExistFails, EmptyingTheClipboardLeavesNothingOnIt);
 
 }  // namespace vellox::test

@@ -1,6 +1,6 @@
-// The Windows tab as a person meets it, on a prefix holding the registry's traces beside values
-// that must stay. Which files go and which stay is the native tests' part; here the real
-// registry, the tab's list and boxes, and regedit reading the backup back.
+// The Windows tab as a person meets it, on a prefix holding a trace of every item beside what must
+// stay: the real registry, folders, clipboard and a file held without sharing, and regedit reading
+// the backup back. Each file rule's edge cases are the native tests' part.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -9,7 +9,9 @@
 #include "e2e/e2e_files.h"
 #include "e2e/process.h"
 #include "e2e/vellox_fixture.h"
+#include "platform/win32/handle.h"
 #include "ui/win32/resources/resource.h"
+#include "win32/clipboard_text.h"
 #include "win32/files_temp_dir.h"
 
 namespace vellox::e2e {
@@ -55,11 +57,6 @@ const std::vector<Seeded> kValues = {
     {L"Software\\Microsoft\\Windows\\ShellKept", L"x", REG_SZ, text(L"y"), true},
 };
 
-void put(const Seeded& v) {
-  RegSetKeyValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), v.type, v.data.data(),
-                  static_cast<DWORD>(v.data.size()));
-}
-
 // The value as stored now, or nothing when it is missing.
 std::optional<Seeded> read(const Seeded& v) {
   Seeded now{v.key, v.name, 0, std::vector<BYTE>(4096), v.kept};
@@ -77,15 +74,21 @@ class WindowsTab : public VelloxTest {
  protected:
   void SetUp() override {
     removeAll();
-    for (const auto& v : kValues) put(v);
+    for (const auto& v : kValues)
+      RegSetKeyValueW(HKEY_CURRENT_USER, v.key.c_str(), v.name.c_str(), v.type, v.data.data(),
+                      static_cast<DWORD>(v.data.size()));
     const std::wstring every = L"+Folder views (ShellBags);+Program use (UserAssist);+DirectX shader cache";
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"windowsitems", REG_SZ, every.c_str(),
                     static_cast<DWORD>((every.size() + 1) * sizeof(wchar_t)));
+    for (const auto& [path, kept] : files) writeFile(path, std::string(3000, 'x'));
+    held.reset(CreateFileW(files.back().first.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held && test::putClipboardText(L"a copied password"));
     VelloxTest::SetUp();
   }
 
   void TearDown() override {
     VelloxTest::TearDown();
+    held.reset();
     removeAll();
   }
 
@@ -95,8 +98,24 @@ class WindowsTab : public VelloxTest {
                             kShell + L"\\BagMRU", kShell + L"\\Bags", std::wstring(L"Software\\Microsoft\\Windows\\ShellKept")})
       RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"windowsitems");
-    test::removeTree(knownFolder(CSIDL_LOCAL_APPDATA) + L"\\Tarn Vellox\\backup");
+    for (const auto& [path, kept] : files) DeleteFileW(path.c_str());
+    for (const auto* folder : {L"\\Tarn Vellox\\backup", L"\\Microsoft\\Windows\\WER", L"\\D3DSCache\\e2e"})
+      test::removeTree(local + folder);
   }
+
+  const std::wstring recent = knownFolder(CSIDL_APPDATA) + L"\\Microsoft\\Windows\\Recent\\";
+  const std::wstring local = knownFolder(CSIDL_LOCAL_APPDATA);
+  // A trace of each file item, and beside them what stays; the last is held without sharing.
+  const std::vector<std::pair<std::wstring, bool>> files = {
+      {recent + L"plans.docx.lnk", false},
+      {recent + L"AutomaticDestinations\\1b4dd67f29cb1962.automaticDestinations-ms", false},
+      {recent + L"CustomDestinations\\e2e.customDestinations-ms", false},
+      {local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_96.db", false},
+      {local + L"\\Microsoft\\Windows\\WER\\ReportQueue\\AppCrash_e2e\\Report.wer", false},
+      {local + L"\\D3DSCache\\e2e\\shader.idx", false},
+      {recent + L"desktop.ini", true},
+      {local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_256.db", true}};
+  win32::UniqueHandle held;
 };
 
 TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestoresTheRegistry) {
@@ -111,10 +130,7 @@ TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestor
 
   ASSERT_TRUE(pressButton(page, IDC_CMDANALYZEWINDOWS));
   ASSERT_TRUE(waitUntil([&] { return !listViewText(list, 8, 1).empty(); }, kPatience));
-  // The registry's items, as Explorer's own types and lists give them.
-  EXPECT_EQ(listViewText(list, 2, 1), L"4 items, 1 search");
-  EXPECT_EQ(listViewText(list, 3, 1), L"1 folder, 1 view");
-  EXPECT_EQ(listViewText(list, 4, 1), L"1 entry");
+  EXPECT_EQ(listViewText(list, 5, 1), L"3 KB in 1 file, 1 in use");  // the held file, not counted
 
   ASSERT_TRUE(pressButton(page, IDC_CMDCLEANWINDOWS));
   const auto question = vellox().messageBox();
@@ -130,6 +146,8 @@ TEST_F(WindowsTab, AnalyzesCleansEveryTraceLeavesItsNeighboursAndItsBackupRestor
   ASSERT_TRUE(pressButton(closing->window, IDOK));
 
   for (const auto& v : kValues) EXPECT_TRUE(v.kept ? same(read(v), v) : !read(v)) << v.key.c_str() << " " << v.name.c_str();
+  for (const auto& [path, kept] : files) EXPECT_EQ(exists(path), kept) << path.c_str();
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
 
   // Opened as a double-click would, the backup puts every value back exactly.
   Process regedit = Process::start(L"C:\\windows\\regedit.exe", L"/s \"" + backup + L"\"");

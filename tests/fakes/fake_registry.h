@@ -13,6 +13,7 @@ class FakeRegistry : public Registry {
   struct Value {
     std::uint32_t type = kRegSz;
     std::vector<std::uint8_t> data;
+    bool operator==(const Value&) const = default;
   };
   using Key = std::map<std::string, Value>;
 

@@ -24,7 +24,6 @@ class FakeShell : public Shell {
   }
   bool clipboardHasData() override { return !clipboard.empty(); }
   bool emptyClipboard() override {
-    if (clipboardHeld) return false;
     clipboard.clear();
     return true;
   }
@@ -34,7 +33,6 @@ class FakeShell : public Shell {
   }
   std::function<void()> onClearRecentDocuments;
   std::string clipboard;
-  bool clipboardHeld = false;  // another program has it open
   int recentDocumentsCleared = 0;
   int recycleBinEmptied = 0;
   std::vector<bool> binShown;  // each emptying's `shown`

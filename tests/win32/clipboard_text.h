@@ -7,18 +7,15 @@ namespace vellox::test {
 
 // Puts text on the clipboard as a program copying it would.
 inline bool putClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool put = false;
-  if (void* data = memory ? GlobalLock(memory) : nullptr) {
-    std::memcpy(data, text.c_str(), bytes);
-    GlobalUnlock(memory);
-    put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;  // the clipboard owns it now
-  }
-  if (!put && memory) GlobalFree(memory);
+  if (!memory || !OpenClipboard(nullptr)) return GlobalFree(memory) && false;
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  EmptyClipboard();
+  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;  // the clipboard owns it now
   CloseClipboard();
+  if (!put) GlobalFree(memory);
   return put;
 }
 
