@@ -111,17 +111,14 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Fake, UrlHistoryContract, FakeUrlHistorySide);
 
 struct FakeFreeSpaceSide {
   FakeFreeSpaceSide() {
-    space_.add("S:\\", "NTFS", 512).freeRecords = 16;
+    space_.add("S:\\", "NTFS", 512);
     space_.add("R:\\", "NTFS", 16).problem = DriveProblem::ReadOnly;
   }
   FreeSpace& service() { return space_; }
   std::string root() const { return "S:\\"; }
   std::string readOnlyRoot() const { return "R:\\"; }
   std::string missingName() const { return "Q:"; }
-  bool exists(std::string path) const {
-    if (path.back() == '\\') path.pop_back();
-    return files_.exists(path);
-  }
+  bool exists(const std::string& path) const { return files_.exists(path.substr(0, path.find_last_not_of('\\') + 1)); }
   FakeFiles files_;
   FakeFreeSpace space_{files_};
 };

@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <functional>
@@ -14,8 +13,8 @@ namespace vellox::test {
 // Volumes counted in clusters and, on NTFS, file-table records, whose fill files are names in
 // a FakeFiles. Keeps the real service's rules (contracts/free_space_contract.h holds both to
 // them): unbuffered writes are whole sectors, a write the volume cannot hold fails whole as
-// Full, FAT32 files stop at 4 GiB less one byte, a file of a few hundred bytes lives in its NTFS
-// record, a read-only volume takes nothing, and every file goes when closed.
+// Full, FAT32 files stop at 4 GiB less one byte, every NTFS file takes a record, a read-only
+// volume takes nothing, and every file goes when closed.
 class FakeFreeSpace : public FreeSpace {
  public:
   struct Volume {
@@ -24,12 +23,7 @@ class FakeFreeSpace : public FreeSpace {
     DriveProblem problem = DriveProblem::None;
     std::uint64_t freeClusters = 0;
     std::uint64_t freeRecords = 0;  // NTFS only
-    std::size_t fileLimit = 1000000;  // entries the fill folder takes (FAT, ext4 inodes)
-    bool fullAsDenied = false;        // says "access denied" when full, as a FUSE file system does
-    // Observed: the fewest free clusters and records seen while filling.
-    std::uint64_t leastClusters = ~0ull;
-    std::uint64_t leastRecords = ~0ull;
-    std::size_t files = 0;  // fill files open
+    bool fullAsDenied = false;      // says "access denied" when full, as a FUSE file system does
   };
 
   explicit FakeFreeSpace(FakeFiles& files) : files_(files) {}
@@ -40,6 +34,7 @@ class FakeFreeSpace : public FreeSpace {
     v.drive = {root, "Disk " + root.substr(0, 1), fileSystem, 0, 2 * freeClusters * clusterBytes, false};
     v.nature.clusterBytes = clusterBytes;
     v.freeClusters = freeClusters;
+    v.freeRecords = fileSystem == "NTFS" ? 16 : 0;
     files_.addFolder(trimmed(root));
     return v;
   }
@@ -70,34 +65,22 @@ class FakeFreeSpace : public FreeSpace {
   std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override {
     status = refusal(path);
     if (status.ok()) status = files_.createFolder(trimmed(path));
-    return status.ok() ? std::make_unique<Folder>(*this, path) : nullptr;
+    return status.ok() ? std::make_unique<Folder>(files_, path) : nullptr;
   }
 
   std::unique_ptr<FillFile> createFillFile(const std::string& path, FillMode mode, FileStatus& status) override {
     Volume* v = volumeAt(path);
     status = !files_.exists(path.substr(0, path.find_last_of('\\'))) ? noPath() : refusal(path);
     if (status.ok() && files_.exists(path)) status = {FileErrc::Other, 80, "The file exists."};
-    const bool ntfs = v && v->drive.fileSystem == "NTFS";
-    // On NTFS a file takes a record; the file table grows by a cluster when none is free.
-    if (status.ok() && (v->files >= v->fileLimit || (ntfs && !v->freeRecords && !v->freeClusters))) status = full();
+    if (status.ok() && v->drive.fileSystem == "NTFS" && !v->freeRecords) status = full();
     if (!status.ok()) return nullptr;
-    if (ntfs && !v->freeRecords) {
-      --v->freeClusters;
-      v->freeRecords += v->nature.clusterBytes / 1024;
-    }
-    v->freeRecords -= ntfs;
-    v->leastRecords = std::min(v->leastRecords, v->freeRecords);
-    ++v->files;
+    v->freeRecords -= v->drive.fileSystem == "NTFS";
     files_.addFile(path);
     return std::make_unique<File>(*this, *v, path, mode);
   }
 
   FileStatus removeLeftover(const std::string& path) override {
-    if (!path.empty() && path.back() == '\\') return files_.removeEmptyFolder(path);
-    FileFacts facts;
-    if (files_.fileFacts(path, facts).ok() && (facts.link || facts.directory))
-      return {FileErrc::AccessDenied, 5, "Access is denied."};
-    return files_.deleteFile(path);
+    return path.back() == '\\' ? files_.removeEmptyFolder(path) : files_.deleteFile(path);
   }
 
   // Runs before every write; tests cancel or count from here.
@@ -106,15 +89,12 @@ class FakeFreeSpace : public FreeSpace {
   bool flushFails = false;
 
  private:
-  class Folder : public FillFolder {
-   public:
-    Folder(FakeFreeSpace& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
-    ~Folder() override { owner_.files_.removeEmptyFolder(path_); }
-    const std::string& path() const override { return path_; }
-
-   private:
-    FakeFreeSpace& owner_;
-    std::string path_;
+  struct Folder : FillFolder {
+    Folder(FakeFiles& files, std::string path) : files(files), at(std::move(path)) {}
+    ~Folder() override { files.removeEmptyFolder(at); }
+    const std::string& path() const override { return at; }
+    FakeFiles& files;
+    std::string at;
   };
 
   class File : public FillFile {
@@ -124,28 +104,23 @@ class FakeFreeSpace : public FreeSpace {
     ~File() override {
       v_.freeClusters += clusters_;
       v_.freeRecords += v_.drive.fileSystem == "NTFS";
-      --v_.files;
       owner_.files_.deleteFile(path_);
     }
 
     FillWrite append(const void*, std::size_t size) override {
-      constexpr std::uint64_t kFat32Limit = 0xFFFFFFFFull;
-      constexpr std::size_t kResidentBytes = 700;  // what an NTFS record holds beside its own entries
       if (owner_.beforeWrite) owner_.beforeWrite();
       if (mode_ == FillMode::Unbuffered && size % v_.nature.sectorBytes != 0)
         return {FillOutcome::Failed, 0, {FileErrc::Other, 87, "The parameter is incorrect."}};
       const std::uint64_t after = size_ + size, cluster = v_.nature.clusterBytes;
-      if (v_.drive.fileSystem == "FAT32" && after > kFat32Limit)
+      if (v_.drive.fileSystem == "FAT32" && after > 0xFFFFFFFFull)
         return {FillOutcome::Failed, 0, {FileErrc::Other, 223, "The file size exceeds the limit allowed."}};
-      const bool resident = v_.drive.fileSystem == "NTFS" && after <= kResidentBytes && clusters_ == 0;
-      const std::uint64_t need = resident ? 0 : (after + cluster - 1) / cluster - clusters_;
+      const std::uint64_t need = (after + cluster - 1) / cluster - clusters_;
       if (need > v_.freeClusters)
         return v_.fullAsDenied ? FillWrite{FillOutcome::Failed, 0, {FileErrc::AccessDenied, 5, "Access denied."}}
                                : FillWrite{FillOutcome::Full, 0, full()};
       v_.freeClusters -= need;
       clusters_ += need;
       size_ = after;
-      v_.leastClusters = std::min(v_.leastClusters, v_.freeClusters);
       return {FillOutcome::Ok, size, {}};
     }
 

@@ -20,24 +20,14 @@ TEST(FillProgressText, SpeedTimeLeftAndPercent) {
             "Wiping free space of D: 50% (500 MB of 1,000 MB), 100 MB/s, 5.0 s left");
 }
 
-// Each fact about the drive brings its own warning; a spinning disk without shadow copies none.
-TEST(FillTexts, LimitsFollowWhatTheDriveReports) {
-  const std::pair<DriveNature, std::vector<const char*>> cases[] = {
-      {{.media = DriveMedia::Rotating}, {}},
-      {{.media = DriveMedia::SolidState}, {"is an SSD", "secure erase"}},
-      {{.media = DriveMedia::Rotating, .trim = true}, {"takes TRIM", "remaps writes"}},
-      {{.media = DriveMedia::Unknown}, {"may be an SSD", "remaps writes"}},
-      {{.media = DriveMedia::Rotating, .shadowCopies = true}, {"restore points keep old data"}},
-      {{.media = DriveMedia::Rotating, .shadowCopies = std::nullopt}, {"cannot be told: restore points, if it has any"}},
-  };
-  for (const auto& [nature, expected] : cases) {
-    std::string all;
-    for (const auto& limit : fillLimits(nature)) all += limit;
-    EXPECT_EQ(all.empty(), expected.empty()) << all;
-    for (const char* part : expected) EXPECT_TRUE(has(all, part)) << all;
-  }
+std::string limits(const DriveNature& nature) {
+  std::string all;
+  for (const auto& limit : fillLimits(nature)) all += limit;
+  return all;
 }
 
+// Each fact about the drive brings its own limit, in the warning and the closing message; a
+// spinning disk without shadow copies has none.
 TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
   const Drive drive{"D:\\", "Data", "NTFS", 3000ull << 20, 8000ull << 20, false};
   const DriveNature ssd{.media = DriveMedia::SolidState};
@@ -46,6 +36,7 @@ TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
   const FillReport failed{.end = FillEnd::Failed, .freeAtStart = 3000ull << 20, .freeAfter = std::nullopt,
                           .written = 3000ull << 20, .elapsed = 125s, .fullFor = std::nullopt,
                           .error = {.description = "The device is not ready."}};
+  EXPECT_EQ(limits({.media = DriveMedia::Rotating}), "");
   // 3000 MB at 100 MB/s; a wipe that did not end claims nothing about what it reached.
   const std::pair<std::string, std::vector<const char*>> texts[] = {
       {fillWarning(drive, ssd, 100.0 * (1 << 20)),
@@ -54,6 +45,11 @@ TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
       {fillClosing(drive, ssd, done),
        {"was wiped: 2.9 GB in 2 min 5 s", "full for 1.2 s", "before: 2.9 GB, after: 2.9 GB", "remaps writes"}},
       {fillClosing(drive, ssd, failed), {"stopped: The device is not ready.", "after: cannot be read"}},
+      {limits({.media = DriveMedia::SolidState}), {"is an SSD", "secure erase"}},
+      {limits({.media = DriveMedia::Rotating, .trim = true}), {"takes TRIM", "remaps writes"}},
+      {limits({.media = DriveMedia::Unknown}), {"may be an SSD", "remaps writes"}},
+      {limits({.media = DriveMedia::Rotating, .shadowCopies = true}), {"restore points keep old data"}},
+      {limits({.media = DriveMedia::Rotating, .shadowCopies = std::nullopt}), {"cannot be told: restore points, if it has any"}},
   };
   for (const auto& [text, parts] : texts)
     for (const char* part : parts) EXPECT_TRUE(has(text, part)) << text;
@@ -63,15 +59,18 @@ TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
             "after: 2.9 GB.");
 }
 
-// After a power cut: only files named as fill files, inside a fill folder, go; then the
-// folders left empty; one line goes to the clean log.
+// The fill folder is in the temporary folder on its own volume, else at the drive's root. After
+// a power cut, only files named as fill files, inside a fill folder, go; then the folders left
+// empty; one line goes to the clean log.
 TEST(FillLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
   TestEnv env;
   auto& files = env.files;
-  files.temp = "C:\\Users\\me\\Temp\\";
+  files.temp = "c:\\Users\\me\\Temp\\";  // the drive's letter in another case
   env.freeSpace.add("C:\\", "NTFS", 10);
   env.freeSpace.add("D:\\", "FAT32", 10);
   const std::string temp = files.temp + "Vellox free space\\", d = "D:\\Vellox free space\\";
+  EXPECT_EQ(fillFolderFor(env.freeSpace, files, env.freeSpace.lookUpDrive("C:").drive), temp);
+  EXPECT_EQ(fillFolderFor(env.freeSpace, files, env.freeSpace.lookUpDrive("D:").drive), d);
   files.addFolder(d + fillFileName(4));
   const std::pair<std::string, bool> seeded[] = {  // a file, and whether it stays
       {temp + fillFileName(1), false}, {temp + fillFileName(2), false}, {d + fillFileName(3), false},
@@ -84,16 +83,13 @@ TEST(FillLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
   EXPECT_EQ(cleanup.folders, 1u);
   for (const auto& [path, stays] : seeded) EXPECT_EQ(files.exists(path), stays) << path;
   EXPECT_FALSE(files.exists(files.temp + "Vellox free space"));
-  EXPECT_TRUE(files.exists("C:\\Users\\me\\Temp") && files.exists(d + fillFileName(4)));
+  EXPECT_TRUE(files.exists("c:\\Users\\me\\Temp") && files.exists(d + fillFileName(4)));
   std::string log;
   files.readFile(cleanLogPath(env.systemFolders, files), log, std::string::npos);
   EXPECT_TRUE(has(log, " | start-up | Removed what an interrupted free-space wipe left: 3 fill files and 1 folder ("))
       << log;
 
-  // A second start finds nothing and writes nothing.
-  const LeftoverCleanup again = recoverFillLeftovers(env.freeSpace, files, env.systemFolders);
-  EXPECT_TRUE(again.places.empty());
-  EXPECT_EQ(leftoverLogLine(LeftoverCleanup{}), "");
+  EXPECT_EQ(leftoverLogLine(recoverFillLeftovers(env.freeSpace, files, env.systemFolders)), "") << "a second start";
 }
 
 }  // namespace

@@ -83,9 +83,7 @@ struct RealFreeSpaceSide {
     while (GetLogicalDrives() & (1u << (letter - 'A'))) ++letter;
     return std::string(1, letter) + ":";
   }
-  bool exists(const std::string& path) const {
-    return GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-  }
+  bool exists(const std::string& path) const { return GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
   std::unique_ptr<FreeSpace> space_ = win32::makeFreeSpace();
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FreeSpaceContract, RealFreeSpaceSide);
