@@ -34,18 +34,18 @@ TEST(BrowserCleaning, ARunningBrowserIsToldByItsLocksOrItsProgramAndNothingOfItI
     const char* held;        // below the profile folder; nullptr: nothing
     bool staleParentLock;    // a parent.lock file nobody holds
     bool running;
-    RunningProgram program;  // beside the test's own; an image path "@" starts at the browser's folder
+    RunningProgram program = {};  // beside the test's own; an image path "@" starts at the browser's folder
   } cases[] = {
-      {"Chromium cookie store held", BrowserFamily::Chromium, "Cookies", false, true, {}},
-      {"Chromium history held", BrowserFamily::Chromium, "History", false, true, {}},
-      {"Chromium not running", BrowserFamily::Chromium, nullptr, false, false, {}},
+      {"Chromium cookie store held", BrowserFamily::Chromium, "Cookies", false, true},
+      {"Chromium history held", BrowserFamily::Chromium, "History", false, true},
+      {"Chromium not running", BrowserFamily::Chromium, nullptr, false, false},
       {"Chrome running without its locks", BrowserFamily::Chromium, nullptr, false, true, {"CHROME.EXE", ""}},
       {"a program of Chrome's own install", BrowserFamily::Chromium, nullptr, false, true,
        {"chrome_proxy.exe", "@/Application/chrome_proxy.exe"}},
       {"another browser's program", BrowserFamily::Chromium, nullptr, false, false, {"firefox.exe", "C:/f.exe"}},
-      {"Firefox parent.lock held", BrowserFamily::Firefox, "parent.lock", true, true, {}},
-      {"Firefox left a stale parent.lock", BrowserFamily::Firefox, nullptr, true, false, {}},
-      {"Firefox without parent.lock", BrowserFamily::Firefox, nullptr, false, false, {}},
+      {"Firefox parent.lock held", BrowserFamily::Firefox, "parent.lock", true, true},
+      {"Firefox left a stale parent.lock", BrowserFamily::Firefox, nullptr, true, false},
+      {"Firefox without parent.lock", BrowserFamily::Firefox, nullptr, false, false},
       {"Firefox running without its lock", BrowserFamily::Firefox, nullptr, true, true, {"firefox.exe", ""}},
   };
   for (const auto& c : cases) {

@@ -127,9 +127,6 @@ TEST(BrowsersTab, AnalyzeCountsAndCleanCleansTheCheckedRowsOfBrowsersNotRunningA
 // how many rows were not reached, nothing went, and "Found" is filled again.
 TEST(BrowsersTab, AStoppedCleanSaysHowManyItemsItDidNotReachAndFillsFoundAgain) {
   BrowsersWindow w;
-  std::size_t checked = 0;
-  for (bool box : w.checks()) checked += box;
-  ASSERT_GT(checked, 1u);
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
   w.env.state.worker.run([released](ShredControl&) { released.wait(); });
@@ -139,8 +136,7 @@ TEST(BrowsersTab, AStoppedCleanSaysHowManyItemsItDidNotReachAndFillsFoundAgain) 
   release.set_value();
   w.env.settle();
   ASSERT_EQ(w.env.ui.messages.size(), 2u);
-  EXPECT_EQ(w.env.ui.messages[1].text,
-            "Stopped: " + std::to_string(checked) + " items not reached\n\nNothing was cleaned.");
+  EXPECT_EQ(w.env.ui.messages[1].text, "Stopped: 8 items not reached\n\nNothing was cleaned.");  // every checked row
   EXPECT_TRUE(w.env.files.exists(kChromeCache + "\\data_0"));
   EXPECT_NE(w.column(3)[3].find("in 2 files"), std::string::npos) << "Found again: " << w.column(3)[3];
   EXPECT_TRUE(w.view().cmdClean.enabled());

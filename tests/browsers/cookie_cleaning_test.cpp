@@ -61,8 +61,8 @@ TEST(BrowserCleaning, CookiesOfKeptSitesStayAndNoDeletedValueRemainsInTheStoreFi
                                  " FROM " + f.table + " WHERE value LIKE 'keep%'";
     const auto keptBefore = rowsOf(store, keptRows);
 
-    EXPECT_EQ(analyzeItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, kept).found, "5 cookies from 4 sites (1 kept)");
-    const ItemCleaned cleaned = cleanItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, kept);
+    EXPECT_EQ(analyzeItem(*files, p, BrowserItem::Cookies, kept).found, "5 cookies from 4 sites (1 kept)");
+    const ItemCleaned cleaned = cleanItem(*files, p, BrowserItem::Cookies, kept);
     EXPECT_EQ(cleaned.state, StoreState::Ready) << cleaned.reason;
     EXPECT_EQ(cleaned.cleaned, "3 cookies");
 
@@ -74,7 +74,7 @@ TEST(BrowserCleaning, CookiesOfKeptSitesStayAndNoDeletedValueRemainsInTheStoreFi
     EXPECT_NE(bytes.find("keep-cookie-a"), std::string::npos);
     EXPECT_EQ(bytes.find("gone-cookie"), std::string::npos);
     EXPECT_EQ(bytes.find("tracker.net"), std::string::npos);
-    EXPECT_EQ(analyzeItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, kept).found, "2 cookies from 2 sites (1 kept)");
+    EXPECT_EQ(analyzeItem(*files, p, BrowserItem::Cookies, kept).found, "2 cookies from 2 sites (1 kept)");
   }
 }
 
@@ -100,10 +100,10 @@ TEST(BrowserCleaning, StoresThatHoldNothingOrAreNoDatabaseAreToldAndLeftAsTheyWe
     p.cookies.databases.push_back(store);
     const std::string before = readText(store);
 
-    const ItemFindings found = analyzeItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, KeptSites{});
+    const ItemFindings found = analyzeItem(*files, p, BrowserItem::Cookies, KeptSites{});
     EXPECT_EQ(found.state, c.state);
     EXPECT_EQ(found.found, c.found);
-    const ItemCleaned cleaned = cleanItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, KeptSites{});
+    const ItemCleaned cleaned = cleanItem(*files, p, BrowserItem::Cookies, KeptSites{});
     EXPECT_EQ(cleaned.state, c.state);
     EXPECT_EQ(cleaned.cleaned, c.cleaned);
     if (c.state == StoreState::Unreadable) {
@@ -123,7 +123,7 @@ TEST(BrowserCleaning, ACompactionThatFailsKeepsTheCountAndSaysTheRowsWereDeleted
   sqlite::Database reader;
   ASSERT_TRUE(reader.open(store, sqlite::OpenMode::ReadWrite).ok());
   ASSERT_TRUE(reader.execute("PRAGMA journal_mode=WAL; BEGIN; SELECT count(*) FROM moz_cookies").ok());
-  const ItemCleaned cleaned = cleanItem(*files, noBrowserRunning(), p, BrowserItem::Cookies, KeptSites{});
+  const ItemCleaned cleaned = cleanItem(*files, p, BrowserItem::Cookies, KeptSites{});
   EXPECT_EQ(cleaned.state, StoreState::Ready);
   EXPECT_EQ(cleanedText(cleaned), std::string("5 cookies (") + kNotCompacted + ")");
   reader.close();

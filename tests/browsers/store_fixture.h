@@ -1,8 +1,10 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <cstdint>
+#include <filesystem>
 #include <set>
 #include <string>
+#include "browsers/browser_cleaning.h"
 #include "browsers/browser_profile.h"
 #include "browsers/profile_at.h"
 #include "fakes/fake_processes.h"
@@ -18,6 +20,22 @@ namespace vellox::test {
 inline Processes& noBrowserRunning() {
   static FakeProcesses programs;
   return programs;
+}
+
+// Analyze and Clean while no browser's program runs.
+inline ItemFindings analyzeItem(Files& f, const BrowserProfile& p, BrowserItem item, const KeptSites& kept) {
+  return vellox::analyzeItem(f, noBrowserRunning(), p, item, kept);
+}
+inline ItemCleaned cleanItem(Files& f, const BrowserProfile& p, BrowserItem item, const KeptSites& kept) {
+  return vellox::cleanItem(f, noBrowserRunning(), p, item, kept);
+}
+
+// The files and links below `folder`, relative to it; no link is followed.
+inline std::set<std::string> namesBelow(const std::string& folder) {
+  std::set<std::string> found;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+    if (!entry.is_directory() || entry.is_symlink()) found.insert(entry.path().lexically_relative(folder).string());
+  return found;
 }
 
 // Creates the database at `path` with `schema` and then runs `rows`.
