@@ -46,30 +46,23 @@ blocks=$((free / 4194304))
 # whatever FILE_FLAG_NO_BUFFERING says, and flushed at the end as the fill flushes its files.
 # The floor for any Windows program under Wine; timed before and after the fill, as the first
 # large write on a fresh image is the slow one.
-cachedDd() {
+# Times dd writing the whole free space with its last arguments, then gives the space back.
+timedDd() {
   local start
   start=$(now)
-  dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" conv=fsync status=none || true
+  dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" "$@" status=none || true
   calc "$(now) - $start"
   rm -f "$WORK/mnt/drive/dd.bin"
   sync
 }
-directDd() {
-  local start
-  start=$(now)
-  dd if=/dev/zero of="$WORK/mnt/drive/dd.bin" bs=4M count="$blocks" oflag=direct status=none || true
-  calc "$(now) - $start"
-  rm -f "$WORK/mnt/drive/dd.bin"
-  sync
-}
-directBefore=$(directDd)
-cachedBefore=$(cachedDd)
+directBefore=$(timedDd oflag=direct)
+cachedBefore=$(timedDd conv=fsync)
 start=$(now)
 ${BENCH_WRAP:-} wine "$EXE" --wipe-free-space Y: --yes >"$WORK/line.txt" 2>&1 || true
 fill=$(calc "$(now) - $start")
 echo "fill: $(grep -a 'free space' "$WORK/line.txt")"
-cachedAfter=$(cachedDd)
-directAfter=$(directDd)
+cachedAfter=$(timedDd conv=fsync)
+directAfter=$(timedDd oflag=direct)
 ddtime=$(calc "($directBefore + $directAfter) / 2")
 cached=$(calc "($cachedBefore + $cachedAfter) / 2")
 own=$(sed -n 's/.* written in \([0-9.]*\) s,.*/\1/p' "$WORK/line.txt")

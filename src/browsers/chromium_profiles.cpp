@@ -99,12 +99,8 @@ bool holdsProfile(ProfileProbe& probe, const std::string& folder) {
 }
 
 void findSiteData(ProfileProbe& probe, const std::string& folder, ItemPaths& site) {
-  for (const char* name : kOriginStores) probe.addFolder(site, folder, name);
-  site.originFolders = std::move(site.folders);
-  site.folders.clear();
-  for (const char* name : kSharedStores) probe.addFolder(site, folder, name);
-  site.sharedFolders = std::move(site.folders);
-  site.folders.clear();
+  probe.addFoldersTo(site, site.originFolders, folder, kOriginStores);
+  probe.addFoldersTo(site, site.sharedFolders, folder, kSharedStores);
   for (const char* name : kSharedDatabases)
     for (const char* companion : kCompanions) probe.addFile(site, folder, std::string(name) + companion);
   site.sharedFiles = std::move(site.files);

@@ -88,9 +88,7 @@ std::string shownName(const IniSection& section, const std::string& folder, char
 }
 
 void findSiteData(ProfileProbe& probe, const std::string& folder, ItemPaths& site) {
-  for (const char* name : kOriginStores) probe.addFolder(site, folder, name);
-  site.originFolders = std::move(site.folders);
-  site.folders.clear();
+  probe.addFoldersTo(site, site.originFolders, folder, kOriginStores);
   for (const char* name : kSharedDatabases)
     for (const char* companion : kCompanions) probe.addFile(site, folder, std::string(name) + companion);
   site.sharedFiles = std::move(site.files);

@@ -36,6 +36,16 @@ class ProfileProbe {
   void addFile(ItemPaths& item, const std::string& folder, std::string_view name);
   // A folder, or a link to one, by its name.
   void addFolder(ItemPaths& item, const std::string& folder, std::string_view name);
+  // The named folders below `folder` into `into` (a list of the item's other than `folders`);
+  // those that are links are named in the item as addFolder names them.
+  template <class Names>
+  void addFoldersTo(ItemPaths& item, std::vector<std::string>& into, const std::string& folder, const Names& names) {
+    std::vector<std::string> own = std::move(item.folders);
+    item.folders.clear();
+    for (const char* name : names) addFolder(item, folder, name);
+    into.insert(into.end(), item.folders.begin(), item.folders.end());
+    item.folders = std::move(own);
+  }
   // A browser follows a link where its data folder or a profile folder was moved, and so do we
   // there, and only there: to where it really leads, when the scope rule lets that be cleared.
   FollowedFolder follow(const std::string& folder);
