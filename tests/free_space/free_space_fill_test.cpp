@@ -12,21 +12,19 @@ namespace {
 using namespace std::chrono_literals;
 
 // A clock that moves a millisecond at every write, so durations follow the work done.
-struct World {
-  FakeFiles files;
-  FakeFreeSpace space{files};
+struct World : TestEnv {
   std::chrono::steady_clock::time_point now{};
   std::vector<FillProgress> progress;
   FillHooks hooks{.now = [this] { return now; }, .progress = [this](const FillProgress& p) { progress.push_back(p); }};
-  World() { space.beforeWrite = [this] { now += 1ms; }; }
+  World() { freeSpace.beforeWrite = [this] { now += 1ms; }; }
   // D:'s fill, in blocks small enough for small volumes.
   FillReport fill() {
-    const Drive drive = space.lookUpDrive("D:").drive;
-    FillSettings settings = fillSettingsFor(drive, space.nature(drive));
+    const Drive drive = freeSpace.lookUpDrive("D:").drive;
+    FillSettings settings = fillSettingsFor(drive, freeSpace.nature(drive));
     settings.blockBytes = 64 * 1024;
     settings.marginBytes = 256 * 1024;
     settings.recheckBytes = 1024 * 1024;
-    return fillFreeSpace(space, drive, fillFolderFor(space, files, drive), settings, hooks);
+    return fillFreeSpace(freeSpace, drive, fillFolderFor(freeSpace, files, drive), settings, hooks);
   }
 };
 
@@ -42,7 +40,7 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.fileSystem) + " clusters " + std::to_string(c.clusters));
     World w;
-    auto& v = w.space.add("D:\\", c.fileSystem, c.clusters, c.cluster);
+    auto& v = w.freeSpace.add("D:\\", c.fileSystem, c.clusters, c.cluster);
     v.nature.sectorBytes = c.sector;
     v.freeRecords = c.records;
     v.fullAsDenied = c.fullAsDenied;
@@ -54,7 +52,7 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
     // Released: the space, every name and the folder (which the fake removes only when empty).
     EXPECT_EQ(report.freeAfter, report.freeAtStart);
     EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
-    EXPECT_EQ(w.space.flushes, report.files + report.tinyFiles) << "every file reaches the disk before it goes";
+    EXPECT_EQ(w.freeSpace.flushes, report.files + report.tinyFiles) << "every file reaches the disk before it goes";
     // Full only from the last small write to the release: a few writes, not the whole fill.
     EXPECT_LE(report.fullFor.value_or(1h), std::chrono::milliseconds(c.records + 3));
     EXPECT_EQ(report.elapsed, w.now.time_since_epoch());
@@ -72,22 +70,22 @@ TEST(FreeSpaceFill, TakesEveryFreeClusterAndRecordThenGivesAllBack) {
 TEST(FreeSpaceFill, CancelOrAFailureReleasesEverything) {
   for (const int failure : {0, 112, 1117}) {
     World w;
-    auto& v = w.space.add("D:\\", "NTFS", 4000);
+    auto& v = w.freeSpace.add("D:\\", "NTFS", 4000);
     v.freeRecords = failure == 112 ? 0 : 10;
-    w.space.flushFails = failure == 1117;
+    w.freeSpace.flushFails = failure == 1117;
     if (!failure) w.hooks.cancelled = [&w] { return w.now.time_since_epoch() >= 10ms; };
     const FillReport report = w.fill();
     EXPECT_EQ(report.end, failure ? FillEnd::Failed : FillEnd::Cancelled);
     EXPECT_EQ(report.error.native, failure);
     EXPECT_TRUE(failure || w.now.time_since_epoch() == 10ms) << "no write after Cancel";
     EXPECT_EQ(report.fullFor.has_value(), failure == 1117);
-    EXPECT_EQ(w.space.flushes, failure == 1117 ? 1u : 0u) << "a failed flush is the last one tried";
+    EXPECT_EQ(w.freeSpace.flushes, failure == 1117 ? 1u : 0u) << "a failed flush is the last one tried";
     EXPECT_EQ(v.drive.freeBytes, 4000u * 4096);
     EXPECT_FALSE(w.files.exists("D:\\Vellox free space"));
   }
 }
 
-TEST(FillProgressText, SpeedTimeLeftAndPercent) {
+TEST(FreeSpaceTexts, ProgressSaysSpeedTimeLeftAndPercent) {
   EXPECT_FALSE(fillProgress(FillPhase::Large, 0, 1000, 0ms).timeLeft.has_value());
   EXPECT_EQ(fillProgress(FillPhase::Large, 300, 1000, 1000ms).timeLeft, 3s);     // 2.33 s, rounded up
   EXPECT_EQ(fillProgress(FillPhase::Large, 1200, 1000, 2000ms).percent(), 100);  // others freed space meanwhile
@@ -103,7 +101,7 @@ std::string limits(const DriveNature& nature) {
 
 // Each fact about the drive brings its own limit, in the warning and the closing message; a
 // spinning disk without shadow copies has none.
-TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
+TEST(FreeSpaceTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
   const Drive drive{"D:\\", "Data", "NTFS", 3000ull << 20, 8000ull << 20};
   const DriveNature ssd{.media = DriveMedia::SolidState};
   const FillReport done{.end = FillEnd::Done, .freeAtStart = 3000ull << 20, .freeAfter = 2999ull << 20,
@@ -136,7 +134,7 @@ TEST(FillTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
 // The fill folder is in the temporary folder on its own volume, else at the drive's root. After
 // a power cut, only files named as fill files, inside a fill folder, go; then the folders left
 // empty; one line goes to the clean log, which counts them.
-TEST(FillLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
+TEST(FreeSpaceLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
   TestEnv env;
   auto& files = env.files;
   files.temp = "c:\\Users\\me\\Temp\\";  // the drive's letter in another case
