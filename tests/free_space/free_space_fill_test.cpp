@@ -93,40 +93,34 @@ TEST(FreeSpaceTexts, ProgressSaysSpeedTimeLeftAndPercent) {
             "Wiping free space of D: 50% (500 MB of 1,000 MB), 100 MB/s, 5.0 s left");
 }
 
-std::string limits(const DriveNature& nature) {
-  std::string all;
-  for (const auto& limit : fillLimits(nature)) all += limit;
-  return all;
-}
-
 // Each fact about the drive brings its own limit, in the warning and the closing message; a
 // spinning disk without shadow copies has none.
 TEST(FreeSpaceTexts, WarningAndClosingSayWhatHappensAndWhatItCannotReach) {
   const Drive drive{"D:\\", "Data", "NTFS", 3000ull << 20, 8000ull << 20};
   const DriveNature ssd{.media = DriveMedia::SolidState};
+  const auto warningFor = [&](const DriveNature& nature) { return fillWarning(drive, nature, std::nullopt); };
   const FillReport done{.end = FillEnd::Done, .freeAtStart = 3000ull << 20, .freeAfter = 2999ull << 20,
                         .written = 3000ull << 20, .elapsed = 125s, .fullFor = 1200ms, .error = {}};
   const FillReport failed{.end = FillEnd::Failed, .freeAtStart = 3000ull << 20, .freeAfter = std::nullopt,
                           .written = 3000ull << 20, .elapsed = 125s, .fullFor = std::nullopt,
                           .error = {.description = "The device is not ready."}};
-  EXPECT_EQ(limits({.media = DriveMedia::Rotating}), "");
+  EXPECT_TRUE(fillLimits({.media = DriveMedia::Rotating}).empty());
   // 3000 MB at 100 MB/s; a wipe that did not end claims nothing about what it reached.
   const std::pair<std::string, std::vector<const char*>> texts[] = {
       {fillWarning(drive, ssd, 100.0 * (1 << 20)),
        {"D: (Data, NTFS)", "2.9 GB are free", "(100 MB/s) this takes about 30 s", "remaps writes"}},
-      {fillWarning(drive, ssd, std::nullopt), {"could not be measured"}},
       {fillClosing(drive, ssd, done),
        {"was wiped: 2.9 GB in 2 min 5 s", "full for 1.2 s", "before: 2.9 GB, after: 2.9 GB", "remaps writes"}},
       {fillClosing(drive, ssd, failed), {"stopped: The device is not ready.", "after: cannot be read"}},
-      {limits({.media = DriveMedia::SolidState}), {"is an SSD", "secure erase"}},
-      {limits({.media = DriveMedia::Rotating, .trim = true}), {"takes TRIM", "remaps writes"}},
-      {limits({.media = DriveMedia::Unknown}), {"may be an SSD", "remaps writes"}},
-      {limits({.media = DriveMedia::Rotating, .shadowCopies = true}), {"restore points keep old data"}},
-      {limits({.media = DriveMedia::Rotating, .shadowCopies = std::nullopt}), {"cannot be told: restore points"}},
+      {warningFor(ssd), {"could not be measured", "is an SSD", "secure erase"}},
+      {warningFor({.media = DriveMedia::Rotating, .trim = true}), {"takes TRIM", "remaps writes"}},
+      {warningFor({.media = DriveMedia::Unknown}), {"may be an SSD", "remaps writes"}},
+      {warningFor({.media = DriveMedia::Rotating, .shadowCopies = true}), {"restore points keep old data"}},
+      {warningFor({.media = DriveMedia::Rotating, .shadowCopies = std::nullopt}), {"cannot be told: restore points"}},
   };
   for (const auto& [text, parts] : texts)
     for (const char* part : parts) EXPECT_THAT(text, testing::HasSubstr(part));
-  EXPECT_THAT(texts[3].first, testing::Not(testing::HasSubstr("remaps writes")));
+  EXPECT_THAT(fillClosing(drive, ssd, failed), testing::Not(testing::HasSubstr("remaps writes")));
   EXPECT_EQ(fillResultLine(drive, done), "D: (Data, NTFS) free space wiped: 2.9 GB written in 2 min 5 s, "
                                          "disk full for 1.2 s; Free space before: 2.9 GB, after: 2.9 GB.");
 }
