@@ -1,5 +1,5 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <vector>
 #include "automatic/auto_clean.h"
 #include "automatic/auto_world.h"
@@ -121,8 +121,8 @@ TEST(AutoClean, ADeadlineStopsBetweenFilesAndSkipsTheRest) {
             std::vector<std::string>{"cookie folder: 2 files not reached before the session ended"});
   EXPECT_EQ(run.report.cutOff, "the session ended");
   EXPECT_EQ(run.report.notReached,
-            (std::vector<std::string>{"browsers' cookies", "browsers' site data", "cache", "browsers' cache", "visited-URL history",
-                                      "browsers' history", "temporary folder", "Recycle Bin"}));
+            (std::vector<std::string>{"browsers' cookies", "browsers' site data", "cache", "browsers' cache",
+                                      "visited-URL history", "browsers' history", "temporary folder", "Recycle Bin"}));
 }
 
 // Files that take 100 ms each to go: a browser's cache of 100 files, deleted plainly or
@@ -144,14 +144,10 @@ TEST(AutoClean, ADeadlineCutsALongItemShortWithinOneFile) {
     const Cleaned run = clean(env, options, clock, start + std::chrono::seconds(4));
     std::size_t left = 0;
     for (int i = 0; i < 100; ++i) left += env.files.exists(cache + std::to_string(i));
-    EXPECT_GE(left, 60u) << passes;
-    EXPECT_LE(left, 61u) << passes;
+    EXPECT_THAT(left, testing::AllOf(testing::Ge(60u), testing::Le(61u))) << passes;
     EXPECT_EQ(run.report.cutOff, "the session ended");
     EXPECT_EQ(run.report.notReached, std::vector<std::string>{"temporary folder"});
-    EXPECT_NE(std::find(run.report.skipped.begin(), run.report.skipped.end(),
-                        "Chrome (Person 1) cache: cut off before its end"),
-              run.report.skipped.end())
-        << ::testing::PrintToString(run.report.skipped);
+    EXPECT_THAT(run.report.skipped, testing::Contains("Chrome (Person 1) cache: cut off before its end"));
     EXPECT_TRUE(env.files.exists(std::string(AutoWorld::kTemp) + "t.tmp"));
   }
 }

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 #include "browsers/browser_discovery.h"
-#include "browsers/profile_probe.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_system_folders.h"
 #include "store_fixture.h"
@@ -197,8 +196,7 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
     EXPECT_EQ(p.cookies.databases, Paths{p.folder + "\\cookies.sqlite"});
     EXPECT_EQ(p.history.databases, Paths{p.folder + "\\places.sqlite"});
     EXPECT_EQ(p.session.files, Paths{p.folder + "\\sessionstore.jsonlz4"});
-    if (i == 1) {
-      // A folder the user chose: only what Firefox made there, never the user's "thumbnails".
+    if (i == 1) {  // a folder the user chose: only what Firefox made there, never the user's "thumbnails"
       EXPECT_EQ(p.cache.folders, Paths{cache + "\\cache2\\entries"});
       EXPECT_EQ(p.session.folders, Paths{});
       continue;
