@@ -207,10 +207,8 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
   }
 }
 
-// A linked data or profile folder that leads where nothing may be cleared is listed as refused,
-// with the reason and nothing of it to clean. Links that are followed: moved_profiles_test.
+// A linked data or profile folder that leads where nothing may be cleared is listed, refused, with the reason.
 TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLinkedFoldersAreRefused) {
-  const std::string documents = "C:\\Users\\me\\Documents";
   const struct {
     const char* why;
     void (*build)(FakeFiles&);
@@ -232,8 +230,8 @@ TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLin
          f.node(kChrome + "\\Default").link = true;
          f.addFolder("C:\\Users\\me\\Documents\\Cache");
        },
-       {kLocal, kRoaming}, {{kChrome + "\\Default", documents}},
-       "its folder is a link to " + documents + ", which is your Documents folder"},
+       {kLocal, kRoaming}, {{kChrome + "\\Default", "C:\\Users\\me\\Documents"}},
+       "its folder is a link to C:\\Users\\me\\Documents, which is your Documents folder"},
       {"profiles.ini missing", [](FakeFiles& f) { f.addFolder(kFirefox + "\\Profiles\\a.default"); },
        {kLocal, kRoaming}},
       {"profiles.ini a link",

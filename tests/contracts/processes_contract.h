@@ -8,8 +8,7 @@ namespace vellox::test {
 
 // A side gives service() and ownExe(), the name the running test program has.
 template <class Side>
-class ProcessesContract : public ::testing::Test {
- protected:
+struct ProcessesContract : ::testing::Test {
   Side side;
 };
 
