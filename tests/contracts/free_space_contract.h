@@ -1,8 +1,7 @@
 #pragma once
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <algorithm>
 #include <cctype>
-#include <string>
 #include "platform/free_space.h"
 
 namespace vellox::test {
@@ -22,11 +21,9 @@ TYPED_TEST_SUITE_P(FreeSpaceContract);
 TYPED_TEST_P(FreeSpaceContract, TheDriveListTellsEachDrivesFileSystemAndSizes) {
   const std::string root = this->side.root();
   const auto drives = this->space().writableDrives();
-  const auto drive = std::find_if(drives.begin(), drives.end(), [&](const Drive& d) { return d.root == root; });
+  const auto drive = std::ranges::find(drives, root, &Drive::root);
   ASSERT_NE(drive, drives.end()) << root;
-  EXPECT_TRUE(drive->fileSystem == "NTFS" || drive->fileSystem == "ReFS" || drive->fileSystem == "FAT32" ||
-              drive->fileSystem == "exFAT")
-      << drive->fileSystem;
+  EXPECT_THAT(drive->fileSystem, testing::AnyOf("NTFS", "ReFS", "FAT32", "exFAT"));
   EXPECT_TRUE(drive->freeBytes > 0 && drive->freeBytes <= drive->totalBytes);
   EXPECT_EQ(this->space().freeBytes(*drive), drive->freeBytes);  // nobody else writes there
   for (const std::string& name : {root, root.substr(0, 2), std::string(1, char(std::tolower(root[0])))}) {

@@ -1,70 +1,57 @@
 #pragma once
 #include <cctype>
-#include <cstdint>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
+#include <map>
 #include "fakes/fake_files.h"
 #include "platform/free_space.h"
 
 namespace vellox::test {
 
-// Volumes counted in clusters and, on NTFS, file-table records, whose fill files are names in
-// a FakeFiles. Keeps the real service's rules (contracts/free_space_contract.h holds both to
-// them): unbuffered writes are whole sectors, a write the volume cannot hold fails whole as
-// Full, FAT32 files stop at 4 GiB less one byte, every NTFS file takes a record, a read-only
-// volume takes nothing, and every file goes when closed.
+// Volumes whose fill files are names in a FakeFiles, with the real service's rules that the contract or a test
+// reads: space is taken in whole clusters, unbuffered writes are whole sectors, a write that does not fit fails
+// whole, FAT32 files stop at 4 GiB less one byte, every NTFS file takes a file-table record, a read-only volume
+// takes nothing, and every file goes when closed.
 class FakeFreeSpace : public FreeSpace {
  public:
   struct Volume {
-    Drive drive;  // root like "D:\"
+    Drive drive;  // with what is free now
     DriveNature nature;
     DriveProblem problem = DriveProblem::None;
-    std::uint64_t freeClusters = 0;
     std::uint64_t freeRecords = 0;  // NTFS only
     bool fullAsDenied = false;      // says "access denied" when full, as a FUSE file system does
+    bool ntfs() const { return drive.fileSystem == "NTFS"; }
   };
 
   explicit FakeFreeSpace(FakeFiles& files) : files_(files) {}
 
   Volume& add(const std::string& root, const std::string& fileSystem, std::uint64_t freeClusters,
               std::uint32_t clusterBytes = 4096) {
-    auto& v = *volumes_.emplace_back(std::make_unique<Volume>());
-    v.drive = {root, "Disk " + root.substr(0, 1), fileSystem, 0, 2 * freeClusters * clusterBytes, false};
-    v.nature.clusterBytes = clusterBytes;
-    v.freeClusters = freeClusters;
-    v.freeRecords = fileSystem == "NTFS" ? 16 : 0;
-    files_.addFolder(trimmed(root));
-    return v;
+    files_.addFolder(root.substr(0, 2));
+    const std::uint64_t free = freeClusters * clusterBytes;
+    const Drive drive{root, "Disk " + root.substr(0, 1), fileSystem, free, 2 * free};
+    return volumes_[root[0]] = {drive, {.clusterBytes = clusterBytes}, DriveProblem::None,
+                                fileSystem == "NTFS" ? 16u : 0u};
   }
 
   std::vector<Drive> writableDrives() override {
     std::vector<Drive> drives;
-    for (auto& v : volumes_)
-      if (v->problem == DriveProblem::None) drives.push_back(lookUpDrive(v->drive.root).drive);
+    for (const auto& [letter, v] : volumes_)
+      if (v.problem == DriveProblem::None) drives.push_back(v.drive);
     return drives;
   }
   DriveLookup lookUpDrive(const std::string& name) override {
-    Volume* v = volumeAt(name);
-    if (!v || v->problem != DriveProblem::None) return {v ? v->problem : DriveProblem::Missing, {}};
-    Drive drive = v->drive;
-    drive.freeBytes = *freeBytes(drive);
-    return {DriveProblem::None, drive};
+    const Volume* v = volumeAt(name);
+    return v ? DriveLookup{v->problem, v->problem == DriveProblem::None ? v->drive : Drive{}} : DriveLookup{};
   }
   DriveNature nature(const Drive& drive) override { return volumeAt(drive.root)->nature; }
   std::optional<std::uint64_t> freeBytes(const Drive& drive) override {
-    const Volume* v = volumeAt(drive.root);
-    return v ? std::optional(v->freeClusters * v->nature.clusterBytes) : std::nullopt;
+    return volumeAt(drive.root) ? std::optional(volumeAt(drive.root)->drive.freeBytes) : std::nullopt;
   }
-  std::string volumeOf(const std::string& path) override {
-    const Volume* v = volumeAt(path);
-    return v ? v->drive.root : std::string();
-  }
+  std::string volumeOf(const std::string& path) override { return volumeAt(path) ? volumeAt(path)->drive.root : ""; }
 
   std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override {
     status = refusal(path);
-    if (status.ok()) status = files_.createFolder(trimmed(path));
+    if (status.ok()) status = files_.createFolder(path.substr(0, path.size() - 1));
     return status.ok() ? std::make_unique<Folder>(files_, path) : nullptr;
   }
 
@@ -72,9 +59,9 @@ class FakeFreeSpace : public FreeSpace {
     Volume* v = volumeAt(path);
     status = !files_.exists(path.substr(0, path.find_last_of('\\'))) ? noPath() : refusal(path);
     if (status.ok() && files_.exists(path)) status = {FileErrc::Other, 80, "The file exists."};
-    if (status.ok() && v->drive.fileSystem == "NTFS" && !v->freeRecords) status = full();
+    if (status.ok() && v->ntfs() && !v->freeRecords) status = full();
     if (!status.ok()) return nullptr;
-    v->freeRecords -= v->drive.fileSystem == "NTFS";
+    v->freeRecords -= v->ntfs();
     files_.addFile(path);
     return std::make_unique<File>(*this, *v, path, mode);
   }
@@ -97,70 +84,57 @@ class FakeFreeSpace : public FreeSpace {
     std::string at;
   };
 
-  class File : public FillFile {
-   public:
-    File(FakeFreeSpace& owner, Volume& volume, std::string path, FillMode mode)
-        : owner_(owner), v_(volume), path_(std::move(path)), mode_(mode) {}
+  struct File : FillFile {
+    File(FakeFreeSpace& owner, Volume& v, std::string path, FillMode mode)
+        : owner(owner), v(v), path(std::move(path)), mode(mode) {}
     ~File() override {
-      v_.freeClusters += clusters_;
-      v_.freeRecords += v_.drive.fileSystem == "NTFS";
-      owner_.files_.deleteFile(path_);
+      v.drive.freeBytes += taken;
+      v.freeRecords += v.ntfs();
+      owner.files_.deleteFile(path);
     }
-
-    FillWrite append(const void*, std::size_t size) override {
-      if (owner_.beforeWrite) owner_.beforeWrite();
-      if (mode_ == FillMode::Unbuffered && size % v_.nature.sectorBytes != 0)
+    FillWrite append(const void*, std::size_t bytes) override {
+      if (owner.beforeWrite) owner.beforeWrite();
+      if (mode == FillMode::Unbuffered && bytes % v.nature.sectorBytes != 0)
         return {FillOutcome::Failed, 0, {FileErrc::Other, 87, "The parameter is incorrect."}};
-      const std::uint64_t after = size_ + size, cluster = v_.nature.clusterBytes;
-      if (v_.drive.fileSystem == "FAT32" && after > 0xFFFFFFFFull)
+      if (v.drive.fileSystem == "FAT32" && size + bytes > 0xFFFFFFFFull)
         return {FillOutcome::Failed, 0, {FileErrc::Other, 223, "The file size exceeds the limit allowed."}};
-      const std::uint64_t need = (after + cluster - 1) / cluster - clusters_;
-      if (need > v_.freeClusters)
-        return v_.fullAsDenied ? FillWrite{FillOutcome::Failed, 0, {FileErrc::AccessDenied, 5, "Access denied."}}
-                               : FillWrite{FillOutcome::Full, 0, full()};
-      v_.freeClusters -= need;
-      clusters_ += need;
-      size_ = after;
-      return {FillOutcome::Ok, size, {}};
+      const std::uint64_t cluster = v.nature.clusterBytes;
+      const std::uint64_t need = (size + bytes + cluster - 1) / cluster * cluster - taken;
+      if (need > v.drive.freeBytes)
+        return v.fullAsDenied ? FillWrite{FillOutcome::Failed, 0, {FileErrc::AccessDenied, 5, "Access denied."}}
+                              : FillWrite{FillOutcome::Full, 0, full()};
+      v.drive.freeBytes -= need;
+      taken += need;
+      size += bytes;
+      return {FillOutcome::Ok, bytes, {}};
     }
-
     FileStatus flush() override {
-      ++owner_.flushes;
-      return owner_.flushFails ? FileStatus{FileErrc::Other, 1117, "The request could not be performed."} : FileStatus{};
+      ++owner.flushes;
+      return owner.flushFails ? FileStatus{FileErrc::Other, 1117, "The request could not be performed."} : FileStatus{};
     }
-
-   private:
-    FakeFreeSpace& owner_;
-    Volume& v_;
-    std::string path_;
-    FillMode mode_;
-    std::uint64_t size_ = 0, clusters_ = 0;
+    FakeFreeSpace& owner;
+    Volume& v;
+    std::string path;
+    FillMode mode;
+    std::uint64_t size = 0, taken = 0;  // bytes written, and in the clusters they take
   };
 
   static FileStatus full() { return {FileErrc::Other, 112, "There is not enough space on the disk."}; }
   static FileStatus noPath() { return {FileErrc::NotFound, 3, "The system cannot find the path specified."}; }
-  static std::string trimmed(std::string path) {
-    while (!path.empty() && path.back() == '\\') path.pop_back();
-    return path;
-  }
-
-  Volume* volumeAt(const std::string& path) const {
-    for (auto& v : volumes_)
-      if (!path.empty() && std::toupper(static_cast<unsigned char>(path[0])) == v->drive.root[0] &&
-          (path.size() == 1 || path[1] == ':'))
-        return v.get();
-    return nullptr;
+  Volume* volumeAt(const std::string& path) {
+    const bool letter = path.size() == 1 || (path.size() > 1 && path[1] == ':');
+    const auto v = letter ? volumes_.find(char(std::toupper(static_cast<unsigned char>(path[0])))) : volumes_.end();
+    return v == volumes_.end() ? nullptr : &v->second;
   }
   // No such volume, or a read-only one.
-  FileStatus refusal(const std::string& path) const {
-    const Volume* v = volumeAt(path);
-    if (!v) return noPath();
-    return v->problem == DriveProblem::ReadOnly ? FileStatus{FileErrc::AccessDenied, 19, "The media is write protected."}
-                                                : FileStatus{};
+  FileStatus refusal(const std::string& path) {
+    if (!volumeAt(path)) return noPath();
+    if (volumeAt(path)->problem != DriveProblem::ReadOnly) return {};
+    return {FileErrc::AccessDenied, 19, "The media is write protected."};
   }
 
   FakeFiles& files_;
-  mutable std::vector<std::unique_ptr<Volume>> volumes_;
+  std::map<char, Volume> volumes_;  // by drive letter, in the order writableDrives keeps
 };
 
 }  // namespace vellox::test

@@ -72,7 +72,8 @@ class WinDisk : public AttackDisk {
       } else {
         // A file held without sharing cannot be read: it is what was written.
         const std::string bytes = fileContents(path);
-        seen[path] = bytes == "<unreadable>" && written_.count(path) ? written_[path] : bytes;
+        seen[path] = (bytes == "<unreadable>" && written_.count(path) ? written_[path] : bytes) +
+                     (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY ? " read-only" : "");
       }
     } while (FindNextFileW(found.get(), &data));
   }

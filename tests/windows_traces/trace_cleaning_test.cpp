@@ -148,27 +148,20 @@ TEST(TraceChoices, StoreOnlyWhatDiffersFromTheTable) {
 
 // Each type in the form regedit writes and reads back to the same bytes.
 TEST(RegFile, ValuesAreWrittenInRegeditsForms) {
-  const auto sz = [](const std::string& text) {
-    auto data = utf16Bytes(text);
-    data.insert(data.end(), {0, 0});
-    return data;
-  };
-  const auto ab = [](int times) {
-    std::string out;
-    while (times-- > 0) out += "ab,";
-    return out;
-  };
+  std::string row;  // regedit wraps a long value after 22 bytes on its first line
+  for (int i = 0; i < 17; ++i) row += "ab,";
   const struct {
     RegValue value;
     std::string line;
   } cases[] = {
-      {{"", kRegSz, sz("default")}, "@=\"default\""},
-      {{"na\"me", kRegSz, sz("\xCE\xA9")}, "\"na\\\"me\"=\"\xCE\xA9\""},
+      {{"", kRegSz, utf16Bytes(std::string("default", 8))}, "@=\"default\""},
+      {{"na\"me", kRegSz, utf16Bytes(std::string("\xCE\xA9", 3))}, "\"na\\\"me\"=\"\xCE\xA9\""},
       {{"nonul", kRegSz, {'x', 0}}, "\"nonul\"=hex(1):78,00"},
       {{"short", kRegDword, {1, 2}}, "\"short\"=hex(4):01,02"},
       {{"q", kRegQword, {1, 0, 0, 0, 0, 0, 0, 0}}, "\"q\"=hex(b):01,00,00,00,00,00,00,00"},
       {{"none", kRegBinary, {}}, "\"none\"=hex:"},
-      {{"long", kRegBinary, std::vector<std::uint8_t>(40, 0xAB)}, "\"long\"=hex:" + ab(22) + "\\\r\n  " + ab(17) + "ab"},
+      {{"long", kRegBinary, std::vector<std::uint8_t>(40, 0xAB)},
+       "\"long\"=hex:" + row + "ab,ab,ab,ab,ab,\\\r\n  " + row + "ab"},
   };
   for (const auto& [value, line] : cases) {
     const auto data = regFileBytes({{"Software\\K", {value}}});

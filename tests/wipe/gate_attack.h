@@ -31,8 +31,8 @@ class AttackDisk {
   virtual void release() = 0;
   virtual bool isFolder(const std::string& path) = 0;  // a real folder, not a link to one
   virtual bool move(const std::string& from, const std::string& to) = 0;
-  // Every name below `root`, links not followed: a file with its bytes, a folder as "folder",
-  // a link as "link".
+  // Every name below `root`, links not followed: a file with its bytes (and " read-only" after
+  // them when it is), a folder as "folder", a link as "link".
   virtual std::map<std::string, std::string> snapshot(const std::string& root) = 0;
   // Reads the file's bytes later through a handle opened now, after its names are gone; null
   // where a handle held open would change how the file goes.
@@ -62,7 +62,8 @@ inline std::string subfolder(const World& w, char sep, std::size_t k) {
 
 inline World buildWorld(AttackDisk& disk, const std::string& root, char sep, std::mt19937& random) {
   World w{root, root + sep + "target", root + sep + "outside", {}, {}, {}, ""};
-  disk.makeFile(w.outside + sep + "precious", "outside data", false);
+  // Read-only, so that removing a name inside that shares its data must put the mark back.
+  disk.makeFile(w.outside + sep + "precious", "outside data", true);
   disk.makeFile(w.outside + sep + "deep" + sep + "also", "outside too", false);
   // Trailing dots and blanks (each beside its neighbour without), case twins, a device name, a
   // long name.

@@ -12,6 +12,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+bool readOnly(const fs::file_status& status) {
+  return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
 class PosixDisk : public AttackDisk {
  public:
   void makeFile(const std::string& path, const std::string& bytes, bool readOnly) override {
@@ -58,7 +62,8 @@ class PosixDisk : public AttackDisk {
       const auto& p = it->path();
       if (it->is_symlink()) seen[p.string()] = "link";
       else if (it->is_directory()) seen[p.string()] = "folder";
-      else if (it->is_regular_file()) seen[p.string()] = readText(p.string());
+      else if (it->is_regular_file())
+        seen[p.string()] = readText(p.string()) + (readOnly(it->status()) ? " read-only" : "");
     }
     return seen;
   }
