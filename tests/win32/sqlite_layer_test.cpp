@@ -65,12 +65,9 @@ TEST(SqliteWin32, FileHeldWithoutSharingIsRefusedQuickly) {
 TEST(SqliteWin32, AScrubbingConnectionOverwritesTheJournalBeforeItIsDeleted) {
   WinTempDir dir;
   const std::string path = dir / "Cookies", second = dir / "second name";
-  {
-    Database db;
-    ASSERT_TRUE(db.open(path, OpenMode::ReadWriteCreate).ok());
-    ASSERT_TRUE(db.execute("CREATE TABLE t(v TEXT); INSERT INTO t VALUES('secret-cookie-value')").ok());
-  }
   Database db;
+  ASSERT_TRUE(db.open(path, OpenMode::ReadWriteCreate).ok());
+  ASSERT_TRUE(db.execute("CREATE TABLE t(v TEXT); INSERT INTO t VALUES('secret-cookie-value')").ok());
   ASSERT_TRUE(db.open(path, OpenMode::Scrubbing).ok());
   ASSERT_TRUE(db.execute("PRAGMA journal_mode = DELETE; BEGIN; DELETE FROM t").ok());
   ASSERT_TRUE(CreateHardLinkW(toWide(second).c_str(), toWide(path + "-journal").c_str(), nullptr));
