@@ -47,7 +47,7 @@ TEST(BrowserCleaning, SiteDataGoesExceptWhatKeptSitesOwnAndStoresThatMixSitesWhi
       for (const auto* names : {&c.stays, &c.staysWhileKept, &c.goes})
         for (const auto& name : *names) writeText(folder + "/" + name, "MARKER of " + name);
       writeText(dir / "roaming/Mozilla/Firefox/profiles.ini", "[Profile0]\nName=a\nPath=Profiles/a.default\n");
-      const auto folders = posix::makeSystemFolders({}, {});
+      const auto folders = posix::makeSystemFolders({{SystemFolderKind::UserFolder, "Mine", dir / "mine"}}, {});
       const auto profiles = findBrowserProfiles(*files, {dir / "local", dir / "roaming"}, ScopeRule(*folders, {}));
       ASSERT_EQ(profiles.size(), 1u);
       const KeptSites kept(keeping ? std::vector<std::string>{"kept.example"} : std::vector<std::string>{});
@@ -71,6 +71,7 @@ struct MovedCase {
   std::vector<std::pair<std::string, std::string>> links;  // link, then where it leads
   std::string profile;                                     // the folder the profile is found in
   std::set<std::string> gone;                              // what Clean of Cache takes
+  bool moved = true;  // else the cache's own folder is a link to the user's folder "mine", named and never entered
 };
 
 const MovedCase kMovedCases[] = {
@@ -84,6 +85,10 @@ const MovedCase kMovedCases[] = {
       "local/Mozilla/Firefox/Profiles/a.default/cache2/1"},
      {{kFirefox + "/Profiles", "D/Profiles"}}, "D/Profiles/a.default",
      {"local/Mozilla/Firefox/Profiles/a.default/cache2/1"}},
+    {{kFirefox + "/profiles.ini", kFirefox + "/Profiles/a.default/cookies.sqlite", "mine/Profiles/a.default/cache2/1"},
+     {{"local/Mozilla/Firefox", "mine"}}, kFirefox + "/Profiles/a.default", {}, false},
+    {{"roaming/Opera Software/Opera Stable/Preferences", "mine/Cache/data_1"},
+     {{"local/Opera Software/Opera Stable", "mine"}}, "roaming/Opera Software/Opera Stable", {}, false},
 };
 
 TEST(MovedProfiles, ALinkedDataOrProfileFolderIsFollowedAndCleanedWhereTheRuleAllows) {
@@ -96,11 +101,16 @@ TEST(MovedProfiles, ALinkedDataOrProfileFolderIsFollowedAndCleanedWhereTheRuleAl
       fs::create_directory_symlink(dir / target, dir / link);
     }
     const std::string real = fs::canonical(dir.path()).string(), target = real + "/" + c.profile;
-    const auto folders = posix::makeSystemFolders({}, {});
+    const auto folders = posix::makeSystemFolders({{SystemFolderKind::UserFolder, "Mine", dir / "mine"}}, {});
     auto files = posix::makeFiles();
     const auto found = findBrowserProfiles(*files, {dir / "local", dir / "roaming"}, ScopeRule(*folders, {}));
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(profileText(found[0]), found[0].profile + " (moved to " + target + ")");
+    EXPECT_EQ(profileText(found[0]), found[0].profile + (c.moved ? " (moved to " + target + ")" : ""));
+    const std::string link = real + "/" + c.links[0].first;
+    if (!c.moved)
+      EXPECT_EQ(analyzeItem(*files, found[0], BrowserItem::Cache, KeptSites{}).found,
+                "nothing (" + link.substr(link.rfind('/') + 1) + ": a link to " + real + "/" + c.links[0].second +
+                    ": not cleaned)");
     std::set<std::string> left = namesBelow(dir.path());
     for (const auto& name : c.gone) left.erase(name);
     EXPECT_EQ(cleanItem(*files, found[0], BrowserItem::Cache, KeptSites{}).state, StoreState::Ready);
