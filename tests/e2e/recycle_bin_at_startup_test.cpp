@@ -1,10 +1,7 @@
 // With "Empty Recycle Bin" stored as on, starting the program empties the bin
-// at once and asks nothing; opening the window later empties nothing.
+// at once and asks nothing.
 #include <string>
-#include "e2e/controls.h"
 #include "e2e/vellox_fixture.h"
-#include "e2e/window_find.h"
-#include "ui/win32/resources/resource.h"
 #include "win32/recycle_bin_trash.h"
 
 namespace vellox::e2e {
@@ -35,24 +32,6 @@ TEST_F(RecycleBinAtStartUp, AStoredOptionEmptiesTheBinWithoutAsking) {
   EXPECT_TRUE(topLevelWindows({L"", kDialogClass, process().id(), true}).empty()) << "nothing was asked";
   EXPECT_EQ(vellox().mainWindow(Millis(0)), nullptr) << "the window stays in the tray";
   EXPECT_TRUE(process().running());
-}
-
-TEST_F(RecycleBinAtStartUp, OpeningTheWindowTwiceKeepsAFileBinnedSinceStartUp) {
-  ASSERT_TRUE(waitUntil([] { return !test::inTrash(kBinned); }, kPatience));
-  const wchar_t* later = L"binned-later.txt";
-  ASSERT_TRUE(test::putInTrash(later));
-  for (int opening = 0; opening < 2; ++opening) {
-    const HWND main = openFromTray(TrayChoice::Show);
-    ASSERT_NE(main, nullptr);
-    const HWND box = findControl(main, IDC_CHKEMPTYRECYCLEBIN);
-    // The box shows the stored option once the window has loaded it, and the window
-    // has done all it does on loading once it answers.
-    EXPECT_TRUE(waitUntil([&] { return checkState(box) == BST_CHECKED; }, kPatience));
-    SendMessageW(main, WM_NULL, 0, 0);
-    EXPECT_TRUE(test::inTrash(later)) << "opening " << opening + 1;
-    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(waitUntil([&] { return IsWindow(main) == FALSE; }, kPatience));
-  }
 }
 
 }  // namespace
