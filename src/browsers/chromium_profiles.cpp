@@ -125,10 +125,14 @@ void findItems(ProfileProbe& probe, const ChromiumBrowser& browser, const std::s
   probe.addDatabase(p.history, folder, "History");
   for (const char* name : kHistoryFiles)
     for (const char* companion : kCompanions) probe.addFile(p.history, folder, std::string(name) + companion);
-  const std::string localFolder = dir.empty() ? browser.localData : probe.child(browser.localData, dir);
-  for (const std::string& where : {folder, localFolder})
+  const std::string localFolder = dir.empty() || browser.localData.empty() ? browser.localData
+                                                                          : probe.child(browser.localData, dir);
+  for (const std::string& where : {folder, localFolder}) {
     if (probe.isFolder(where))
       for (const char* name : kProfileCaches) probe.addFolder(p.cache, where, name);
+    else if (probe.isLink(where))
+      probe.nameLink(p.cache, where);  // a profile's own cache folder moved by a link: named, not entered
+  }
   probe.addDatabase(p.history, folder, "Favicons");
   findSiteData(probe, folder, p.siteData);
   addExtensionCaches(probe, folder, p.cache);
@@ -143,8 +147,10 @@ void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& given, std
   if (!data.refused.empty()) return addRefusedDataFolder(found, BrowserFamily::Chromium, given.name, "Default", data);
   ChromiumBrowser browser = given;
   browser.userData = data.path;
-  // Most keep their cache in the same folder; Opera's local one is followed as it would be.
-  browser.localData = given.localData == given.userData ? data.path : probe.follow(given.localData).path;
+  // Most keep their cache in the same folder; Opera's local one is followed as it would be, and
+  // where the rule refuses it, it is named in each profile's cache and nothing below it is read.
+  const FollowedFolder local = given.localData == given.userData ? data : probe.follow(given.localData);
+  browser.localData = local.refused.empty() ? local.path : std::string();
   if (!probe.isFolder(browser.userData)) return;
   std::vector<Listed> listed;
   if (browser.profileAtTop && holdsProfile(probe, browser.userData)) listed.push_back({"", "Default"});
@@ -160,6 +166,7 @@ void findChromiumProfiles(ProfileProbe& probe, const ChromiumBrowser& given, std
     if (!place.refused.empty()) p.refused = place.refused;
     else if (!probe.isFolder(p.folder)) continue;  // listed, but gone
     else findItems(probe, browser, dir, p);
+    if (p.refused.empty() && !local.refused.empty()) probe.nameLink(p.cache, given.localData);
     found.push_back(std::move(p));
   }
   // The browser-wide caches go with its first profile, so that they are counted once.

@@ -39,6 +39,7 @@ struct ProfilePlace {
   bool chosen = false;  // a folder the user named (IsRelative=0), which may hold the user's own
   bool moved = false;   // a link on its way was followed
   std::string refused;  // why a link on its way is not followed
+  std::string localLink;  // a link on the cache's way that the rule refuses: named, not entered
 };
 
 bool isProfileSection(const std::string& name) {
@@ -60,7 +61,8 @@ std::vector<std::string> namesOf(const std::string& path) {
 // IsRelative=0 names a folder anywhere, even on another drive, which then holds its own
 // cache. Otherwise the path runs below the browser's folders, and may not climb out of them.
 // Links are followed to the profile, at each level, as Firefox follows them.
-std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& browser, const IniSection& section) {
+std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& browser, const FollowedFolder& local,
+                                    const IniSection& section) {
   const std::string* path = section.value("Path");
   if (!path || path->empty()) return std::nullopt;
   const std::string* relative = section.value("IsRelative");
@@ -75,10 +77,11 @@ std::optional<ProfilePlace> placeOf(ProfileProbe& probe, const FirefoxBrowser& b
   if (!std::all_of(names.begin(), names.end(), [](const std::string& n) { return isPlainName(n); }))
     return std::nullopt;
   const FollowedFolder place = probe.followBelow({browser.roaming, false, ""}, *path);
-  // The cache's place is followed too, but a refused one only leaves its cache out.
-  const FollowedFolder local = probe.followBelow({browser.local, false, ""}, *path);
-  return ProfilePlace{place.path, local.refused.empty() ? local.path : std::string(), false, place.moved,
-                      place.refused};
+  // The cache's place is followed too; a refused one leaves the cache out, and is named.
+  const FollowedFolder cache = probe.followBelow(local, *path);
+  const bool refused = !cache.refused.empty();
+  return ProfilePlace{place.path, refused ? "" : cache.path, false, place.moved, place.refused,
+                      refused ? cache.path : ""};
 }
 
 std::string shownName(const IniSection& section, const std::string& folder, char separator) {
@@ -120,13 +123,14 @@ void findItems(ProfileProbe& probe, const ProfilePlace& place, BrowserProfile& p
 void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& given, std::vector<BrowserProfile>& found) {
   const FollowedFolder data = probe.follow(given.roaming);
   if (!data.refused.empty()) return addRefusedDataFolder(found, BrowserFamily::Firefox, given.name, "default", data);
-  const FirefoxBrowser browser{given.name, data.path, probe.follow(given.local).path};
+  const FollowedFolder local = probe.follow(given.local);
+  const FirefoxBrowser browser{given.name, data.path, local.path};
   if (!probe.isFolder(browser.roaming)) return;
   std::string text;
   if (!probe.files().readFile(probe.child(browser.roaming, "profiles.ini"), text, kProfilesIniLimit).ok()) return;
   for (const IniSection& section : parseIni(text)) {
     if (!isProfileSection(section.name)) continue;
-    const auto place = placeOf(probe, browser, section);
+    const auto place = placeOf(probe, browser, local, section);
     if (!place || (place->refused.empty() && !probe.isFolder(place->folder))) continue;  // unusable, or gone
     BrowserProfile p{BrowserFamily::Firefox, browser.name,
                      shownName(section, place->folder, probe.files().separator()), place->folder};
@@ -134,6 +138,7 @@ void findFirefoxProfiles(ProfileProbe& probe, const FirefoxBrowser& given, std::
     p.moved = data.moved || place->moved;
     if (!place->refused.empty()) p.refused = place->refused;
     else findItems(probe, *place, p);
+    if (p.refused.empty() && !place->localLink.empty()) probe.nameLink(p.cache, place->localLink);
     found.push_back(std::move(p));
   }
 }

@@ -61,14 +61,17 @@ void ProfileProbe::addFolder(ItemPaths& item, const std::string& folder, std::st
   FileFacts facts;
   if (!files_.fileFacts(path, facts).ok()) return;
   // What lies behind the link was never the browser's to clean here: it is named, not entered.
-  if (facts.link) {
-    auto& linked = item.linkedFolders;
-    if (std::any_of(linked.begin(), linked.end(), [&](const auto& link) { return link.first == path; })) return;
-    const FolderLookup target = rule_.system().resolve(path);
-    linked.emplace_back(path, target.state == FolderState::Folder ? target.finalPath : "");
-  } else if (facts.directory) {
+  if (facts.link)
+    nameLink(item, path);
+  else if (facts.directory)
     addOnce(item.folders, path);
-  }
+}
+
+void ProfileProbe::nameLink(ItemPaths& item, const std::string& path) {
+  auto& linked = item.linkedFolders;
+  if (std::any_of(linked.begin(), linked.end(), [&](const auto& link) { return link.first == path; })) return;
+  const FolderLookup target = rule_.system().resolve(path);
+  linked.emplace_back(path, target.state == FolderState::Folder ? target.finalPath : "");
 }
 
 FollowedFolder ProfileProbe::follow(const std::string& folder) {
@@ -84,6 +87,7 @@ FollowedFolder ProfileProbe::follow(const std::string& folder) {
 }
 
 FollowedFolder ProfileProbe::followBelow(const FollowedFolder& base, std::string_view relative) {
+  if (!base.refused.empty()) return base;
   FollowedFolder at = base;
   std::string name;
   const std::string levels = withSeparators(relative) + files_.separator();

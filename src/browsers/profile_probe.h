@@ -36,6 +36,8 @@ class ProfileProbe {
   void addFile(ItemPaths& item, const std::string& folder, std::string_view name);
   // A folder, or a link to one, by its name.
   void addFolder(ItemPaths& item, const std::string& folder, std::string_view name);
+  // A link of the item's that is left in place, named with where it leads.
+  void nameLink(ItemPaths& item, const std::string& path);
   // The named folders below `folder` into `into` (a list of the item's other than `folders`);
   // those that are links are named in the item as addFolder names them.
   template <class Names>
@@ -49,7 +51,8 @@ class ProfileProbe {
   // A browser follows a link where its data folder or a profile folder was moved, and so do we
   // there, and only there: to where it really leads, when the scope rule lets that be cleared.
   FollowedFolder follow(const std::string& folder);
-  // `relative` below `base` ("Profiles/a.default"), each level followed as follow() does.
+  // `relative` below `base` ("Profiles/a.default"), each level followed as follow() does; a
+  // refused base is the answer for everything below it.
   FollowedFolder followBelow(const FollowedFolder& base, std::string_view relative);
 
  private:

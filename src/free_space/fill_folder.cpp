@@ -4,6 +4,8 @@
 #include "automatic/clean_log.h"
 #include "automatic/clean_report.h"
 #include "browsers/found_text.h"
+#include "erase/node_shred.h"
+#include "erase/tree_walk.h"
 #include "free_space/fill_names.h"
 
 namespace vellox {
@@ -22,8 +24,15 @@ std::string withSeparator(std::string path, char separator) {
   return path;
 }
 
-void cleanFolder(FreeSpace& space, Files& files, const std::string& folder, LeftoverCleanup& cleanup) {
-  const FolderListing listing = files.readFolder(folder);
+// Through the gate, as every removal the program chooses: the folder is opened without
+// following a link and each fill file through its handle, so a folder swapped for a link never
+// leads the removal elsewhere.
+void cleanFolder(Files& files, const std::string& folder, LeftoverCleanup& cleanup) {
+  const auto literal = files.literalPath(folder.substr(0, folder.size() - 1));
+  FileStatus status;
+  const auto node = literal ? openRoot(files, *literal, status) : nullptr;
+  if (!node || node->facts().kind != NodeKind::Folder) return;
+  const FolderListing listing = node->list();
   if (!listing.opened) return;
   bool others = !listing.complete();
   bool found = false;
@@ -33,7 +42,8 @@ void cleanFolder(FreeSpace& space, Files& files, const std::string& folder, Left
       continue;
     }
     found = true;
-    if (space.removeLeftover(folder + entry.name).ok()) {
+    const auto file = node->openChild(entry, status);
+    if (file && file->facts().kind == NodeKind::File && removeName(*file).ok()) {
       ++cleanup.files;
     } else {
       ++cleanup.failures;
@@ -42,7 +52,7 @@ void cleanFolder(FreeSpace& space, Files& files, const std::string& folder, Left
   }
   if (!others) {
     found = true;
-    if (space.removeLeftover(folder).ok())
+    if (node->remove().ok())
       ++cleanup.folders;
     else
       ++cleanup.failures;
@@ -68,7 +78,7 @@ LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files) {
     folders.push_back(withSeparator(temp, separator) + kFillFolderName + separator);
   for (const auto& drive : space.writableDrives())
     folders.push_back(withSeparator(drive.root, separator) + kFillFolderName + separator);
-  for (const auto& folder : folders) cleanFolder(space, files, folder, cleanup);
+  for (const auto& folder : folders) cleanFolder(files, folder, cleanup);
   return cleanup;
 }
 

@@ -89,9 +89,6 @@ class FreeSpace {
   // Creates a new file that no other name has; it is deleted on close.
   virtual std::unique_ptr<FillFile> createFillFile(const std::string& path, FillMode mode,
                                                    FileStatus& status) = 0;
-  // Removes a fill file or empty fill folder that a fill left behind when the machine lost
-  // power. Refuses links, and folders that are not empty.
-  virtual FileStatus removeLeftover(const std::string& path) = 0;
 };
 
 }  // namespace vellox

@@ -49,9 +49,6 @@ TEST(CleanLog, ALogThatCannotBeRotatedTakesTheLineAtItsEnd) {
   EXPECT_EQ(contents(env.files, kLog), full + "kept\r\n");
   env.files.node(kOld).locked = false;
   EXPECT_EQ(contents(env.files, kOld), "older");
-  ASSERT_TRUE(appendCleanLog(env.files, kLog, "rotated").ok());
-  EXPECT_EQ(contents(env.files, kLog), "rotated\r\n");
-  EXPECT_EQ(contents(env.files, kOld), full + "kept\r\n");
 }
 
 TEST(CleanLog, ALineSaysWhenWhatWasCleanedAndWhatWasSkippedAndWhy) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 #include "browsers/browser_discovery.h"
-#include "browsers/profile_probe.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_system_folders.h"
 #include "store_fixture.h"
@@ -197,8 +196,7 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
     EXPECT_EQ(p.cookies.databases, Paths{p.folder + "\\cookies.sqlite"});
     EXPECT_EQ(p.history.databases, Paths{p.folder + "\\places.sqlite"});
     EXPECT_EQ(p.session.files, Paths{p.folder + "\\sessionstore.jsonlz4"});
-    if (i == 1) {
-      // A folder the user chose: only what Firefox made there, never the user's "thumbnails".
+    if (i == 1) {  // a folder the user chose: only what Firefox made there, never the user's "thumbnails"
       EXPECT_EQ(p.cache.folders, Paths{cache + "\\cache2\\entries"});
       EXPECT_EQ(p.session.folders, Paths{});
       continue;
@@ -209,10 +207,8 @@ TEST(BrowserDiscovery, FirefoxProfilesFollowProfilesIniRelativeOrOnAnotherDrive)
   }
 }
 
-// A linked data or profile folder that leads where nothing may be cleared is listed as refused,
-// with the reason and nothing of it to clean. Links that are followed: moved_profiles_test.
+// A linked data or profile folder that leads where nothing may be cleared is listed, refused, with the reason.
 TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLinkedFoldersAreRefused) {
-  const std::string documents = "C:\\Users\\me\\Documents";
   const struct {
     const char* why;
     void (*build)(FakeFiles&);
@@ -234,8 +230,8 @@ TEST(BrowserDiscovery, AbsentBrowsersAndMissingSystemFoldersGiveNoProfilesAndLin
          f.node(kChrome + "\\Default").link = true;
          f.addFolder("C:\\Users\\me\\Documents\\Cache");
        },
-       {kLocal, kRoaming}, {{kChrome + "\\Default", documents}},
-       "its folder is a link to " + documents + ", which is your Documents folder"},
+       {kLocal, kRoaming}, {{kChrome + "\\Default", "C:\\Users\\me\\Documents"}},
+       "its folder is a link to C:\\Users\\me\\Documents, which is your Documents folder"},
       {"profiles.ini missing", [](FakeFiles& f) { f.addFolder(kFirefox + "\\Profiles\\a.default"); },
        {kLocal, kRoaming}},
       {"profiles.ini a link",

@@ -24,6 +24,7 @@ BrowserProfile fullProfile(const TempDir& dir, BrowserFamily family) {
   p.history.databases.push_back(history);
   p.cache.folders.push_back(p.folder + "/cache");
   p.session.files.push_back(p.folder + "/session");
+  p.dataFolder = "C:/Chrome/User Data";
   return p;
 }
 
@@ -34,14 +35,14 @@ TEST(BrowserCleaning, ARunningBrowserIsToldByItsLocksOrItsProgramAndNothingOfItI
     const char* held;        // below the profile folder; nullptr: nothing
     bool staleParentLock;    // a parent.lock file nobody holds
     bool running;
-    RunningProgram program = {};  // beside the test's own; an image path "@" starts at the browser's folder
+    RunningProgram program = {};  // beside the test's own
   } cases[] = {
       {"Chromium cookie store held", BrowserFamily::Chromium, "Cookies", false, true},
       {"Chromium history held", BrowserFamily::Chromium, "History", false, true},
       {"Chromium not running", BrowserFamily::Chromium, nullptr, false, false},
       {"Chrome running without its locks", BrowserFamily::Chromium, nullptr, false, true, {"CHROME.EXE", ""}},
       {"a program of Chrome's own install", BrowserFamily::Chromium, nullptr, false, true,
-       {"chrome_proxy.exe", "@/Application/chrome_proxy.exe"}},
+       {"chrome_proxy.exe", "C:/Chrome/Application/chrome_proxy.exe"}},
       {"another browser's program", BrowserFamily::Chromium, nullptr, false, false, {"firefox.exe", "C:/f.exe"}},
       {"Firefox parent.lock held", BrowserFamily::Firefox, "parent.lock", true, true},
       {"Firefox left a stale parent.lock", BrowserFamily::Firefox, nullptr, true, false},
@@ -52,11 +53,9 @@ TEST(BrowserCleaning, ARunningBrowserIsToldByItsLocksOrItsProgramAndNothingOfItI
     SCOPED_TRACE(c.what);
     TempDir dir;
     auto real = posix::makeFiles();
-    BrowserProfile p = fullProfile(dir, c.family);
-    p.dataFolder = dir / "User Data";
+    const BrowserProfile p = fullProfile(dir, c.family);
     FakeProcesses programs;
     if (!c.program.exeName.empty()) programs.programs.push_back(c.program);
-    if (c.program.imagePath.rfind("@", 0) == 0) programs.programs.back().imagePath.replace(0, 1, dir.path());
     if (c.staleParentLock) writeText(p.folder + "/parent.lock", "");
     BrowserLockFiles files(*real, c.held ? std::set<std::string>{p.folder + "/" + c.held} : std::set<std::string>{});
     EXPECT_EQ(profileInUse(files, programs, p), c.running);

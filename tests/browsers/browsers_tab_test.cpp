@@ -123,13 +123,11 @@ TEST(BrowsersTab, AnalyzeCountsAndCleanCleansTheCheckedRowsOfBrowsersNotRunningA
   EXPECT_EQ(w.view().sbar.text(), "");
 }
 
-// Stopped before its first row, as by a session end that then did not come: the box says
-// how many rows were not reached, nothing went, and "Found" is filled again.
+// Stopped before its first row, as by a session end that then did not come.
 TEST(BrowsersTab, AStoppedCleanSaysHowManyItemsItDidNotReachAndFillsFoundAgain) {
   BrowsersWindow w;
   std::promise<void> release;
-  std::shared_future<void> released = release.get_future().share();
-  w.env.state.worker.run([released](ShredControl&) { released.wait(); });
+  w.env.state.worker.run([released = release.get_future().share()](ShredControl&) { released.wait(); });
   w.env.ui.answers = {MsgAnswer::Yes};
   w.view().cmdClean.click();
   w.env.state.worker.cancelAll();

@@ -113,8 +113,7 @@ TEST(BrowserCleaning, StoresThatHoldNothingOrAreNoDatabaseAreToldAndLeftAsTheyWe
   }
 }
 
-// A reader that holds its snapshot (a browser starting) keeps the log from being emptied: the
-// rows are gone, their count stands, and the message says that the store was not compacted.
+// A reader that holds its snapshot (a browser starting) keeps the write-ahead log from being emptied.
 TEST(BrowserCleaning, ACompactionThatFailsKeepsTheCountAndSaysTheRowsWereDeleted) {
   TempDir dir;
   auto files = posix::makeFiles();

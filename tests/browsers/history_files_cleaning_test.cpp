@@ -88,7 +88,7 @@ INSERT INTO moz_previews_tombstones VALUES('secret-path-hash');
 INSERT INTO moz_places_extra VALUES(1,'{"secret-path":1}');
 INSERT INTO moz_historyvisits_extra VALUES(2,'{"secret-path":2}');
 INSERT INTO moz_bookmarks_deleted VALUES('guid-deleted',1);
-CREATE TABLE moz_later_feature(page TEXT);
+CREATE TABLE later_feature(page TEXT);
 )";
 
 const char* const kFirefoxIconRows = R"(
@@ -98,8 +98,6 @@ INSERT INTO moz_icons(id,icon_url,fixed_icon_url_hash,root) VALUES(1,'https://go
 INSERT INTO moz_pages_w_icons VALUES(1,'https://gone.example/secret-path-2',1),(2,'https://kept.example/bookmarked-page',2);
 INSERT INTO moz_icons_to_pages(page_id,icon_id) VALUES(1,1),(2,2);
 )";
-
-const std::multiset<std::string> kNoRows = {"0"};
 
 const HistoryCase kHistoryCases[] = {
     {BrowserFamily::Chromium, "Chrome", "History", kChromiumHistorySchema, kChromiumRows,
@@ -123,8 +121,8 @@ const HistoryCase kHistoryCases[] = {
        {"origin_frecency_count=0", "origin_frecency_sum=0", "origin_frecency_sum_of_squares=0"}},
       {"SELECT content FROM moz_annos", {"kept note"}},
       {"SELECT name FROM moz_anno_attributes", {"mine/note", "bookmark/desc"}},
-      {"SELECT content FROM moz_items_annos", {"bookmark description"}},
-      {"SELECT guid FROM moz_bookmarks_deleted", {"guid-deleted"}}},
+      {"SELECT content FROM moz_items_annos UNION ALL SELECT guid FROM moz_bookmarks_deleted",
+       {"bookmark description", "guid-deleted"}}},
      "favicons.sqlite", kFirefoxFaviconsSchema, kFirefoxIconRows,
      {{"SELECT page_url FROM moz_pages_w_icons", {"https://kept.example/bookmarked-page"}},
       {"SELECT icon_url FROM moz_icons", {"https://kept.example/touch.png", "https://kept.example/favicon.ico"}}}},
@@ -144,8 +142,7 @@ TEST(BrowserCleaning, HistoryAndIconsLoseEveryVisitAndNoDeletedUrlRemainsWhileBo
     makeDatabase(icons, c.iconSchema, c.iconRows);
     p.history.databases = {store, icons};
     writeText(p.folder + "/Bookmarks",
-              R"({"roots": {"bar": {"type": "folder", "children": [{"type": "url", "name": "mine",)"
-              R"( "url": "https://kept.example/bookmarked-page"}]}}})");
+              R"({"roots": {"bar": {"children": [{"type": "url", "url": "https://kept.example/bookmarked-page"}]}}})");
     for (const char* name : {"Visited Links", "Top Sites-journal"}) {
       writeText(p.folder + "/" + name, "secret-path");
       p.history.files.push_back(p.folder + "/" + name);
@@ -154,10 +151,9 @@ TEST(BrowserCleaning, HistoryAndIconsLoseEveryVisitAndNoDeletedUrlRemainsWhileBo
     EXPECT_EQ(analyzeItem(*files, p, BrowserItem::History, KeptSites{}).found, "3 pages");
     const ItemCleaned cleaned = cleanItem(*files, p, BrowserItem::History, KeptSites{});
     EXPECT_EQ(cleaned.state, StoreState::Ready) << cleaned.reason;
-    const std::string unknown = c.family == BrowserFamily::Firefox ? "moz_later_feature" : "later_feature";
-    EXPECT_EQ(cleanedText(cleaned), "3 pages (not cleaned: unknown table " + unknown + ")");
+    EXPECT_EQ(cleanedText(cleaned), "3 pages (not cleaned: unknown table later_feature)");
     for (const auto& table : rowsOf(store, "SELECT name FROM sqlite_master WHERE type = 'table'"))
-      if (!c.keptTables.count(table)) { EXPECT_EQ(rowsOf(store, "SELECT count(*) FROM " + table), kNoRows) << table; }
+      if (!c.keptTables.count(table)) { EXPECT_TRUE(rowsOf(store, "SELECT 1 FROM " + table).empty()) << table; }
     for (const auto& check : c.after) EXPECT_EQ(rowsOf(store, check.sql), check.rows) << check.sql;
     for (const auto& check : c.iconsAfter) EXPECT_EQ(rowsOf(icons, check.sql), check.rows) << check.sql;
     for (const auto& db : {store, icons}) {

@@ -16,18 +16,13 @@
 
 namespace vellox::test {
 
-// No browser's program runs.
-inline Processes& noBrowserRunning() {
-  static FakeProcesses programs;
-  return programs;
-}
-
 // Analyze and Clean while no browser's program runs.
+inline FakeProcesses noBrowserRunning;
 inline ItemFindings analyzeItem(Files& f, const BrowserProfile& p, BrowserItem item, const KeptSites& kept) {
-  return vellox::analyzeItem(f, noBrowserRunning(), p, item, kept);
+  return vellox::analyzeItem(f, noBrowserRunning, p, item, kept);
 }
 inline ItemCleaned cleanItem(Files& f, const BrowserProfile& p, BrowserItem item, const KeptSites& kept) {
-  return vellox::cleanItem(f, noBrowserRunning(), p, item, kept);
+  return vellox::cleanItem(f, noBrowserRunning, p, item, kept);
 }
 
 // The files and links below `folder`, relative to it; no link is followed.

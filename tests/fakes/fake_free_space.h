@@ -66,10 +66,6 @@ class FakeFreeSpace : public FreeSpace {
     return std::make_unique<File>(*this, *v, path, mode);
   }
 
-  FileStatus removeLeftover(const std::string& path) override {
-    return path.back() == '\\' ? files_.removeEmptyFolder(path) : files_.deleteFile(path);
-  }
-
   // Runs before every write; tests cancel or count from here.
   std::function<void()> beforeWrite;
   std::size_t flushes = 0;  // of fill files, before they were released

@@ -5,10 +5,8 @@
 
 namespace vellox::test {
 
-// The programs a test says are running. The test's own program is always among them, as it
-// is among the real ones.
-class FakeProcesses : public Processes {
- public:
+// The programs a test says are running; the test's own is among them, as among the real ones.
+struct FakeProcesses : Processes {
   static constexpr const char* kOwnName = "vellox_tests.exe";
   std::vector<RunningProgram> programs{{kOwnName, std::string("C:\\tests\\") + kOwnName}};
   std::vector<RunningProgram> running() override { return programs; }

@@ -134,6 +134,7 @@ TEST(FreeSpaceLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
   files.temp = "c:\\Users\\me\\Temp\\";  // the drive's letter in another case
   env.freeSpace.add("C:\\", "NTFS", 10);
   env.freeSpace.add("D:\\", "FAT32", 10);
+  env.freeSpace.add("E:\\", "NTFS", 10);
   const std::string temp = files.temp + "Vellox free space\\", d = "D:\\Vellox free space\\";
   EXPECT_EQ(fillFolderFor(env.freeSpace, files, env.freeSpace.lookUpDrive("C:").drive), temp);
   EXPECT_EQ(fillFolderFor(env.freeSpace, files, env.freeSpace.lookUpDrive("D:").drive), d);
@@ -141,8 +142,10 @@ TEST(FreeSpaceLeftovers, RemovesOnlyOurFilesInOurFoldersAndLogsIt) {
   const std::pair<std::string, bool> seeded[] = {  // a file, and whether it stays
       {temp + fillFileName(1), false}, {temp + fillFileName(2), false}, {d + fillFileName(3), false},
       {d + "notes.txt", true},         {d + "vellox-fill-x.tmp", true},  {"D:\\Other\\" + fillFileName(5), true},
+      {"E:\\Vellox free space\\" + fillFileName(6), true},  // behind a link: never followed
   };
   for (const auto& [path, stays] : seeded) files.addFile(path, 10);
+  files.node("E:\\Vellox free space").link = true;
 
   recoverFillLeftovers(env.freeSpace, files, env.systemFolders);
   for (const auto& [path, stays] : seeded) EXPECT_EQ(files.exists(path), stays) << path;

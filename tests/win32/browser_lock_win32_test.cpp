@@ -13,8 +13,9 @@
 namespace vellox::test {
 namespace {
 
-// Only the locks tell here.
+// Only the locks tell here: no browser's program runs.
 FakeProcesses noPrograms;
+bool profileInUse(Files& files, const BrowserProfile& p) { return vellox::profileInUse(files, noPrograms, p); }
 
 // Opened the way a running browser opens its stores: with no sharing at all.
 win32::UniqueHandle holdWithoutSharing(const std::string& path) {
@@ -42,12 +43,12 @@ TEST(BrowserLockWin32, ACookieStoreHeldWithoutSharingIsARunningBrowserAndStaysBy
                     .ok());
   }
   chrome.cookies.databases.push_back(store);
-  EXPECT_FALSE(profileInUse(*files, noPrograms, chrome));
+  EXPECT_FALSE(profileInUse(*files, chrome));
   const std::string before = bytesOf(*files, store);
 
   win32::UniqueHandle held = holdWithoutSharing(store);
   ASSERT_TRUE(held);
-  EXPECT_TRUE(profileInUse(*files, noPrograms, chrome));
+  EXPECT_TRUE(profileInUse(*files, chrome));
   const ItemFindings found = analyzeItem(*files, noPrograms, chrome, BrowserItem::Cookies, KeptSites{});
   EXPECT_EQ(found.state, StoreState::Running);
   EXPECT_EQ(found.found, "in use: Chrome is running");
@@ -67,11 +68,12 @@ TEST(BrowserLockWin32, FirefoxRunsWhileItsParentLockIsHeldAndALeftOverLockIsStal
   const BrowserProfile firefox = profileAt(BrowserFamily::Firefox, "Firefox", dir / "abc.default-release");
   const std::string lock = firefox.folder + "\\parent.lock";
   ASSERT_TRUE(makeFile(lock, ""));
-  EXPECT_FALSE(profileInUse(*files, noPrograms, firefox)) << "left behind by a crash";
+  EXPECT_FALSE(profileInUse(*files, firefox)) << "left behind by a crash";
   win32::UniqueHandle held = holdWithoutSharing(lock);
   ASSERT_TRUE(held);
-  EXPECT_TRUE(profileInUse(*files, noPrograms, firefox));
-  EXPECT_EQ(analyzeItem(*files, noPrograms, firefox, BrowserItem::History, KeptSites{}).found, "in use: Firefox is running");
+  EXPECT_TRUE(profileInUse(*files, firefox));
+  EXPECT_EQ(analyzeItem(*files, noPrograms, firefox, BrowserItem::History, KeptSites{}).found,
+            "in use: Firefox is running");
 }
 
 }  // namespace

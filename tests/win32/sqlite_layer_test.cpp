@@ -60,26 +60,5 @@ TEST(SqliteWin32, FileHeldWithoutSharingIsRefusedQuickly) {
   EXPECT_LT(took, std::chrono::seconds(10));
 }
 
-// SQLite's Windows file code under the scrubbing layer: the journal's second name shows that
-// its blocks hold zeros once SQLite has deleted it.
-TEST(SqliteWin32, AScrubbingConnectionOverwritesTheJournalBeforeItIsDeleted) {
-  WinTempDir dir;
-  const std::string path = dir / "Cookies", second = dir / "second name";
-  {
-    Database db;
-    ASSERT_TRUE(db.open(path, OpenMode::ReadWriteCreate).ok());
-    ASSERT_TRUE(db.execute("CREATE TABLE t(v TEXT); INSERT INTO t VALUES('secret-cookie-value')").ok());
-  }
-  Database db;
-  ASSERT_TRUE(db.open(path, OpenMode::Scrubbing).ok());
-  ASSERT_TRUE(db.execute("PRAGMA journal_mode = DELETE; BEGIN; DELETE FROM t").ok());
-  ASSERT_TRUE(CreateHardLinkW(toWide(second).c_str(), toWide(path + "-journal").c_str(), nullptr));
-  ASSERT_TRUE(db.execute("COMMIT").ok());
-  EXPECT_FALSE(fileExists(path + "-journal"));
-  const std::string bytes = fileContents(second);
-  ASSERT_FALSE(bytes.empty());
-  EXPECT_EQ(bytes, std::string(bytes.size(), '\0'));
-}
-
 }  // namespace
 }  // namespace vellox::test

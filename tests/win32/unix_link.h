@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <string>
 #include "files_temp_dir.h"
+#include "platform/win32/handle.h"
 
 namespace vellox::test {
 
@@ -36,13 +37,11 @@ class UnixLink {
   }
   static bool run(const std::string& commandLine) {
     std::wstring command = toWide(commandLine);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOW startup{sizeof startup};
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const win32::UniqueHandle thread(process.hThread), owned(process.hProcess);
     return true;
   }
   // Wine cannot wait for a Linux process: the link is watched for instead.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -128,28 +129,20 @@ inline void report(const Cleared& cleared, Wiped& wiped) {
   for (const auto& left : cleared.left) wiped.reported.insert(left.path.substr(left.path.rfind(R"(\\?\)", 0) ? 0 : 4));
 }
 
-inline bool nameGone(const Shred& shred) {
-  return shred.end == ShredEnd::Wiped || shred.end == ShredEnd::LinkRemoved || shred.nameRemoved;
-}
-
 inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std::mt19937& random, int passes) {
   Wiped wiped;
   ShredControl control;
   auto any = [&](const std::vector<std::string>& from) { return from[random() % from.size()]; };
   if (how == Chosen::Link && w.links.empty()) how = Chosen::File;
   // A link typed as the folder to clear is left in place and reported, never walked.
-  if (how == Chosen::Link && random() % 2) {
-    wiped.chosen = {any(w.links)};
+  const bool linkCleared = how == Chosen::Link && random() % 2;
+  if ((how == Chosen::File || how == Chosen::Dropped) && w.files.empty()) how = Chosen::Folder;
+  if (linkCleared || how == Chosen::Folder || how == Chosen::Subfolder) {
+    wiped.folder = !linkCleared;
+    wiped.chosen = {linkCleared ? any(w.links) : how == Chosen::Folder ? w.target : subfolder(w, sep, random())};
     report(clearNamed(files, wiped.chosen[0], passes, control), wiped);
     // A clearing passes over a name that is not there (its folder moved aside): nothing claimed.
-    if (wiped.gone == 0) wiped.reported.insert(wiped.chosen[0]);
-    return wiped;
-  }
-  if ((how == Chosen::File || how == Chosen::Dropped) && w.files.empty()) how = Chosen::Folder;
-  if (how == Chosen::Folder || how == Chosen::Subfolder) {
-    wiped.folder = true;
-    wiped.chosen = {how == Chosen::Folder ? w.target : subfolder(w, sep, random())};
-    report(clearNamed(files, wiped.chosen[0], passes, control), wiped);
+    if (linkCleared && wiped.gone == 0) wiped.reported.insert(wiped.chosen[0]);
     return wiped;
   }
   std::vector<std::string> batch{""};
@@ -158,8 +151,8 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   // A single file is one whose name ends in a dot or a blank where there is one: its neighbour
   // is what the system's path rules would wipe instead.
   std::vector<std::string> exact;
-  for (const auto& name : w.files)
-    if (name.back() == '.' || name.back() == ' ') exact.push_back(name);
+  std::copy_if(w.files.begin(), w.files.end(), std::back_inserter(exact),
+               [](const std::string& name) { return name.back() == '.' || name.back() == ' '; });
   const auto& from = how == Chosen::Link ? w.links : how == Chosen::File && !exact.empty() ? exact : w.files;
   for (std::size_t i = 0; i < count; ++i) batch.push_back(any(from));
   std::sort(batch.begin() + 1, batch.end());
@@ -167,7 +160,8 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   const std::vector<Shred> results = shredFiles(files, batch, 1, passes, control);
   for (std::size_t i = 0; i < results.size(); ++i) {
     wiped.chosen.push_back(batch[i + 1]);
-    if (nameGone(results[i])) ++wiped.gone;
+    const Shred& r = results[i];
+    if (r.end == ShredEnd::Wiped || r.end == ShredEnd::LinkRemoved || r.nameRemoved) ++wiped.gone;
     else wiped.reported.insert(batch[i + 1]);
   }
   return wiped;

@@ -123,25 +123,6 @@ class Win32FreeSpace : public FreeSpace {
     status = {};
     return std::make_unique<Win32FillFile>(std::move(handle));
   }
-
-  // The one place leftovers go: through a handle on the name itself, never through a link,
-  // a folder only when empty (the system refuses others).
-  FileStatus removeLeftover(const std::string& path) override {
-    const std::wstring wide = literal(path);
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return lastError();
-    const bool folder = !path.empty() && (path.back() == '\\' || path.back() == '/');
-    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || folder != ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
-      return statusOfError(ERROR_CANT_ACCESS_FILE);
-    UniqueHandle handle(CreateFileW(wide.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                    nullptr));
-    if (!handle) return lastError();
-    FILE_DISPOSITION_INFO disposition{TRUE};
-    return SetFileInformationByHandle(handle.get(), FileDispositionInfo, &disposition, sizeof disposition)
-               ? FileStatus{}
-               : lastError();
-  }
 };
 
 }  // namespace
