@@ -46,10 +46,7 @@ struct FakeShellSide {
   Shell& shell() { return shell_; }
   bool putInBin(const std::string& name) { return shell_.bin.insert(name).second; }
   bool inBin(const std::string& name) const { return shell_.bin.count(name) != 0; }
-  bool putOnClipboard(const std::string& text) {
-    shell_.clipboard = text;
-    return true;
-  }
+  bool putOnClipboard(const std::string& text) { return !(shell_.clipboard = text).empty(); }
   FakeShell shell_;
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ShellContract, FakeShellSide);

@@ -165,39 +165,33 @@ TYPED_TEST_P(RegistryContract, ValuesAndSubkeysAreListedAsStored) {
   auto writer = this->open(key, RegAccess::Write);
   auto child = this->open(key + "\\child\\grandchild", RegAccess::Write);
   ASSERT_TRUE(writer && child);
-  const std::vector<RegValue> stored = {
-      {"", kRegSz, {'d', 0, 0, 0}},
-      {"bin", kRegBinary, {0x00, 0xFF, 0x10}},
-      {"empty", kRegBinary, {}},
-      {"dw", kRegDword, {1, 2, 3, 4}},
-      {"exp", kRegExpandSz, {'%', 0, 'A', 0, '%', 0, 0, 0}},
-      {"multi", kRegMultiSz, {'a', 0, 0, 0, 0xA9, 0x03, 0, 0, 0, 0}},
-      {"q", kRegQword, {1, 2, 3, 4, 5, 6, 7, 8}},
-  };
-  for (const auto& v : stored) ASSERT_EQ(writer->setData(v.name, v.type, v.data), kRegOk) << v.name;
+  std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>> stored = {
+      {"", {kRegSz, {'d', 0, 0, 0}}}, {"bin", {kRegBinary, {0x00, 0xFF, 0x10}}}, {"empty", {kRegBinary, {}}},
+      {"dw", {kRegDword, {1, 2, 3, 4}}}, {"exp", {kRegExpandSz, {'%', 0, 'A', 0, '%', 0, 0, 0}}},
+      {"multi", {kRegMultiSz, {'a', 0, 0, 0, 0xA9, 0x03, 0, 0, 0, 0}}}, {"q", {kRegQword, {1, 2, 3, 4, 5, 6, 7, 8}}}};
+  for (const auto& [name, v] : stored) ASSERT_EQ(writer->setData(name, v.first, v.second), kRegOk) << name;
   ASSERT_EQ(writer->setString("text", "\xCE\xA9"), kRegOk);
+  stored["text"] = {kRegSz, {0xA9, 0x03, 0, 0}};
   auto reader = this->open(key, RegAccess::Default);
   ASSERT_TRUE(reader);
   std::vector<RegValue> listed;
   ASSERT_EQ(reader->values(listed), kRegOk);
-  std::map<std::string, std::pair<std::uint32_t, std::vector<std::uint8_t>>> byName;
+  decltype(stored) byName;
   for (const auto& v : listed) byName[v.name] = {v.type, v.data};
-  ASSERT_EQ(byName.size(), stored.size() + 1);
-  for (const auto& v : stored) EXPECT_EQ(byName[v.name], std::make_pair(v.type, v.data)) << v.name;
-  EXPECT_EQ(byName["text"], std::make_pair(kRegSz, std::vector<std::uint8_t>{0xA9, 0x03, 0, 0}));
+  EXPECT_EQ(byName, stored);
   std::vector<std::string> names;
   ASSERT_EQ(reader->subkeys(names), kRegOk);
   EXPECT_EQ(names, std::vector<std::string>{"child"});
   std::size_t subkeys = 0, values = 0;
   ASSERT_EQ(reader->counts(subkeys, values), kRegOk);
-  EXPECT_EQ(std::make_pair(subkeys, values), std::make_pair(std::size_t{1}, stored.size() + 1));
+  EXPECT_EQ(std::make_pair(subkeys, values), std::make_pair(std::size_t{1}, stored.size()));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RegistryContract, ValuesAndSubkeysAreListedAsStored, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
+REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OnlyWritingCreatesKeys, AMissingValueIsNotFoundForEveryCall,
                             StringsReadBackWithTheirNulInTheRoomReported, MultiStringsReadBackAsNulSeparatedTexts,
                             DwordsAreFourLittleEndianBytes,
                             ADeletedValueIsGoneAndDeletesOnce, ADeletedTreeTakesWhatIsBelowItOnce,
                             AccessIsWhatTheKeyWasOpenedFor,
-                            ErrorTextsAreSentencesEndingInALineBreak);
+                            ErrorTextsAreSentencesEndingInALineBreak, ValuesAndSubkeysAreListedAsStored);
 
 }  // namespace vellox::test

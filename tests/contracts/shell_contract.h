@@ -5,8 +5,8 @@
 
 namespace vellox::test {
 
-// What the logic relies on from the shell. A side gives shell(), putInBin(name),
-// inBin(name) and putOnClipboard(text); the real side's bin is the test run's own.
+// What the logic relies on from the shell. A side gives shell(), putInBin(name)
+// and inBin(name); the real side's bin is the test run's own.
 template <class Side>
 class ShellContract : public ::testing::Test {
  protected:
@@ -33,6 +33,7 @@ TYPED_TEST_P(ShellContract, OpeningAFileThatDoesNotExistFails) {
   EXPECT_FALSE(this->side.shell().openUrl("C:\\tarn-vellox-absent\\nothing-here.htm"));
 }
 
+// The side's putOnClipboard(text) copies text as a program would.
 TYPED_TEST_P(ShellContract, EmptyingTheClipboardLeavesNothingOnIt) {
   ASSERT_TRUE(this->side.putOnClipboard("copied text"));
   EXPECT_TRUE(this->side.shell().clipboardHasData());

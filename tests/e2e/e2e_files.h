@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
+#include "win32/recycle_bin_trash.h"
 
 namespace vellox::e2e {
 
@@ -14,10 +15,7 @@ inline std::wstring knownFolder(int csidl) {
 // Creates the folders on the way.
 inline void writeFile(const std::wstring& path, const std::string& contents) {
   SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-  CloseHandle(file);
+  test::writeNewFile(path, contents);
 }
 
 inline bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -76,10 +76,8 @@ class FakeKey : public RegistryKey {
   long values(std::vector<RegValue>& values) override {
     if (writes_) return kAccessDenied;
     values.clear();
-    for (const auto& [name, value] : key_) {
-      values.push_back({name, value.type, value.data});
-      if (isText(value.type)) values.back().data = utf16Bytes(std::string(value.data.begin(), value.data.end()));
-    }
+    for (const auto& [name, v] : key_)
+      values.push_back({name, v.type, isText(v.type) ? utf16Bytes(std::string(v.data.begin(), v.data.end())) : v.data});
     return kRegOk;
   }
   long subkeys(std::vector<std::string>& names) override {

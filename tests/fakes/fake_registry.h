@@ -30,7 +30,6 @@ class FakeRegistry : public Registry {
   // The text of a REG_SZ value without its NUL; empty when missing.
   std::string stringValue(const std::string& subkey, const std::string& name) const;
   bool hasValue(const std::string& subkey, const std::string& name) const;
-  // The names of the keys right below `subkey`.
   std::vector<std::string> childrenOf(const std::string& subkey) const;
 
   std::map<std::string, Key> keys;

@@ -23,10 +23,7 @@ class FakeShell : public Shell {
     return openSucceeds && url.find("://") != std::string::npos;
   }
   bool clipboardHasData() override { return !clipboard.empty(); }
-  bool emptyClipboard() override {
-    clipboard.clear();
-    return true;
-  }
+  bool emptyClipboard() override { return (clipboard = {}).empty(); }
   void clearRecentDocuments() override {
     ++recentDocumentsCleared;
     if (onClearRecentDocuments) onClearRecentDocuments();

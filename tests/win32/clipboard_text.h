@@ -1,6 +1,5 @@
 #pragma once
 #include <windows.h>
-#include <cstring>
 #include <string>
 
 namespace vellox::test {
@@ -10,13 +9,11 @@ inline bool putClipboardText(const std::wstring& text) {
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!memory || !OpenClipboard(nullptr)) return GlobalFree(memory) && false;
-  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  CopyMemory(GlobalLock(memory), text.c_str(), bytes);
   GlobalUnlock(memory);
-  EmptyClipboard();
-  const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;  // the clipboard owns it now
+  const bool put = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);  // then the clipboard owns it
   CloseClipboard();
-  if (!put) GlobalFree(memory);
-  return put;
+  return put || (GlobalFree(memory) && false);
 }
 
 }  // namespace vellox::test
