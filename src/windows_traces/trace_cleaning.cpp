@@ -20,7 +20,7 @@ bool has(const std::vector<TraceItem>& items, TraceItem item) {
 }
 
 void cleanFiles(Services& services, TraceItem item, int passes, TracesCleaned& result) {
-  const TraceFiles found = findTraceFiles(services.files, services.systemFolders.appDataFolders(), item);
+  const TraceFiles found = findTraceFiles(services.files, scopeRule(services), item);
   const FileTally before = measureFiles(services.files, found.paths);
   // A report's own folder is named after the program that crashed: it goes with the report.
   const FileTally gone = deleteFiles(services.files, found.paths, passes,
@@ -29,6 +29,8 @@ void cleanFiles(Services& services, TraceItem item, int passes, TracesCleaned& r
   if (found.inUse > 0) result.notCleaned.push_back(named(item, counted(found.inUse, "file", "files") + " in use"));
   if (before.files > gone.files)
     result.notCleaned.push_back(named(item, counted(before.files - gone.files, "file", "files") + " could not be deleted"));
+  for (const auto& note : linkNotes(found.paths, services.files.separator()))
+    result.notCleaned.push_back(named(item, note));
 }
 
 void cleanClipboard(Shell& shell, TracesCleaned& result) {
@@ -61,8 +63,10 @@ void cleanRegistry(Registry& registry, const RegistryWork& work, bool backedUp, 
 std::string analyzeTrace(Services& services, TraceItem item) {
   if (isRegistryItem(item)) return registryFound(item, countRegistryItem(services.registry, item));
   if (item == TraceItem::Clipboard) return services.shell.clipboardHasData() ? "holds data" : "nothing";
-  const TraceFiles found = findTraceFiles(services.files, services.systemFolders.appDataFolders(), item);
-  return filesFound(item, measureFiles(services.files, found.paths), found.inUse);
+  const TraceFiles found = findTraceFiles(services.files, scopeRule(services), item);
+  std::string text = filesFound(item, measureFiles(services.files, found.paths), found.inUse);
+  for (const auto& note : linkNotes(found.paths, services.files.separator())) text += " (" + note + ")";
+  return text;
 }
 
 TracesCleaned cleanTraces(Services& services, const std::vector<TraceItem>& items, const std::string& localTime,

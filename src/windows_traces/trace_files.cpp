@@ -35,6 +35,19 @@ bool heldWithoutSharing(Files& files, const std::string& path) {
   return files.readFile(path, nothing, 0).code == FileErrc::InUse;
 }
 
+// Where the trace folder's contents are: the folder itself, where its link leads when the rule
+// allows that place to be cleared, or nowhere (named as a link left in place).
+std::string reachable(Files& files, const ScopeRule& rule, const std::string& folder, TraceFiles& found) {
+  FileFacts facts;
+  if (folder.empty() || !files.fileFacts(folder, facts).ok()) return {};
+  if (!facts.link) return folder;
+  const FolderLookup target = rule.system().resolve(folder);
+  const bool opened = target.state == FolderState::Folder;
+  if (opened && !rule.refusal(target.finalPath)) return target.finalPath;
+  found.paths.linkedFolders.emplace_back(folder, opened ? target.finalPath : "");
+  return {};
+}
+
 // The files right inside `folder` that match one of the patterns; links count as files
 // and are removed as names.
 void addMatching(Files& files, const std::string& folder, const std::vector<Pattern>& patterns, TraceFiles& found) {
@@ -50,9 +63,8 @@ void addMatching(Files& files, const std::string& folder, const std::vector<Patt
   }
 }
 
-void addFolder(Files& files, const std::string& folder, TraceFiles& found) {
-  FileFacts facts;
-  if (!folder.empty() && files.fileFacts(folder, facts).ok()) found.paths.folders.push_back(folder);
+void addFolder(const std::string& folder, TraceFiles& found) {
+  if (!folder.empty()) found.paths.folders.push_back(folder);
 }
 
 }  // namespace
@@ -62,30 +74,35 @@ bool isFileItem(TraceItem item) {
          item == TraceItem::ErrorReports || item == TraceItem::ShaderCache;
 }
 
-TraceFiles findTraceFiles(Files& files, const AppDataFolders& appData, TraceItem item) {
+TraceFiles findTraceFiles(Files& files, const ScopeRule& rule, TraceItem item) {
+  const AppDataFolders appData = rule.system().appDataFolders();
   const char sep = files.separator();
   const std::string windows = "Microsoft" + std::string(1, sep) + "Windows";
-  const std::string recent = joined(appData.roaming, sep, windows + sep + "Recent");
-  const std::string local = appData.local;
   TraceFiles found;
+  const auto place = [&](const std::string& base, const std::string& below) {
+    return reachable(files, rule, joined(base, sep, below), found);
+  };
+  const auto recent = [&] { return place(appData.roaming, windows + sep + "Recent"); };
   switch (item) {
     case TraceItem::RecentItems:
-      addMatching(files, recent, {{"", ".lnk"}}, found);
+      addMatching(files, recent(), {{"", ".lnk"}}, found);
       break;
     case TraceItem::JumpLists:
-      addMatching(files, joined(recent, sep, "AutomaticDestinations"), {{"", ".automaticDestinations-ms"}}, found);
-      addMatching(files, joined(recent, sep, "CustomDestinations"), {{"", ".customDestinations-ms"}}, found);
+      if (const std::string at = recent(); !at.empty()) {
+        addMatching(files, place(at, "AutomaticDestinations"), {{"", ".automaticDestinations-ms"}}, found);
+        addMatching(files, place(at, "CustomDestinations"), {{"", ".customDestinations-ms"}}, found);
+      }
       break;
     case TraceItem::ThumbnailCache:
-      addMatching(files, joined(local, sep, windows + sep + "Explorer"), {{"thumbcache_", ".db"}, {"iconcache_", ".db"}},
-                  found);
+      addMatching(files, place(appData.local, windows + sep + "Explorer"),
+                  {{"thumbcache_", ".db"}, {"iconcache_", ".db"}}, found);
       break;
     case TraceItem::ErrorReports:
-      addFolder(files, joined(local, sep, windows + sep + "WER" + sep + "ReportArchive"), found);
-      addFolder(files, joined(local, sep, windows + sep + "WER" + sep + "ReportQueue"), found);
+      addFolder(place(appData.local, windows + sep + "WER" + sep + "ReportArchive"), found);
+      addFolder(place(appData.local, windows + sep + "WER" + sep + "ReportQueue"), found);
       break;
     case TraceItem::ShaderCache:
-      addFolder(files, joined(local, sep, "D3DSCache"), found);
+      addFolder(place(appData.local, "D3DSCache"), found);
       break;
     default:
       break;

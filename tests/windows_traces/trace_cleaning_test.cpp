@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <tuple>
 #include "fakes/test_env.h"
 #include "platform/utf16.h"
@@ -109,6 +109,27 @@ TEST_F(WindowsTraces, WithoutABackupTheRegistryIsLeftWhole) {
   EXPECT_EQ(env.shell.recentDocumentsCleared, 0);
   EXPECT_FALSE(env.files.exists(kRecent + "\\report.docx.lnk"));
   EXPECT_NE(tracesMessage(result).find("Explorer history: the backup could not be written"), std::string::npos);
+}
+
+// A trace folder that is a link is followed where the rule lets its place be cleared, as Windows
+// writes there; one that leads to the user's own folder is named, and nothing in it is touched.
+TEST(WindowsTraceFolders, ALinkedOneIsFollowedOnlyWhereTheScopeRuleAllows) {
+  TestEnv linked;
+  const std::string documents = "C:\\Users\\me\\Documents";
+  const std::string explorer = kExplorerFiles.substr(0, kExplorerFiles.size() - 1);
+  for (const auto& [link, target] : {std::pair{kRecent, documents}, std::pair{explorer, std::string("D:\\Thumbs")}}) {
+    linked.files.addFolder(link);
+    linked.files.node(link).link = true;
+    linked.systemFolders.links[link] = target;
+  }
+  linked.files.addFile(documents + "\\mine.lnk", 10);
+  linked.files.addFile("D:\\Thumbs\\thumbcache_32.db", 2048);
+  const std::string note = "Recent: a link to " + documents + ": not cleaned";
+  EXPECT_EQ(analyzeTrace(linked.services, TraceItem::RecentItems), "nothing (" + note + ")");
+  EXPECT_EQ(analyzeTrace(linked.services, TraceItem::ThumbnailCache), "2 KB in 1 file");
+  const auto result = cleanTraces(linked.services, {TraceItem::RecentItems, TraceItem::ThumbnailCache}, "", 0, {});
+  EXPECT_TRUE(linked.files.exists(documents + "\\mine.lnk") && !linked.files.exists("D:\\Thumbs\\thumbcache_32.db"));
+  EXPECT_THAT(tracesMessage(result), testing::HasSubstr("Recent items: " + note));
 }
 
 TEST(TraceChoices, StoreOnlyWhatDiffersFromTheTable) {
