@@ -1,5 +1,5 @@
 // Profiles as discovery finds them on a real disk, then cleaned: their site data, and folders moved by links.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <filesystem>
 #include "browsers/browser_discovery.h"
 #include "platform/posix/posix_files.h"
@@ -106,11 +106,9 @@ TEST(MovedProfiles, ALinkedDataOrProfileFolderIsFollowedAndCleanedWhereTheRuleAl
     const auto found = findBrowserProfiles(*files, {dir / "local", dir / "roaming"}, ScopeRule(*folders, {}));
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(profileText(found[0]), found[0].profile + (c.moved ? " (moved to " + target + ")" : ""));
-    const std::string link = real + "/" + c.links[0].first;
     if (!c.moved)
-      EXPECT_EQ(analyzeItem(*files, found[0], BrowserItem::Cache, KeptSites{}).found,
-                "nothing (" + link.substr(link.rfind('/') + 1) + ": a link to " + real + "/" + c.links[0].second +
-                    ": not cleaned)");
+      EXPECT_THAT(analyzeItem(*files, found[0], BrowserItem::Cache, KeptSites{}).found,
+                  testing::EndsWith(": a link to " + real + "/mine: not cleaned)"));
     std::set<std::string> left = namesBelow(dir.path());
     for (const auto& name : c.gone) left.erase(name);
     EXPECT_EQ(cleanItem(*files, found[0], BrowserItem::Cache, KeptSites{}).state, StoreState::Ready);

@@ -3,9 +3,6 @@
 // VELLOX_ZIP_FOLDER (the zip, unpacked).
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <chrono>
-#include <memory>
-#include <thread>
 #include "e2e/driver.h"
 #include "ui/win32/resources/resource.h"
 
@@ -193,36 +190,6 @@ TEST_F(Package, RemovingTheSettingsRemovesTheCleanLogWithThem) {
   }
   for (const wchar_t* name : {L"clean.log", L"clean.log.1"}) DeleteFileW((logFolder + L"\\" + name).c_str());
   RemoveDirectoryW(logFolder.c_str());
-}
-
-// Held as a running Vellox holds them: the instance mutex alone is a Vellox that never took the
-// request to end; with the ending mutex, one whose exit is still cleaning.
-struct HeldMutexes {
-  win32::UniqueHandle instance{CreateMutexW(nullptr, FALSE, L"Local\\TarnVellox.SingleInstance")};
-  win32::UniqueHandle ending;
-};
-
-TEST_F(Package, AnUninstallWaitsForAnExitStillCleaningButNotForAVelloxThatDoesNotAnswer) {
-  ASSERT_TRUE(setup_.run(L"/S"));
-  const std::wstring folder = defaultExe_.substr(0, defaultExe_.rfind(L'\\'));
-  const auto uninstall = [&] { return Process::start(folder + L"\\uninstall.exe", L"/S _?=" + folder); };
-  {
-    HeldMutexes hung;
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_NE(uninstall().waitForExit(kSetupPatience), 0u) << "aborted";
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(25)) << "not the exit's whole deadline";
-    EXPECT_TRUE(userValue(kUninstallKey, L"DisplayName")) << "still installed";
-  }
-  // Longer than the half minute that used to be the limit.
-  std::thread slowExit;
-  {
-    auto held = std::make_shared<HeldMutexes>();
-    held->ending.reset(CreateMutexW(nullptr, FALSE, L"Local\\TarnVellox.Ending"));
-    slowExit = std::thread([held] { Sleep(35000); });
-  }
-  EXPECT_EQ(uninstall().waitForExit(Millis{90000}), 0u);
-  slowExit.join();
-  EXPECT_FALSE(userValue(kUninstallKey, L"DisplayName"));
 }
 
 TEST_F(Package, TheZipHoldsItsFourFilesAndItsVelloxRunsFromWhereItWasUnpacked) {

@@ -20,10 +20,9 @@ class WinDisk : public AttackDisk {
     if (readOnly) SetFileAttributesW(longForm(path).c_str(), FILE_ATTRIBUTE_READONLY);
   }
   void makeFolder(const std::string& path) override {
-    const std::wstring wide = longForm(path);
+    const std::wstring wide = longForm(path) + L'\\';
     for (std::size_t cut = wide.find(L'\\', 7); cut != std::wstring::npos; cut = wide.find(L'\\', cut + 1))
       CreateDirectoryW(wide.substr(0, cut).c_str(), nullptr);
-    CreateDirectoryW(wide.c_str(), nullptr);
   }
   bool hardLink(const std::string& existing, const std::string& name) override {
     if (!CreateHardLinkW(longForm(name).c_str(), longForm(existing).c_str(), nullptr)) return false;

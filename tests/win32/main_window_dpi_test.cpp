@@ -71,23 +71,6 @@ TEST(MainWindowDpi, AnotherScaleRescalesFontsControlsAndColumnsAndBackAgainExact
   EXPECT_EQ(back.column, before.column);
 }
 
-// Every tab's caption shows whole, on one row, at 100, 150 and 200 percent.
-TEST(MainWindowDpi, TheTabStripFitsOnOneRowAtEveryScale) {
-  initCommonControls();
-  Win32MainView view(GetModuleHandleW(nullptr));
-  view.show();
-  const UINT designed = view.dpi();
-  for (UINT dpi : {designed * 3 / 2, designed * 2, designed}) {
-    changeDpi(view.hwnd(), view.dpi(), dpi);
-    const HWND tab = view.SSTab1.hwnd();
-    RECT client{}, last{};
-    GetClientRect(tab, &client);
-    ASSERT_TRUE(SendMessageW(tab, TCM_GETITEMRECT, kTabCount - 1, reinterpret_cast<LPARAM>(&last)));
-    EXPECT_EQ(SendMessageW(tab, TCM_GETROWCOUNT, 0, 0), 1) << dpi;
-    EXPECT_LE(last.right, client.right) << dpi;
-  }
-}
-
 int iconWidth(HICON icon) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return 0;

@@ -115,8 +115,7 @@ TEST_F(WindowsTraces, WithoutABackupTheRegistryIsLeftWhole) {
 // writes there; one that leads to the user's own folder is named, and nothing in it is touched.
 TEST(WindowsTraceFolders, ALinkedOneIsFollowedOnlyWhereTheScopeRuleAllows) {
   TestEnv linked;
-  const std::string documents = "C:\\Users\\me\\Documents";
-  const std::string explorer = kExplorerFiles.substr(0, kExplorerFiles.size() - 1);
+  const std::string documents = "C:\\Users\\me\\Documents", explorer = kLocal + "\\Microsoft\\Windows\\Explorer";
   for (const auto& [link, target] : {std::pair{kRecent, documents}, std::pair{explorer, std::string("D:\\Thumbs")}}) {
     linked.files.addFolder(link);
     linked.files.node(link).link = true;

@@ -171,19 +171,14 @@ inline bool under(const std::string& path, const std::string& folder, char sep) 
   return path == folder || path.rfind(folder + sep, 0) == 0;
 }
 
-// The tree as it would be had the attacker not moved folders aside: its links go, and what
-// it moved is back under its first name.
-inline std::map<std::string, std::string> unmoved(const std::map<std::string, std::string>& seen, const World& w,
-                                                  char sep) {
+// The tree as it would be had the attacker not moved folders aside: what it moved is back
+// under its first name, in place of the link it put there (which sorts before it).
+inline std::map<std::string, std::string> unmoved(const std::map<std::string, std::string>& seen, const World& w) {
   std::map<std::string, std::string> back;
-  std::set<std::string> moved;
-  for (const auto& [path, bytes] : seen)
-    if (const auto at = path.find(".moved"); at != std::string::npos) moved.insert(path.substr(0, at));
   for (const auto& [path, bytes] : seen) {
-    if (moved.count(path)) continue;
-    const auto at = path.find(".moved");
-    if (at == std::string::npos || path.rfind(w.target, 0) != 0) back.emplace(path, bytes);
-    else back.emplace(path.substr(0, at) + path.substr(at + 6), bytes);
+    const auto at = path.rfind(w.target, 0) == 0 ? path.find(".moved") : std::string::npos;
+    if (at == std::string::npos) back.emplace(path, bytes);
+    else back[path.substr(0, at) + path.substr(at + 6)] = bytes;
   }
   return back;
 }
@@ -199,7 +194,7 @@ inline void checkAttack(AttackDisk& disk, const World& w, const Wiped& wiped, ch
         kept.emplace(path, bytes);
     return kept;
   };
-  const auto after = unmoved(disk.snapshot(w.root), w, sep);
+  const auto after = unmoved(disk.snapshot(w.root), w);
   // A file whose every name went had its data written first, whichever worker took which name.
   for (const auto& [name, read] : w.pairs)
     if (!after.count(name) && !after.count(name + ".twin")) EXPECT_NE(read(), "shared inside") << name << " went unwritten";

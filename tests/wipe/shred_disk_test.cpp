@@ -60,8 +60,7 @@ TEST(ShredOnDisk, ABatchLargerThanTheOpenFileLimitIsWipedWhole) {
   ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
   std::vector<std::string> paths{""};
   for (int i = 0; i < 300; ++i) writeText(paths.emplace_back(dir / ("f" + std::to_string(i))), "data");
-  rlimit lowered = before;
-  lowered.rlim_cur = 128;
+  const rlimit lowered{128, before.rlim_max};
   ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
   auto files = posix::makeFiles();
   ShredControl control;

@@ -63,10 +63,8 @@ TEST(WipeCommand, TargetsEndingInABlankAreWipedAndTheirNeighboursStay) {
   tab.view.txtFileToWipe.setText("  C:\\d\\report ");
   tab.view.txtFolderToWipe.setText("C:\\Budget \r\n");
   tab.wipe();
-  EXPECT_FALSE(tab.env.files.exists("C:\\d\\report "));
-  EXPECT_FALSE(tab.env.files.exists("C:\\Budget \\x"));
-  EXPECT_TRUE(tab.env.files.exists("C:\\d\\report"));
-  EXPECT_TRUE(tab.env.files.exists("C:\\Budget\\x"));
+  for (const char* gone : {"C:\\d\\report ", "C:\\Budget \\x"}) EXPECT_FALSE(tab.env.files.exists(gone)) << gone;
+  for (const char* kept : {"C:\\d\\report", "C:\\Budget\\x"}) EXPECT_TRUE(tab.env.files.exists(kept)) << kept;
 }
 
 TEST(WipeCommand, FileTargetIsWipedWithThePassesOfTheLevel) {
