@@ -27,7 +27,8 @@ std::string withSeparator(std::string path, char separator) {
 // Through the gate, as every removal the program chooses: the folder is opened without
 // following a link and each fill file through its handle, so a folder swapped for a link never
 // leads the removal elsewhere.
-void cleanFolder(Files& files, const std::string& folder, LeftoverCleanup& cleanup) {
+void cleanFolder(Files& files, const ScopeRule& rule, const std::string& folder, LeftoverCleanup& cleanup) {
+  if (rule.refusal(folder)) return;
   const auto literal = files.literalPath(folder.substr(0, folder.size() - 1));
   FileStatus status;
   const auto node = literal ? openRoot(files, *literal, status) : nullptr;
@@ -70,7 +71,7 @@ std::string fillFolderFor(FreeSpace& space, Files& files, const Drive& drive) {
   return withSeparator(drive.root, separator) + kFillFolderName + separator;
 }
 
-LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files) {
+LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files, const ScopeRule& rule) {
   LeftoverCleanup cleanup;
   std::vector<std::string> folders;
   const char separator = files.separator();
@@ -78,7 +79,7 @@ LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files) {
     folders.push_back(withSeparator(temp, separator) + kFillFolderName + separator);
   for (const auto& drive : space.writableDrives())
     folders.push_back(withSeparator(drive.root, separator) + kFillFolderName + separator);
-  for (const auto& folder : folders) cleanFolder(files, folder, cleanup);
+  for (const auto& folder : folders) cleanFolder(files, rule, folder, cleanup);
   return cleanup;
 }
 
@@ -94,7 +95,7 @@ std::string leftoverLogLine(const LeftoverCleanup& cleanup) {
 }
 
 LeftoverCleanup recoverFillLeftovers(FreeSpace& space, Files& files, SystemFolders& system) {
-  const LeftoverCleanup cleanup = removeFillLeftovers(space, files);
+  const LeftoverCleanup cleanup = removeFillLeftovers(space, files, ScopeRule(system, {}));
   const std::string line = leftoverLogLine(cleanup);
   const std::string log = line.empty() ? std::string() : cleanLogPath(system, files);
   if (!log.empty())

@@ -3,6 +3,7 @@
 #include <vector>
 #include "platform/files.h"
 #include "platform/free_space.h"
+#include "erase/scope_rule.h"
 #include "platform/system_folders.h"
 
 namespace vellox {
@@ -21,8 +22,8 @@ struct LeftoverCleanup {
 
 // After a power cut the fill files may outlive the fill. Removes, in the fill folders of
 // the temporary folder and of every writable drive's root, the files whose names are fill
-// names, then each folder left empty; nothing else is touched.
-LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files);
+// names, then each folder left empty; nothing else is touched, and no folder the scope rule refuses.
+LeftoverCleanup removeFillLeftovers(FreeSpace& space, Files& files, const ScopeRule& rule);
 
 // The clean log's line for a clean-up that found something; empty when it found nothing.
 std::string leftoverLogLine(const LeftoverCleanup& cleanup);
