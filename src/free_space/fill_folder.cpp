@@ -4,8 +4,7 @@
 #include "automatic/clean_log.h"
 #include "automatic/clean_report.h"
 #include "browsers/found_text.h"
-#include "erase/node_shred.h"
-#include "erase/tree_walk.h"
+#include "erase/named_files.h"
 #include "free_space/fill_names.h"
 
 namespace vellox {
@@ -24,41 +23,14 @@ std::string withSeparator(std::string path, char separator) {
   return path;
 }
 
-// Through the gate, as every removal the program chooses: the folder is opened without
-// following a link and each fill file through its handle, so a folder swapped for a link never
-// leads the removal elsewhere.
+// Through the gate, as every removal the program chooses: only fill files, never through a link.
 void cleanFolder(Files& files, const ScopeRule& rule, const std::string& folder, LeftoverCleanup& cleanup) {
   if (rule.refusal(folder)) return;
-  const auto literal = files.literalPath(folder.substr(0, folder.size() - 1));
-  FileStatus status;
-  const auto node = literal ? openRoot(files, *literal, status) : nullptr;
-  if (!node || node->facts().kind != NodeKind::Folder) return;
-  const FolderListing listing = node->list();
-  if (!listing.opened) return;
-  bool others = !listing.complete();
-  bool found = false;
-  for (const auto& entry : listing.entries) {
-    if (entry.directory || entry.link || !isFillFileName(entry.name)) {
-      others = true;
-      continue;
-    }
-    found = true;
-    const auto file = node->openChild(entry, status);
-    if (file && file->facts().kind == NodeKind::File && removeName(*file).ok()) {
-      ++cleanup.files;
-    } else {
-      ++cleanup.failures;
-      others = true;
-    }
-  }
-  if (!others) {
-    found = true;
-    if (node->remove().ok())
-      ++cleanup.folders;
-    else
-      ++cleanup.failures;
-  }
-  if (found) cleanup.places.push_back(folder);
+  const NamedFilesRemoved done = removeNamedFiles(files, folder, isFillFileName, true);
+  cleanup.files += done.removed;
+  cleanup.folders += done.folderRemoved;
+  cleanup.failures += done.failed + (done.listed && !done.others && !done.folderRemoved);
+  if (done.removed || done.failed || (done.listed && !done.others)) cleanup.places.push_back(folder);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "windows_traces/registry_backup.h"
 #include "automatic/clean_log.h"
 #include "browsers/found_text.h"
+#include "erase/named_files.h"
 #include "windows_traces/reg_file.h"
-#include "wipe/shred_file.h"
 
 namespace vellox {
 
@@ -91,14 +91,13 @@ long backupDay(const std::string& name) {
   return dayOf(name);
 }
 
+// Through the gate: only backups, in the folder itself and never through a link.
 std::size_t deleteOldBackups(Files& files, const std::string& folder, long today) {
-  std::size_t deleted = 0;
-  for (const DirEntry& entry : files.readFolder(folder).entries) {
-    const long day = backupDay(entry.name);
-    if (entry.directory || entry.link || day < 0 || today - day <= kBackupDays) continue;
-    deleted += forceDeleteFile(files, folder + files.separator() + entry.name);
-  }
-  return deleted;
+  const auto old = [&](const std::string& name) {
+    const long day = backupDay(name);
+    return day >= 0 && today - day > kBackupDays;
+  };
+  return removeNamedFiles(files, folder, old).removed;
 }
 
 void dropOldBackups(Files& files, SystemFolders& system, const std::string& localTime) {

@@ -16,15 +16,9 @@ NodeKind kindOf(const FileFacts& facts) {
 class PathNode : public FileNode {
  public:
   PathNode(Files& files, std::string path, const FileFacts& facts, std::uint64_t length)
-      : files_(files), path_(std::move(path)) {
-    facts_.kind = kindOf(facts);
-    facts_.attributes = facts.attributes;
-    facts_.readOnly = facts.readOnly;
-    facts_.relocating = facts.relocating;
-    facts_.links = facts.links;
-    facts_.identity = facts.identity;
-    facts_.length = length;
-  }
+      : files_(files), path_(std::move(path)),
+        facts_{kindOf(facts), facts.attributes, facts.readOnly, facts.relocating, facts.links, facts.identity,
+               length} {}
 
   const NodeFacts& facts() const override { return facts_; }
   const std::string& path() const override { return path_; }

@@ -11,12 +11,6 @@
 namespace vellox::test {
 namespace {
 
-std::unique_ptr<FileNode> openNode(Files& files, const std::string& path, FileStatus& status) {
-  const auto literal = files.literalPath(path);
-  if (!literal) return nullptr;
-  return files.openNode(*literal, status);
-}
-
 // Read while the nodes hold their names, which they may delete: shared for deletion too.
 std::string contentsOf(const std::string& path) {
   win32::UniqueHandle file(CreateFileW(longForm(path).c_str(), GENERIC_READ,
@@ -52,7 +46,7 @@ TEST(Win32FileNode, RenamesStayInTheFolderAndAReplacedFileIsNeverWritten) {
   auto files = win32::makeFiles();
   ASSERT_TRUE(makeFile(dir / "a.txt", "original") && makeFile(dir / "other.txt", "other"));
   FileStatus status;
-  auto node = openNode(*files, dir / "a.txt", status);
+  auto node = files->openNode(files->literalPath(dir / "a.txt").value_or(""), status);
   ASSERT_NE(node, nullptr) << status.description;
   for (const std::string refused : {"other.txt", "sub\\x", ".."}) EXPECT_FALSE(node->rename(refused).ok()) << refused;
   ASSERT_TRUE(node->rename("moved. ").ok());

@@ -40,15 +40,12 @@ TEST(Win32SystemFolders, ProtectsEveryKnownFolderWithAPlaceMovedOnesIncluded) {
   const MovedDocuments documents(toWide(moved));
   const auto folders = win32::makeSystemFolders()->protectedFolders();
   EXPECT_GT(folders.size(), 13u) << "more than the folders the program names itself";
-  auto named = [&](const std::string& name, SystemFolderKind kind) {
-    return std::count_if(folders.begin(), folders.end(), [&](const SystemFolder& folder) {
-      return folder.name == name && folder.kind == kind && !folder.path.empty();
-    });
-  };
-  EXPECT_EQ(named("Desktop", SystemFolderKind::UserFolder), 1);
-  EXPECT_EQ(named("Local AppData", SystemFolderKind::Known), 1);
-  EXPECT_EQ(named("AppData", SystemFolderKind::Known), 1);
-  EXPECT_EQ(named("Windows", SystemFolderKind::Windows), 1);
+  using Kind = SystemFolderKind;
+  const std::pair<const char*, Kind> once[] = {{"Desktop", Kind::UserFolder}, {"Local AppData", Kind::Known},
+                                               {"AppData", Kind::Known}, {"Windows", Kind::Windows}};
+  for (const auto& [name, kind] : once)
+    EXPECT_EQ(std::ranges::count_if(folders, [&](const auto& f) { return f.name == name && f.kind == kind; }), 1)
+        << name << " named once";
   EXPECT_TRUE(
       std::ranges::any_of(folders, [&](const SystemFolder& f) { return f.name == "Documents" && f.path == moved; }));
 }

@@ -47,9 +47,8 @@ class UnixLink {
   // Wine cannot wait for a Linux process: the link is watched for instead.
   bool waitFor(bool present) const {
     for (const ULONGLONG end = GetTickCount64() + 10000; GetTickCount64() < end; Sleep(10)) {
-      const DWORD attributes = GetFileAttributesW(longForm(link_).c_str());
-      const bool link = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-      if (link == present) return true;
+      const DWORD found = GetFileAttributesW(longForm(link_).c_str());
+      if ((found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_REPARSE_POINT)) == present) return true;
     }
     return false;
   }

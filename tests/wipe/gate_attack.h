@@ -123,12 +123,6 @@ struct Wiped {
   bool folder = false;
 };
 
-// Reports may name a path in its literal form ("\\?\C:\..."): the same name.
-inline void report(const Cleared& cleared, Wiped& wiped) {
-  wiped.gone = cleared.removed;
-  for (const auto& left : cleared.left) wiped.reported.insert(left.path.substr(left.path.rfind(R"(\\?\)", 0) ? 0 : 4));
-}
-
 inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std::mt19937& random, int passes) {
   Wiped wiped;
   ShredControl control;
@@ -140,7 +134,11 @@ inline Wiped wipeChosen(Files& files, const World& w, Chosen how, char sep, std:
   if (linkCleared || how == Chosen::Folder || how == Chosen::Subfolder) {
     wiped.folder = !linkCleared;
     wiped.chosen = {linkCleared ? any(w.links) : how == Chosen::Folder ? w.target : subfolder(w, sep, random())};
-    report(clearNamed(files, wiped.chosen[0], passes, control), wiped);
+    const Cleared cleared = clearNamed(files, wiped.chosen[0], passes, control);
+    wiped.gone = cleared.removed;
+    // Reports may name a path in its literal form ("\\?\C:\..."): the same name.
+    for (const auto& left : cleared.left)
+      wiped.reported.insert(left.path.substr(left.path.rfind(R"(\\?\)", 0) ? 0 : 4));
     // A clearing passes over a name that is not there (its folder moved aside): nothing claimed.
     if (linkCleared && wiped.gone == 0) wiped.reported.insert(wiped.chosen[0]);
     return wiped;
