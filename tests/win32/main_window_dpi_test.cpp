@@ -41,6 +41,15 @@ Measures measure(Win32MainView& view) {
           static_cast<int>(SendMessageW(view.URLs.hwnd(), LVM_GETCOLUMNWIDTH, 0, 0))};
 }
 
+// Every tab's caption shows whole, on one row.
+bool tabsFitOneRow(Win32MainView& view) {
+  const HWND tab = view.SSTab1.hwnd();
+  RECT client{}, last{};
+  GetClientRect(tab, &client);
+  return SendMessageW(tab, TCM_GETITEMRECT, kTabCount - 1, reinterpret_cast<LPARAM>(&last)) &&
+         SendMessageW(tab, TCM_GETROWCOUNT, 0, 0) == 1 && last.right <= client.right;
+}
+
 TEST(MainWindowDpi, AnotherScaleRescalesFontsControlsAndColumnsAndBackAgainExactly) {
   initCommonControls();
   Win32MainView view(GetModuleHandleW(nullptr));
@@ -63,12 +72,16 @@ TEST(MainWindowDpi, AnotherScaleRescalesFontsControlsAndColumnsAndBackAgainExact
   RECT page = rectIn(view.page(kTabSecureWipe)), tab = rectIn(view.SSTab1.hwnd());
   EXPECT_TRUE(page.left > tab.left && page.right < tab.right && page.bottom < tab.bottom);
   EXPECT_GT(page.right - page.left, scaled(before.wipe.right) - 2);
+  EXPECT_TRUE(tabsFitOneRow(view));
+  changeDpi(view.hwnd(), larger, designed * 2);
+  EXPECT_TRUE(tabsFitOneRow(view)) << "at 200%";
 
-  changeDpi(view.hwnd(), larger, designed);
+  changeDpi(view.hwnd(), designed * 2, designed);
   const Measures back = measure(view);
   EXPECT_EQ(back.fontHeight, before.fontHeight);
   EXPECT_TRUE(EqualRect(&back.ok, &before.ok) && EqualRect(&back.wipe, &before.wipe));
   EXPECT_EQ(back.column, before.column);
+  EXPECT_TRUE(tabsFitOneRow(view)) << "at 100%";
 }
 
 int iconWidth(HICON icon) {
