@@ -116,6 +116,7 @@ struct FakeFreeSpaceSide {
   std::string readOnlyRoot() const { return "R:\\"; }
   std::string missingName() const { return "Q:"; }
   bool exists(const std::string& path) const { return files_.exists(path.substr(0, path.find_last_not_of('\\') + 1)); }
+  void makeFolder(const std::string& path) { files_.addFolder(path.substr(0, path.find_last_not_of('\\') + 1)); }
   FakeFiles files_;
   FakeFreeSpace space_{files_};
 };

@@ -7,7 +7,7 @@
 namespace vellox::test {
 
 // A side gives service(), root() of a small writable drive ("S:\"), readOnlyRoot() of a
-// read-only one, missingName() of a letter with no drive, and exists(path).
+// read-only one, missingName() of a letter with no drive, exists(path) and makeFolder(path).
 template <class Side>
 class FreeSpaceContract : public ::testing::Test {
  protected:
@@ -65,6 +65,10 @@ TYPED_TEST_P(FreeSpaceContract, AFillFileTakesTheFreeSpaceAndGivesItBackWhenClos
   EXPECT_EQ(space.freeBytes(drive), before);
   held.reset();
   EXPECT_FALSE(this->side.exists(folder));
+  // A folder of that name that was there before is not the fill's to remove.
+  this->side.makeFolder(folder);
+  space.openFillFolder(folder, status).reset();
+  EXPECT_TRUE(this->side.exists(folder));
 }
 
 // Nothing is written to a drive that is missing or read-only. Where the system does not report a

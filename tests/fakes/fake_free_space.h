@@ -51,8 +51,9 @@ class FakeFreeSpace : public FreeSpace {
 
   std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override {
     status = refusal(path);
+    const bool made = !files_.exists(path.substr(0, path.size() - 1));
     if (status.ok()) status = files_.createFolder(path.substr(0, path.size() - 1));
-    return status.ok() ? std::make_unique<Folder>(files_, path) : nullptr;
+    return status.ok() ? std::make_unique<Folder>(files_, path, made) : nullptr;
   }
 
   std::unique_ptr<FillFile> createFillFile(const std::string& path, FillMode mode, FileStatus& status) override {
@@ -73,11 +74,12 @@ class FakeFreeSpace : public FreeSpace {
 
  private:
   struct Folder : FillFolder {
-    Folder(FakeFiles& files, std::string path) : files(files), at(std::move(path)) {}
-    ~Folder() override { files.removeEmptyFolder(at); }
+    Folder(FakeFiles& files, std::string path, bool made) : files(files), at(std::move(path)), made(made) {}
+    ~Folder() override { if (made) files.removeEmptyFolder(at); }  // one there before is not the fill's
     const std::string& path() const override { return at; }
     FakeFiles& files;
     std::string at;
+    bool made;
   };
 
   struct File : FillFile {

@@ -84,6 +84,9 @@ struct RealFreeSpaceSide {
     return std::string(1, letter) + ":";
   }
   bool exists(const std::string& path) const { return GetFileAttributesW(win32::widen(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+  void makeFolder(const std::string& path) { CreateDirectoryW(win32::widen(made = path).c_str(), nullptr); }
+  ~RealFreeSpaceSide() { RemoveDirectoryW(win32::widen(made).c_str()); }
+  std::string made;
   std::unique_ptr<FreeSpace> space_ = win32::makeFreeSpace();
 };
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FreeSpaceContract, RealFreeSpaceSide);

@@ -81,17 +81,20 @@ class Win32FreeSpace : public FreeSpace {
 
   std::unique_ptr<FillFolder> openFillFolder(const std::string& path, FileStatus& status) override {
     const std::wstring wide = literal(path);
-    if (!CreateDirectoryW(wide.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    const bool made = CreateDirectoryW(wide.c_str(), nullptr);
+    if (!made && GetLastError() != ERROR_ALREADY_EXISTS) {
       status = lastError();
       return nullptr;
     }
-    // Held delete-on-close, so the folder goes with the fill, however the program ends; the
-    // system refuses that while files are in it. Where a system refuses the flag on a folder, it
-    // is held without it and the next start removes it.
+    // A folder this fill made is held delete-on-close, so it goes with the fill however the
+    // program ends; the system refuses that while files are in it. One that was there before is
+    // not the fill's to remove (a power cut's is the next start's). Where a system refuses the
+    // flag on a folder, it is held without it and the next start removes it.
     constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     constexpr DWORD kFlags = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
-    UniqueHandle handle(CreateFileW(wide.c_str(), FILE_LIST_DIRECTORY | DELETE, kShareAll, nullptr, OPEN_EXISTING,
-                                    kFlags | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    UniqueHandle handle(made ? CreateFileW(wide.c_str(), FILE_LIST_DIRECTORY | DELETE, kShareAll, nullptr,
+                                           OPEN_EXISTING, kFlags | FILE_FLAG_DELETE_ON_CLOSE, nullptr)
+                             : nullptr);
     if (!handle)
       handle.reset(CreateFileW(wide.c_str(), FILE_LIST_DIRECTORY, kShareAll, nullptr, OPEN_EXISTING, kFlags, nullptr));
     if (!handle) {
