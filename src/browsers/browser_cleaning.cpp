@@ -77,14 +77,6 @@ ItemFindings analyzeHistory(Files& files, const BrowserProfile& profile) {
   return {StoreState::Ready, tally.files == 0 ? "nothing" : filesFound(tally, false)};
 }
 
-// The notes after the count, as the closing message gives them.
-std::string withNotes(std::string text, const std::vector<std::string>& notes) {
-  std::string joined;
-  for (const auto& note : notes) joined += (joined.empty() ? "" : "; ") + note;
-  if (text.empty() || joined.empty()) return text + joined;
-  return text + " (" + joined + ")";
-}
-
 ItemFindings analyzeFiles(Files& files, const ItemPaths& item, bool withSize) {
   const FileTally tally = measureFiles(files, item);
   return {StoreState::Ready,

@@ -64,6 +64,13 @@ std::vector<std::string> linkNotes(const ItemPaths& item, char separator) {
   return notes;
 }
 
+std::string withNotes(std::string text, const std::vector<std::string>& notes) {
+  std::string joined;
+  for (const auto& note : notes) joined += (joined.empty() ? "" : "; ") + note;
+  if (text.empty() || joined.empty()) return text + joined;
+  return text + " (" + joined + ")";
+}
+
 FileTally deleteFiles(Files& files, const ItemPaths& item, int securePasses, Subfolders subfolders) {
   FileTally tally;
   ShredControl control;

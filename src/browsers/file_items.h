@@ -19,6 +19,8 @@ FileTally measureFiles(Files& files, const ItemPaths& item);
 // What the user must be told of the item's folders that are links: "Code Cache: a link to
 // R:\Cache: not cleaned".
 std::vector<std::string> linkNotes(const ItemPaths& item, char separator);
+// The notes after the count, as Analyze and the closing message give them: "2 KB in 1 file (a; b)".
+std::string withNotes(std::string text, const std::vector<std::string>& notes);
 
 // Deletes the files of the item and everything below its folders; the folders themselves
 // stay, empty, as the browser expects to find them. A link goes as a name, and what it leads

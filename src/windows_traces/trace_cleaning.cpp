@@ -64,9 +64,8 @@ std::string analyzeTrace(Services& services, TraceItem item) {
   if (isRegistryItem(item)) return registryFound(item, countRegistryItem(services.registry, item));
   if (item == TraceItem::Clipboard) return services.shell.clipboardHasData() ? "holds data" : "nothing";
   const TraceFiles found = findTraceFiles(services.files, scopeRule(services), item);
-  std::string text = filesFound(item, measureFiles(services.files, found.paths), found.inUse);
-  for (const auto& note : linkNotes(found.paths, services.files.separator())) text += " (" + note + ")";
-  return text;
+  return withNotes(filesFound(item, measureFiles(services.files, found.paths), found.inUse),
+                   linkNotes(found.paths, services.files.separator()));
 }
 
 TracesCleaned cleanTraces(Services& services, const std::vector<TraceItem>& items, const std::string& localTime,

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <vector>
 #include "browsers/found_text.h"
+#include "browsers/profile_probe.h"
 
 namespace vellox {
 
@@ -35,17 +36,14 @@ bool heldWithoutSharing(Files& files, const std::string& path) {
   return files.readFile(path, nothing, 0).code == FileErrc::InUse;
 }
 
-// Where the trace folder's contents are: the folder itself, where its link leads when the rule
-// allows that place to be cleared, or nowhere (named as a link left in place).
-std::string reachable(Files& files, const ScopeRule& rule, const std::string& folder, TraceFiles& found) {
-  FileFacts facts;
-  if (folder.empty() || !files.fileFacts(folder, facts).ok()) return {};
-  if (!facts.link) return folder;
-  const FolderLookup target = rule.system().resolve(folder);
-  const bool opened = target.state == FolderState::Folder;
-  if (opened && !rule.refusal(target.finalPath)) return target.finalPath;
-  found.paths.linkedFolders.emplace_back(folder, opened ? target.finalPath : "");
-  return {};
+// Where the trace folder's contents are, followed as a browser's moved folder is: the folder
+// itself, where its link leads when the rule allows that place to be cleared, or nowhere (the
+// link named, left in place).
+std::string reachable(ProfileProbe& probe, const std::string& folder, TraceFiles& found) {
+  if (folder.empty()) return {};
+  const FollowedFolder place = probe.follow(folder);
+  if (!place.refused.empty()) probe.nameLink(found.paths, folder);
+  return place.refused.empty() && probe.isFolder(place.path) ? place.path : std::string();
 }
 
 // The files right inside `folder` that match one of the patterns; links count as files
@@ -79,8 +77,9 @@ TraceFiles findTraceFiles(Files& files, const ScopeRule& rule, TraceItem item) {
   const char sep = files.separator();
   const std::string windows = "Microsoft" + std::string(1, sep) + "Windows";
   TraceFiles found;
+  ProfileProbe probe(files, rule);
   const auto place = [&](const std::string& base, const std::string& below) {
-    return reachable(files, rule, joined(base, sep, below), found);
+    return reachable(probe, joined(base, sep, below), found);
   };
   const auto recent = [&] { return place(appData.roaming, windows + sep + "Recent"); };
   switch (item) {

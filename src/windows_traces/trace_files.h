@@ -21,9 +21,6 @@ struct TraceFiles {
 };
 TraceFiles findTraceFiles(Files& files, const ScopeRule& rule, TraceItem item);
 
-// Why some of the item was left: "Recent: a link to C:\Users\me\Documents: not cleaned".
-std::vector<std::string> traceNotes(const TraceFiles& found, char separator);
-
 // "1 MB in 40 files", "12 items", "3 KB in 2 files, 1 in use", "nothing".
 std::string filesFound(TraceItem item, const FileTally& tally, std::uint64_t inUse);
 
